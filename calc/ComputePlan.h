@@ -1,0 +1,43 @@
+#pragma once
+
+#include "calc/CutResult.h"
+#include "calc/CutSolver.h"
+
+#include <QString>
+#include <functional>
+
+// Reads the text of one input field; called only when the field is needed.
+using FieldReader = std::function<QString()>;
+
+struct InputFields
+{
+    FieldReader ir;        // Text1
+    FieldReader diameter;  // Text3
+    FieldReader epsilon;   // Text2, in degrees
+};
+
+// What one press of "CALCULAR" must show, worked out from the three field
+// texts without touching any control.
+struct ComputePlan
+{
+    // True once IR passed its test: the read-out shows "IR =" and irEcho.
+    bool irAccepted = false;
+    QString irEcho;
+    // The single message to show, empty when the cut can be drawn.
+    QString message;
+    double D = 0;
+    CutResult cut;
+    SolverReport solver;
+
+    bool succeeded() const { return message.isEmpty(); }
+};
+
+// The checks of the compute command, in order: IR > 1, D > 0, the crown
+// limit, then 0 <= épsilon <= 89; a field is read only when every earlier one
+// passed. On success the cut is solved; an IR the solver cannot match, or
+// values whose results are not finite, are rejected with their own message.
+ComputePlan planComputation(const InputFields &fields, const QString &decimalSeparator);
+
+// True when every value of the cut, and every length the read-out prints for
+// width D, is a finite number.
+bool isPrintable(const CutResult &cut, double D);

@@ -1,0 +1,5 @@
+#pragma once
+
+// The program's value of pi: 15 decimal digits, used for every conversion
+// between degrees and radians so that results agree to the last digit.
+inline constexpr double pi = 3.14159265358979;

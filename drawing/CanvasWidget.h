@@ -1,0 +1,46 @@
+#pragma once
+
+#include "drawing/Canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QImage>
+#include <QPointF>
+
+// A drawing area of the main window: a sunken frame two pixels wide around an
+// interior with its own coordinate units, origin at the interior's top-left,
+// y downwards. It keeps its drawing in an image of its own, so a covered and
+// uncovered area shows it again, and every primitive is on screen as soon as
+// it returns.
+class CanvasWidget : public QFrame, public Canvas
+{
+    Q_OBJECT
+
+public:
+    explicit CanvasWidget(QWidget *parent = nullptr);
+
+    // How many twips (15 twips = 1 pixel) one canvas unit spans, across and
+    // down: 15, 15 for a canvas in twips; 219/224, 1 for a user scale.
+    void setUnits(double twipsPerUnitX, double twipsPerUnitY);
+    void setBackground(const QColor &colour);
+    // The font of PrintLine; its line height sets how far the pen moves down.
+    void setTextFont(const QFont &font);
+
+    // The interior as drawn so far, in device-independent pixels.
+    QImage image() const;
+    QPointF pen() const;
+
+    void Clear() override;
+    void DrawLine(float x1, float y1, float x2, float y2) override;
+    void DrawLineBy(float x1, float y1, float dx, float dy) override;
+    void ContinueLineBy(float dx, float dy) override;
+    void DrawCircle(float cx, float cy, float r) override;
+    void DrawArc(float cx, float cy, float r, quint32 colour, float start, float end) override;
+    void SetPosition(float x, float y) override;
+    void PrintLine(const QString &text) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+};
