@@ -10,8 +10,7 @@
 
 namespace {
 
-bool allFinite(std::initializer_list<double> values)
-{
+bool allFinite(std::initializer_list<double> values) {
     for (const double value : values) {
         if (!std::isfinite(value))
             return false;
@@ -20,29 +19,25 @@ bool allFinite(std::initializer_list<double> values)
 }
 
 // The largest épsilon, in degrees, that still gives a crown above the girdle.
-double crownLimit(double IR)
-{
+double crownLimit(double IR) {
     return IR * (20 + 2 * IR);
 }
 
-ComputePlan rejected(ComputePlan plan, const QString &message)
-{
+ComputePlan rejected(ComputePlan plan, const QString &message) {
     plan.message = message;
     return plan;
 }
 
 }  // namespace
 
-bool isPrintable(const CutResult &cut, double D)
-{
-    return allFinite({cut.IR, cut.eps, cut.critAngle, cut.epsIn, cut.x, cut.beta, cut.i,
-                      cut.deltaI, cut.alfa, cut.aRatio, cut.bRatio, cut.qRatio, cut.nRatio, D,
+bool isPrintable(const CutResult &cut, double D) {
+    return allFinite({cut.IR, cut.eps, cut.critAngle, cut.epsIn, cut.x, cut.beta, cut.i, cut.deltaI,
+                      cut.alfa, cut.aRatio, cut.bRatio, cut.qRatio, cut.nRatio, D,
                       (1 - 2 * cut.bRatio) * D, cut.bRatio * D, cut.qRatio * D, cut.nRatio * D,
                       (cut.nRatio + cut.qRatio) * D});
 }
 
-ComputePlan planComputation(const InputFields &fields, const QString &decimalSeparator)
-{
+ComputePlan planComputation(const InputFields &fields, const QString &decimalSeparator) {
     ComputePlan plan;
     const double IR = leadingNumber(fields.ir());
     if (IR <= 1)

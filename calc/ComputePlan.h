@@ -9,8 +9,7 @@
 // Reads the text of one input field; called only when the field is needed.
 using FieldReader = std::function<QString()>;
 
-struct InputFields
-{
+struct InputFields {
     FieldReader ir;        // Text1
     FieldReader diameter;  // Text3
     FieldReader epsilon;   // Text2, in degrees
@@ -18,8 +17,7 @@ struct InputFields
 
 // What one press of "CALCULAR" must show, worked out from the three field
 // texts without touching any control.
-struct ComputePlan
-{
+struct ComputePlan {
     // True once IR passed its test: the read-out shows "IR =" and irEcho.
     bool irAccepted = false;
     QString irEcho;

@@ -2,8 +2,7 @@
 
 // The recommended cut for a stone. Angles are in radians; the four ratios are
 // fractions of the girdle width D.
-struct CutResult
-{
+struct CutResult {
     double IR = 0;         // refractive index
     double eps = 0;        // inclination of the light leaving the table
     double critAngle = 0;  // critical angle of total internal reflection

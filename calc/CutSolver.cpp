@@ -17,22 +17,19 @@ constexpr int kMaxPasses = 200;
 
 // The refractive index implied by trial proportion x, rounded half up to
 // three decimals.
-double trialIndex(double x, double beta)
-{
+double trialIndex(double x, double beta) {
     const double halfTable0 = (1 - 2 * x) / 2;
     const double gamma =
         std::atan((halfTable0 / std::tan(2 * beta) - std::tan(pi / 4 - beta / 2) / 2) / x);
     return std::floor(1000 * std::sin(gamma) / std::sin(gamma - 2 * beta) + 0.5) / 1000;
 }
 
-struct TrialProportion
-{
+struct TrialProportion {
     double x = 0;
     double beta = 0;
 };
 
-TrialProportion searchProportion(double IR, SolverReport &report)
-{
+TrialProportion searchProportion(double IR, SolverReport &report) {
     double xHigh = kInitialHigh;
     double xLow = kInitialLow;
     TrialProportion trial;
@@ -59,18 +56,15 @@ TrialProportion searchProportion(double IR, SolverReport &report)
 
 }  // namespace
 
-double arcsine(double s)
-{
+double arcsine(double s) {
     return std::atan(s / std::sqrt(-s * s + 1));
 }
 
-double criticalAngle(double IR)
-{
+double criticalAngle(double IR) {
     return arcsine(1 / IR);
 }
 
-CutResult solveCut(double IR, double eps, SolverReport *report)
-{
+CutResult solveCut(double IR, double eps, SolverReport *report) {
     CutResult r;
     r.IR = IR;
     r.eps = eps;

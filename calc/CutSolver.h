@@ -3,8 +3,7 @@
 #include "calc/CutResult.h"
 
 // How the search for the trial proportion ended.
-struct SolverReport
-{
+struct SolverReport {
     int passes = 0;        // bisection passes run
     bool matched = false;  // false: no trial proportion gives this IR
 };

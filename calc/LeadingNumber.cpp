@@ -7,8 +7,7 @@
 
 namespace {
 
-QString withoutBlanks(const QString &text)
-{
+QString withoutBlanks(const QString &text) {
     QString packed;
     packed.reserve(text.size());
     for (const QChar c : text) {
@@ -19,8 +18,7 @@ QString withoutBlanks(const QString &text)
 }
 
 // The value of an ASCII hexadecimal digit, or -1.
-int hexDigitValue(QChar c)
-{
+int hexDigitValue(QChar c) {
     const char16_t u = c.toLower().unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
@@ -30,8 +28,7 @@ int hexDigitValue(QChar c)
 }
 
 // "&H1F" or "&O17": an unsigned integer in base 16 or 8.
-double radixNumber(const QString &text, int base)
-{
+double radixNumber(const QString &text, int base) {
     double value = 0;
     for (qsizetype pos = 2; pos < text.size(); ++pos) {
         const int digit = hexDigitValue(text[pos]);
@@ -42,15 +39,13 @@ double radixNumber(const QString &text, int base)
     return value;
 }
 
-bool isAsciiDigit(QChar c)
-{
+bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
 // The longest prefix of the form [sign] digits [. digits] [E [sign] digits],
 // in ASCII, without a leading plus sign.
-std::string decimalPrefix(const QString &text)
-{
+std::string decimalPrefix(const QString &text) {
     std::string prefix;
     qsizetype pos = 0;
     if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
@@ -87,8 +82,7 @@ std::string decimalPrefix(const QString &text)
     return prefix;
 }
 
-double parseDecimal(const std::string &prefix)
-{
+double parseDecimal(const std::string &prefix) {
     double value = 0;
     const char *first = prefix.data();
     const char *last = first + prefix.size();
@@ -106,8 +100,7 @@ double parseDecimal(const std::string &prefix)
 
 }  // namespace
 
-double leadingNumber(const QString &text)
-{
+double leadingNumber(const QString &text) {
     const QString packed = withoutBlanks(text);
     if (packed.size() >= 2 && packed[0] == u'&') {
         const QChar radix = packed[1].toUpper();

@@ -7,46 +7,39 @@ namespace {
 constexpr int kSignificantDigits = 15;
 
 // The magnitude's digits with a period, e.g. "2.42", "0.25", "1E+20".
-QString magnitudeDigits(double value)
-{
+QString magnitudeDigits(double value) {
     // 'G' keeps 15 significant digits, drops trailing zeros and uses the
     // exponent form outside 1E-4 .. 1E15, independently of the locale.
     return QString::number(qAbs(value), 'G', kSignificantDigits);
 }
 
-bool isNegative(double value)
-{
+bool isNegative(double value) {
     return value < 0;  // -0 is shown as 0
 }
 
 }  // namespace
 
-QString plainNumberText(double value, const QString &decimalSeparator)
-{
+QString plainNumberText(double value, const QString &decimalSeparator) {
     QString text = magnitudeDigits(value);
     text.replace(u'.', decimalSeparator);
     return isNegative(value) ? u'-' + text : text;
 }
 
-QString plainNumberText(double value)
-{
+QString plainNumberText(double value) {
     return plainNumberText(value, QLocale().decimalPoint());
 }
 
-QString signedNumberText(double value)
-{
+QString signedNumberText(double value) {
     QString digits = magnitudeDigits(value);
     if (digits.startsWith(QLatin1String("0.")))
         digits.remove(0, 1);
     return (isNegative(value) ? u'-' : u' ') + digits;
 }
 
-QString shortNumberText(double value)
-{
+QString shortNumberText(double value) {
     return signedNumberText(value).left(6);
 }
 
-QString printedNumber(double value)
-{
+QString printedNumber(double value) {
     return signedNumberText(value) + u' ';
 }

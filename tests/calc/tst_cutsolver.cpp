@@ -6,32 +6,27 @@
 
 namespace {
 
-double degrees(double radians)
-{
+double degrees(double radians) {
     return radians * 180 / pi;
 }
 
-double radians(double degrees)
-{
+double radians(double degrees) {
     return degrees * pi / 180;
 }
 
 // True when value rounds to expected at the number of decimals given.
-bool agrees(double value, double expected, int decimals)
-{
+bool agrees(double value, double expected, int decimals) {
     const double scale = std::pow(10.0, decimals);
     return std::round(value * scale) == std::round(expected * scale);
 }
 
 }  // namespace
 
-class TestCutSolver : public QObject
-{
+class TestCutSolver : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedExamples_data()
-    {
+    void workedExamples_data() {
         QTest::addColumn<double>("IR");
         QTest::addColumn<double>("eps");
         QTest::addColumn<int>("passes");
@@ -41,12 +36,12 @@ private slots:
         QTest::newRow("2.42 / 0") << 2.42 << 0.0 << 13
                                   << QList<double>{0.2195124, 24.4075, 0, 41.1338, 38.6598}
                                   << QList<double>{0.560975, 0.219512, 0.191721, 0.400000};
-        QTest::newRow("2.419 / 10") << 2.419 << 10.0 << 15
-                                    << QList<double>{0.2195053, 24.4182, 4.1165, 34.9380, 40.7183}
-                                    << QList<double>{0.537748, 0.231126, 0.161464, 0.430345};
-        QTest::newRow("1.54 / 12") << 1.54 << 12.0 << 13
-                                   << QList<double>{0.2006667, 40.4927, 7.7591, 40.1392, 43.0916}
-                                   << QList<double>{0.546569, 0.226716, 0.191177, 0.467753};
+        QTest::newRow("2.419 / 10")
+            << 2.419 << 10.0 << 15 << QList<double>{0.2195053, 24.4182, 4.1165, 34.9380, 40.7183}
+            << QList<double>{0.537748, 0.231126, 0.161464, 0.430345};
+        QTest::newRow("1.54 / 12")
+            << 1.54 << 12.0 << 13 << QList<double>{0.2006667, 40.4927, 7.7591, 40.1392, 43.0916}
+            << QList<double>{0.546569, 0.226716, 0.191177, 0.467753};
         QTest::newRow("1.54 / 0") << 1.54 << 0.0 << 13
                                   << QList<double>{0.2006667, 40.4927, 0, 55.5102, 39.2120}
                                   << QList<double>{0.598667, 0.200667, 0.292084, 0.407965};
@@ -55,8 +50,7 @@ private slots:
                                  << QList<double>{0.602746, 0.198627, 0.303949, 0.408832};
     }
 
-    void workedExamples()
-    {
+    void workedExamples() {
         QFETCH(double, IR);
         QFETCH(double, eps);
         QFETCH(int, passes);
@@ -83,13 +77,11 @@ private slots:
         QCOMPARE(r.aRatio, 1 - 2 * r.bRatio);
     }
 
-    void proportionDependsOnIrOnly()
-    {
+    void proportionDependsOnIrOnly() {
         QCOMPARE(solveCut(1.54, 0).x, solveCut(1.54, radians(12)).x);
     }
 
-    void nearlyOneIsMatchedQuickly()
-    {
+    void nearlyOneIsMatchedQuickly() {
         SolverReport report;
         const CutResult r = solveCut(1.001, 0, &report);
         QVERIFY(report.matched);
@@ -98,8 +90,7 @@ private slots:
         QVERIFY(agrees(r.qRatio, 38.3, 1));
     }
 
-    void crownBelowGirdleIsReturnedAsComputed()
-    {
+    void crownBelowGirdleIsReturnedAsComputed() {
         const CutResult r = solveCut(1.005, radians(22));
         QVERIFY(agrees(r.bRatio, -0.0213, 4));
         QVERIFY(agrees(r.aRatio, 1.0426, 4));
@@ -110,8 +101,7 @@ private slots:
 
     // An IR that the rounded trial value can never equal ends the search
     // instead of looping for ever.
-    void unmatchedIndexEndsTheSearch_data()
-    {
+    void unmatchedIndexEndsTheSearch_data() {
         QTest::addColumn<double>("IR");
         QTest::newRow("four decimals") << 1.5005;
         QTest::newRow("2.4175") << 2.4175;
@@ -120,8 +110,7 @@ private slots:
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
     }
 
-    void unmatchedIndexEndsTheSearch()
-    {
+    void unmatchedIndexEndsTheSearch() {
         QFETCH(double, IR);
         SolverReport report;
         solveCut(IR, 0, &report);
@@ -130,8 +119,7 @@ private slots:
         QVERIFY(report.passes <= 200);
     }
 
-    void arcsineUsesTheArctangentForm()
-    {
+    void arcsineUsesTheArctangentForm() {
         QCOMPARE(arcsine(0.5), std::atan(0.5 / std::sqrt(-0.25 + 1)));
         QCOMPARE(criticalAngle(2.0), arcsine(0.5));
     }
