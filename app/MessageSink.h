@@ -4,8 +4,7 @@
 
 // Where the program's messages go: a modal box titled "CUIDADO !!!" with an
 // OK button only and no icon. Tests record the messages instead.
-class MessageSink
-{
+class MessageSink {
 public:
     virtual ~MessageSink() = default;
     virtual void showMessage(const QString &message) = 0;

@@ -6,8 +6,7 @@
 // The drawing primitives of the two drawing areas. Coordinates, lengths and
 // radii are single precision in the canvas's own units; every primitive moves
 // the pen position, which lines and text share.
-class Canvas
-{
+class Canvas {
 public:
     virtual ~Canvas() = default;
 

@@ -7,22 +7,19 @@
 
 // One recorded primitive: the operation's name, its numeric arguments in the
 // order of the call (a colour as a number), and the text of a PrintLine.
-struct CanvasCall
-{
+struct CanvasCall {
     QString op;
     QList<double> args;
     QString text;
 
-    bool operator==(const CanvasCall &other) const
-    {
+    bool operator==(const CanvasCall &other) const {
         return op == other.op && args == other.args && text == other.text;
     }
 };
 
 // A canvas that draws nothing and keeps every call in order, with the same pen
 // semantics as the on-screen canvas.
-class RecordingCanvas final : public Canvas
-{
+class RecordingCanvas final : public Canvas {
 public:
     // lineHeight: how far PrintLine moves the pen down, in canvas units.
     explicit RecordingCanvas(float lineHeight = 210.0f) : m_lineHeight(lineHeight) {}
