@@ -5,10 +5,12 @@
 set -eu
 cd "$(dirname "$0")"
 CONVERT=/usr/bin/convert
+IDENTIFY=/usr/bin/identify
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-render() { # name width height -> $tmp/name.png, flattened to opaque RGB
+# Every source paints an opaque background, so "-alpha off" below loses nothing.
+render() { # name width height -> $tmp/name.png
     rsvg-convert -w "$2" -h "$3" "src/$1.svg" -o "$tmp/$1.png"
 }
 
@@ -23,7 +25,7 @@ render cuarzo 105 123
 # Plain quantisation keeps the flat background free of dither noise and
 # leaves more than 128 colours, so the GIF carries a full 256-entry palette.
 $CONVERT "$tmp/cuarzo.png" -alpha off +dither -colors 256 GIF:cuarzo.gif
-entries=$(identify -verbose cuarzo.gif | sed -n 's/^ *Colormap entries: //p')
+entries=$($IDENTIFY -verbose cuarzo.gif | sed -n 's/^ *Colormap entries: //p')
 [ "$entries" = 256 ] || { echo "cuarzo.gif has $entries palette entries, not 256" >&2; exit 1; }
 
 render acercade 102 100
