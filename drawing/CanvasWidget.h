@@ -7,14 +7,17 @@
 #include <QFrame>
 #include <QImage>
 #include <QPointF>
+#include <functional>
+#include <optional>
 
 // A drawing area of the main window: a sunken frame two pixels wide around an
 // interior with its own coordinate units, origin at the interior's top-left,
 // y downwards. It keeps its drawing in an image of its own, so a covered and
 // uncovered area shows it again, and every primitive is on screen as soon as
 // it returns.
-class CanvasWidget : public QFrame, public Canvas
-{
+class QPainter;
+
+class CanvasWidget : public QFrame, public Canvas {
     Q_OBJECT
 
 public:
@@ -43,4 +46,27 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Draws with painter into the image (device-independent pixels) and
+    // returns the rectangle it may have touched, nothing when it drew nothing.
+    using Drawing = std::function<std::optional<QRectF>(QPainter &painter)>;
+
+    QFont textFont() const;
+    QColor foreground() const;
+    QPointF toPixels(double x, double y) const;
+    QRectF clipRect() const;
+    void ensureImage();
+    void drawAndShow(const Drawing &draw);
+    void drawSegment(const QPointF &from, const QPointF &to);
+    void drawArcPixels(float cx, float cy, float r, const QColor &colour, double start,
+                       double sweep);
+
+    double m_pixelsPerUnitX = 1;
+    double m_pixelsPerUnitY = 1;
+    double m_twipsPerUnitY = 15;
+    QColor m_background = Qt::white;
+    std::optional<QFont> m_textFont;  // unset: the widget's own font
+    QPointF m_pen;
+    QImage m_image;
 };
