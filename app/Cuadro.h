@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One entry of a file dialog's list of file types.
+struct FileType {
+    QString caption;  // as the dialog shows it, e.g. "Archivos de texto(*.txt)"
+    QString pattern;  // the names it lists, e.g. "*.txt"
+
+    friend bool operator==(const FileType &a, const FileType &b) {
+        return a.caption == b.caption && a.pattern == b.pattern;
+    }
+};
+using FileTypes = QList<FileType>;
+
+// The file dialog component of the main window, shared by the open and save
+// commands: a list of file types, an open dialog, a save dialog, and the last
+// chosen file name, kept for as long as its owner lives. Subclasses supply the
+// dialog itself.
+class Cuadro {
+public:
+    enum class Mode { Open, Save };
+
+    virtual ~Cuadro() = default;
+
+    void setFileTypes(const FileTypes &types) { m_fileTypes = types; }
+    const FileTypes &fileTypes() const { return m_fileTypes; }
+
+    // Each shows its dialog and returns true when the user chose a name; a
+    // cancelled dialog or an empty name returns false and keeps the last name.
+    bool showOpen() { return show(Mode::Open); }
+    bool showSave() { return show(Mode::Save); }
+
+    // The last name chosen in either dialog; empty until the first choice.
+    const QString &fileName() const { return m_fileName; }
+
+protected:
+    // Asks the user for a file name; an empty name when cancelled. The first
+    // of the file types is the one selected when the dialog opens.
+    virtual QString askFileName(Mode mode, const FileTypes &types) = 0;
+
+private:
+    bool show(Mode mode);
+
+    FileTypes m_fileTypes;
+    QString m_fileName;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// The texts of the messages about a parameter file that cannot be opened,
+// read or saved, shown in the "CUIDADO !!!" box. Each names the file in full.
+namespace FileMessages {
+
+inline QString quoted(const QString &fileName) {
+    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(fileName));
+}
+
+inline QString missing(const QString &fileName) {
+    return QStringLiteral("No se encuentra el archivo %1.").arg(quoted(fileName));
+}
+
+inline QString isFolder(const QString &fileName) {
+    return QStringLiteral("%1 es una carpeta, no un archivo.").arg(quoted(fileName));
+}
+
+inline QString cannotOpen(const QString &fileName) {
+    return QStringLiteral(
+               "No se puede abrir el archivo %1. Compruebe que tiene permiso para leerlo.")
+        .arg(quoted(fileName));
+}
+
+inline QString cannotRead(const QString &fileName) {
+    return QStringLiteral("No se pudo leer el archivo %1.").arg(quoted(fileName));
+}
+
+inline QString tooLarge(const QString &fileName, qint64 maxKiB) {
+    return QStringLiteral(
+               "El archivo %1 es demasiado grande para ser un archivo de parámetros "
+               "(más de %2 KB).")
+        .arg(quoted(fileName))
+        .arg(maxKiB);
+}
+
+inline QString cannotSave(const QString &fileName) {
+    return QStringLiteral(
+               "No se pudo guardar el archivo %1. Compruebe que la carpeta existe, que tiene "
+               "permiso para escribir en ella y que hay espacio en el disco. Si el archivo ya "
+               "existía, no se ha modificado.")
+        .arg(quoted(fileName));
+}
+
+}  // namespace FileMessages

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFile>
+#include <QTest>
+
+// Real files for the parameter-file tests.
+
+inline QByteArray contentsOf(const QString &fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline void createFile(const QString &fileName, const QByteArray &bytes) {
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A name just short of the file system's limit of 255 bytes: the file itself
+// can exist, but no temporary file with a longer name can be made beside it,
+// so replacing it fails before the first byte is written, even for root.
+inline QString nameAtTheLimit() {
+    return QString(250, u'g');
+}
