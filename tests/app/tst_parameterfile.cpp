@@ -67,26 +67,6 @@ private slots:
         QCOMPARE(Windows1252::encode(text), allBytes);
     }
 
-    void labels() {
-        QCOMPARE(ParameterFile::initialLabels.ir, QStringLiteral("  IR="));
-        QCOMPARE(ParameterFile::initialLabels.d, QStringLiteral("  D="));
-        QCOMPARE(ParameterFile::initialLabels.eps, QStringLiteral("  eps.="));
-        QCOMPARE(ParameterFile::openedLabels.ir, QStringLiteral("IR= "));
-        QCOMPARE(ParameterFile::openedLabels.d, QStringLiteral("  D= "));
-        QCOMPARE(ParameterFile::openedLabels.eps, QStringLiteral("  eps= "));
-    }
-
-    void writesAndReadsBackExactly() {
-        QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("gema"));  // no extension added
-        QCOMPARE(ParameterFile::write(fileName, QStringLiteral("IR= 1.54  D= 8º  eps= ñ€")),
-                 QString());
-        QCOMPARE(contentsOf(fileName), QByteArray("IR= 1.54  D= 8\xBA  eps= \xF1\x80"));
-        const ParameterFile::ReadOutcome outcome = ParameterFile::read(fileName);
-        QVERIFY(outcome.ok());
-        QCOMPARE(outcome.text, QStringLiteral("IR= 1.54  D= 8º  eps= ñ€"));
-    }
-
     void replacesAnExistingFile() {
         QTemporaryDir dir;
         const QString fileName = dir.filePath(QStringLiteral("gema.txt"));
@@ -94,15 +74,6 @@ private slots:
         QCOMPARE(ParameterFile::write(fileName, QStringLiteral("  IR=")), QString());
         QCOMPARE(contentsOf(fileName), QByteArray("  IR="));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gema.txt")});
-    }
-
-    void readsAFileOfTheLargestSizeWhole() {
-        QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("grande.txt"));
-        createFile(fileName, QByteArray(ParameterFile::maxSize, 'x'));
-        const ParameterFile::ReadOutcome outcome = ParameterFile::read(fileName);
-        QVERIFY(outcome.ok());
-        QCOMPARE(outcome.text.size(), ParameterFile::maxSize);
     }
 
     void refusesWhatCannotBeRead_data() {
