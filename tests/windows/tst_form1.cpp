@@ -1,0 +1,548 @@
+#include "ControlChecks.h"
+#include "windows/Form1.h"
+#include "windows/PictureButton.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QColor maroon(0x40, 0x00, 0x00);
+const QColor lightOrange(0xFF, 0xC0, 0x80);
+const QColor orange(0xFF, 0x80, 0x00);
+const QColor darkOrange(0xC0, 0x40, 0x00);
+const QColor darkPurple(0x40, 0x00, 0x40);
+const QColor lightPeach(0xFF, 0xE0, 0xC0);
+const QColor red(0xFF, 0x00, 0x00);
+const QColor systemColour;
+
+constexpr Qt::Alignment toLeft = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment toRight = Qt::AlignRight | Qt::AlignTop;
+constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment fieldLeft = Qt::AlignLeft | Qt::AlignVCenter;
+
+const QString calcularTip = QStringLiteral("Clique aquí y vaya a \"CALCULAR\"");
+
+// The focus order of the window, Tab by Tab.
+const QStringList tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text3"),
+                              QStringLiteral("Text2"),    QStringLiteral("Command2"),
+                              QStringLiteral("Command1"), QStringLiteral("Command5"),
+                              QStringLiteral("Picture1"), QStringLiteral("Picture2"),
+                              QStringLiteral("Command3"), QStringLiteral("Command4")};
+
+}  // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controls_data();
+    void controls();
+    void window();
+    void clientAreaOpensAtItsScreenPosition();
+    void resizingLeavesControlsInPlace();
+    void tabVisitsTheVisibleControlsInOrder();
+    void enterPressesNoButton();
+    void onlyPromptAndProductTextsWrap();
+    void diamondPictureIsCentred();
+    void quartzPictureIsCentredAndClippedUnscaled();
+    void menuBar();
+    void menu_data();
+    void menu();
+    void fontRequestsGetTheFaceOrItsStandIn_data();
+    void fontRequestsGetTheFaceOrItsStandIn();
+
+private:
+    std::unique_ptr<Form1> m_window;
+};
+
+void TestForm1::init() {
+    m_window = std::make_unique<Form1>();
+    QVERIFY(showActive(*m_window));
+}
+
+void TestForm1::cleanup() {
+    m_window.reset();
+}
+
+void TestForm1::controls_data() {
+    QTest::addColumn<ControlSpec>("spec");
+    const auto row = [](const char *name, const ControlSpec &spec) { QTest::newRow(name) << spec; };
+    const QString arialBlack = QStringLiteral("Arial Black");
+    const QString arial = QStringLiteral("Arial");
+    const QString msSansSerif = QStringLiteral("MS Sans Serif");
+    const QString edit = QStringLiteral("QLineEdit");
+    const QString label = QStringLiteral("QLabel");
+    const QString button = QStringLiteral("QPushButton");
+    const QString pictureButton = QStringLiteral("PictureButton");
+    const QString canvas = QStringLiteral("CanvasWidget");
+
+    row("Text1", {edit,
+                  "",
+                  {5760, 6240, 1215, 390},
+                  arialBlack,
+                  11.25,
+                  false,
+                  lightOrange,
+                  systemColour,
+                  Qt::AlignCenter,
+                  QStringLiteral("Índice de Refracción")});
+    row("Text3", {edit,
+                  "",
+                  {5760, 6720, 1215, 390},
+                  arialBlack,
+                  11.25,
+                  false,
+                  lightOrange,
+                  systemColour,
+                  Qt::AlignCenter,
+                  QStringLiteral("Ancho o Diámetro de la pìeza")});
+    row("Text2", {edit,
+                  "",
+                  {5760, 7200, 1215, 390},
+                  arialBlack,
+                  11.25,
+                  false,
+                  lightOrange,
+                  systemColour,
+                  Qt::AlignCenter,
+                  QStringLiteral("Inclinación de la luz emergente por la mesa")});
+    row("Command2", {button,
+                     "CALCULAR",
+                     {7320, 6720, 1575, 375},
+                     arialBlack,
+                     12,
+                     false,
+                     orange,
+                     systemColour,
+                     {},
+                     ""});
+    row("Command1", {button,
+                     "&Salir",
+                     {10680, 6600, 855, 735},
+                     arialBlack,
+                     12,
+                     false,
+                     darkOrange,
+                     systemColour,
+                     {},
+                     ""});
+    row("Command5", {button,
+                     "?",
+                     {2040, 1560, 975, 975},
+                     arialBlack,
+                     36,
+                     false,
+                     darkOrange,
+                     systemColour,
+                     {},
+                     QStringLiteral("clique aquí y vaya a \"entre IR\"")});
+    row("Picture1",
+        {canvas, "", {3960, 480, 7575, 5175}, arial, 9, false, lightOrange, systemColour, {}, ""});
+    row("Picture2", {canvas,
+                     "",
+                     {360, 3120, 3225, 3855},
+                     msSansSerif,
+                     8.25,
+                     false,
+                     lightPeach,
+                     systemColour,
+                     {},
+                     ""});
+    row("Label1", {label,
+                   "entre IR",
+                   {4440, 6240, 1215, 255},
+                   arial,
+                   12,
+                   true,
+                   maroon,
+                   lightOrange,
+                   toRight,
+                   ""});
+    row("Label2", {label,
+                   QStringLiteral("entre Diámetro"),
+                   {3975, 6720, 1680, 285},
+                   arial,
+                   12,
+                   true,
+                   maroon,
+                   lightOrange,
+                   toRight,
+                   "",
+                   true,
+                   true});
+    row("Label3", {label,
+                   QStringLiteral("entre épsilon"),
+                   {4200, 7200, 1485, 285},
+                   arial,
+                   12,
+                   true,
+                   maroon,
+                   lightOrange,
+                   toLeft,
+                   "",
+                   true,
+                   true});
+    row("Label4", {label,
+                   "IR =",
+                   {3960, 120, 615, 255},
+                   arial,
+                   14.25,
+                   false,
+                   maroon,
+                   lightOrange,
+                   toLeft,
+                   "",
+                   false});
+    row("Label5", {label,
+                   "",
+                   {4560, 120, 855, 375},
+                   arial,
+                   14.25,
+                   true,
+                   maroon,
+                   lightOrange,
+                   toLeft,
+                   "",
+                   false});
+    row("Command3", {pictureButton,
+                     "",
+                     {240, 720, 975, 975},
+                     msSansSerif,
+                     8.25,
+                     false,
+                     darkPurple,
+                     systemColour,
+                     {},
+                     calcularTip});
+    row("Command4", {pictureButton,
+                     "",
+                     {1440, 240, 975, 975},
+                     msSansSerif,
+                     8.25,
+                     false,
+                     systemColour,
+                     systemColour,
+                     {},
+                     calcularTip});
+    row("Label6",
+        {label, "DIAMANTE", {480, 1680, 1335, 255}, arial, 12, true, maroon, orange, toLeft, ""});
+    row("Label7",
+        {label, "CUARZO", {2040, 1200, 1095, 255}, arial, 12, true, maroon, orange, toLeft, ""});
+    row("Label8", {label,
+                   "Personalice su gema :",
+                   {240, 2280, 1695, 735},
+                   arial,
+                   14.25,
+                   true,
+                   maroon,
+                   orange,
+                   toRight,
+                   ""});
+    row("Label9", {label,
+                   "IR ?",
+                   {2160, 2520, 975, 495},
+                   arialBlack,
+                   18,
+                   false,
+                   maroon,
+                   lightOrange,
+                   centred,
+                   ""});
+    row("Label10", {label,
+                    QStringLiteral(" REFLEXIÓN TOTAL"),
+                    {600, 7080, 2655, 255},
+                    arial,
+                    11.25,
+                    true,
+                    maroon,
+                    darkOrange,
+                    centred,
+                    ""});
+    row("Label11", {label,
+                    QStringLiteral("MEDIDAS y ÁNGULOS"),
+                    {3960, 5760, 2415, 255},
+                    arial,
+                    11.25,
+                    true,
+                    maroon,
+                    darkOrange,
+                    centred,
+                    ""});
+    row("Label12", {label,
+                    "MODELOS",
+                    {240, 360, 1095, 255},
+                    arial,
+                    9.75,
+                    true,
+                    maroon,
+                    darkOrange,
+                    toLeft,
+                    ""});
+    row("Text4", {edit,
+                  "  IR=",
+                  {7200, 6240, 495, 375},
+                  arial,
+                  9,
+                  false,
+                  systemColour,
+                  systemColour,
+                  fieldLeft,
+                  "",
+                  false});
+    row("Text5", {edit,
+                  "  D=",
+                  {7200, 6720, 495, 375},
+                  arial,
+                  9,
+                  false,
+                  systemColour,
+                  systemColour,
+                  fieldLeft,
+                  "",
+                  false});
+    row("Text6", {edit,
+                  "  eps.=",
+                  {7200, 7200, 615, 375},
+                  arial,
+                  9,
+                  false,
+                  systemColour,
+                  systemColour,
+                  fieldLeft,
+                  "",
+                  false});
+    row("Text7", {edit,
+                  "",
+                  {6960, 5760, 3135, 330},
+                  arial,
+                  11.25,
+                  true,
+                  lightOrange,
+                  red,
+                  Qt::AlignCenter,
+                  QStringLiteral("Valores de IR, D y épsilon descargados de archivo"),
+                  false});
+    row("Label13", {label,
+                    "INGRESE :",
+                    {5760, 5880, 1215, 255},
+                    arial,
+                    11.25,
+                    true,
+                    maroon,
+                    darkOrange,
+                    centred,
+                    "",
+                    false});
+}
+
+void TestForm1::controls() {
+    QFETCH(ControlSpec, spec);
+    auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), m_window->centralWidget());
+    verifyControl(*control, spec);
+}
+
+void TestForm1::window() {
+    QCOMPARE(m_window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("CORVELUX 1.0"));
+    QCOMPARE(m_window->windowIcon().pixmap(QSize(70, 70)).size(), QSize(70, 70));
+    QCOMPARE(m_window->font().families().value(0), QStringLiteral("Arial"));
+    QCOMPARE(m_window->font().pointSizeF(), 9.0);
+    QCOMPARE(m_window->font().weight(), QFont::Normal);
+
+    QWidget *client = m_window->centralWidget();
+    QVERIFY(client->autoFillBackground());
+    QCOMPARE(client->palette().color(QPalette::Window), maroon);
+    QCOMPARE(client->grab().toImage().pixelColor(client->width() - 1, client->height() - 1),
+             maroon);
+    const auto flags = m_window->windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowMaximizeButtonHint);
+}
+
+void TestForm1::clientAreaOpensAtItsScreenPosition() {
+    const QWidget *client = m_window->centralWidget();
+    QCOMPARE(client->size(), QSize(792, 539));
+    QCOMPARE(client->mapToGlobal(QPoint(0, 0)), QPoint(4, 50));
+    QCOMPARE(m_window->menuBar()->geometry().bottom() + 1, client->y());
+}
+
+void TestForm1::resizingLeavesControlsInPlace() {
+    const Ui::Form1 &ui = m_window->ui();
+    const QRect exitButton = ui.Command1->geometry();
+    m_window->resize(1200, 900);
+    QTRY_COMPARE(m_window->centralWidget()->width(), 1200);
+    QCOMPARE(ui.Command1->geometry(), exitButton);
+    QCOMPARE(ui.Text1->geometry(), pixels({5760, 6240, 1215, 390}));
+    const QImage client = m_window->centralWidget()->grab().toImage();
+    QCOMPARE(client.pixelColor(1100, 800), maroon);
+
+    m_window->resize(300, 200);
+    QTRY_COMPARE(m_window->centralWidget()->width(), 300);
+    QCOMPARE(ui.Command1->geometry(), exitButton);
+}
+
+void TestForm1::tabVisitsTheVisibleControlsInOrder() {
+    QStringList visited;
+    for (int tab = 0; tab <= tabOrder.size(); ++tab) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        visited << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, tabOrder + QStringList{tabOrder.first()});
+}
+
+void TestForm1::enterPressesNoButton() {
+    const QList<QPushButton *> buttons = m_window->findChildren<QPushButton *>();
+    QCOMPARE(buttons.size(), 5);
+    QList<std::shared_ptr<QSignalSpy>> clicks;
+    for (QPushButton *button : buttons) {
+        QVERIFY(!button->autoDefault());
+        QVERIFY(!button->isDefault());
+        clicks << std::make_shared<QSignalSpy>(button, &QPushButton::clicked);
+    }
+    const Ui::Form1 &ui = m_window->ui();
+    for (QLineEdit *field : {ui.Text1, ui.Text3, ui.Text2}) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QTest::keyClick(field, Qt::Key_Escape);
+    }
+    for (const auto &spy : clicks)
+        QCOMPARE(spy->count(), 0);
+}
+
+void TestForm1::onlyPromptAndProductTextsWrap() {
+    const QList<QLabel *> labels =
+        m_window->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Label\\d+$")));
+    QCOMPARE(labels.size(), 13);
+    for (const QLabel *label : labels) {
+        QCOMPARE(label->wordWrap(), label->objectName() == QLatin1String("Label8"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+}
+
+void TestForm1::diamondPictureIsCentred() {
+    const QImage picture(QStringLiteral(":/pictures/diamante.bmp"));
+    QCOMPARE(picture.size(), QSize(59, 59));
+    const QImage face = m_window->ui().Command3->grab().toImage();
+    const QPoint at = findImage(face, picture);
+    QVERIFY2(at != QPoint(-1, -1), "the whole bitmap is shown unscaled");
+    QVERIFY(qAbs(at.x() - 3) <= 1 && qAbs(at.y() - 3) <= 1);
+}
+
+void TestForm1::quartzPictureIsCentredAndClippedUnscaled() {
+    const QImage picture(QStringLiteral(":/pictures/cuarzo.gif"));
+    QCOMPARE(picture.size(), QSize(105, 123));
+    const QImage button = m_window->ui().Command4->grab().toImage();
+    QCOMPARE(button.size(), QSize(65, 65));
+    // The middle of the face shows the middle of the picture, pixel for pixel.
+    const QImage middle = button.copy(12, 12, 41, 41);
+    const QPoint at = findImage(picture, middle);
+    QVERIFY2(at != QPoint(-1, -1), "the face shows part of the picture at its own size");
+    QVERIFY(qAbs(at.x() - (105 - 65) / 2 - 12) <= 1);
+    QVERIFY(qAbs(at.y() - (123 - 65) / 2 - 12) <= 1);
+    // Nothing of the picture is drawn over the button's edge.
+    const QImage plain = [] {
+        PictureButton bare;
+        bare.resize(65, 65);
+        return bare.grab().toImage();
+    }();
+    QCOMPARE(button.pixelColor(0, 32), plain.pixelColor(0, 32));
+    QCOMPARE(button.pixelColor(32, 0), plain.pixelColor(32, 0));
+}
+
+void TestForm1::menuBar() {
+    const Ui::Form1 &ui = m_window->ui();
+    QCOMPARE(m_window->menuBar(), ui.menubar);
+    const QList<QAction *> titles = ui.menubar->actions();
+    QCOMPARE(titles.size(), 2);
+    QCOMPARE(titles.at(0), ui.mnuArchivo->menuAction());
+    QCOMPARE(titles.at(1), ui.mnuAyuda->menuAction());
+    QCOMPARE(ui.mnuArchivo->objectName(), QStringLiteral("mnuArchivo"));
+    QCOMPARE(ui.mnuArchivo->title(), QStringLiteral("&Archivo"));
+    QCOMPARE(ui.mnuAyuda->objectName(), QStringLiteral("mnuAyuda"));
+    QCOMPARE(ui.mnuAyuda->title(), QStringLiteral("&Ayuda"));
+}
+
+void TestForm1::menu_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("captions");  // empty for a separator line
+
+    QTest::newRow("Archivo") << QStringLiteral("mnuArchivo")
+                             << QStringList{"mnuArAbrir",   "mnuArGuardar",
+                                            "mnuArIR",      QStringLiteral("mnuArDiámmetro"),
+                                            "mnuArepsilon", "separador",
+                                            "mnuArSalir"}
+                             << QStringList{"&Abrir",
+                                            "&Guardar",
+                                            "&Entre IR",
+                                            QStringLiteral("&Diámetro"),
+                                            QStringLiteral("&épsilon"),
+                                            "",
+                                            "&Salir"};
+    QTest::newRow("Ayuda") << QStringLiteral("mnuAyuda")
+                           << QStringList{"mnuAyIndice", "mnuAyContenido", "separ", "mnuAyAcerca"}
+                           << QStringList{"&Indice", "&Contenido", "", "&Acerca de ..."};
+}
+
+void TestForm1::menu() {
+    QFETCH(QString, menu);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, captions);
+    const auto *items = m_window->findChild<QMenu *>(menu);
+    QVERIFY(items);
+    const QList<QAction *> actions = items->actions();
+    QCOMPARE(actions.size(), names.size());
+    for (int i = 0; i < actions.size(); ++i) {
+        const QAction *action = actions.at(i);
+        QCOMPARE(action->objectName(), names.at(i));
+        QCOMPARE(action->isSeparator(), captions.at(i).isEmpty());
+        QCOMPARE(action->text(), captions.at(i));
+        QVERIFY(action->shortcuts().isEmpty());
+        QVERIFY(!action->isCheckable());
+        QVERIFY(action->isEnabled() && action->isVisible());
+    }
+}
+
+void TestForm1::fontRequestsGetTheFaceOrItsStandIn_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("faces");  // the face itself, then its stand-in
+
+    const QStringList arial{"Arial", "Liberation Sans"};
+    const QStringList arialBlack{"Arial Black", "Lato Black"};
+    const QStringList msSansSerif{"MS Sans Serif", "Lato"};
+    QTest::newRow("Text1") << "Text1" << arialBlack;
+    QTest::newRow("Command5") << "Command5" << arialBlack;
+    QTest::newRow("Label9") << "Label9" << arialBlack;
+    QTest::newRow("Label8") << "Label8" << arial;
+    QTest::newRow("Text4") << "Text4" << arial;
+    QTest::newRow("menubar") << "menubar" << arial;
+    QTest::newRow("Command3") << "Command3" << msSansSerif;
+}
+
+void TestForm1::fontRequestsGetTheFaceOrItsStandIn() {
+    QFETCH(QString, control);
+    QFETCH(QStringList, faces);
+    const auto *widget = m_window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    const QFontInfo face(widget->font());
+    QVERIFY2(faces.contains(face.family()), qPrintable(face.family()));
+    QCOMPARE(face.bold(), widget->font().bold());
+    if (faces.first() == QLatin1String("Arial Black"))
+        QVERIFY2(face.family() == faces.first() || face.styleName() == QLatin1String("Black"),
+                 qPrintable(face.styleName()));
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,30 @@
+#include "windows/Form1.h"
+
+#include "drawing/MainCanvases.h"
+#include "windows/Fonts.h"
+#include "windows/LabelFitting.h"
+
+namespace {
+
+// The client area (the form below the menu bar) and where it opens on screen.
+constexpr QPoint clientOrigin(4, 50);
+constexpr QSize clientSize(792, 539);
+
+}  // namespace
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent) {
+    installFontSubstitutes();
+    m_ui.setupUi(this);
+    fitLabelsToText(*this);
+    setUpPicture1(*m_ui.Picture1);
+    setUpPicture2(*m_ui.Picture2);
+    placeClientArea();
+    m_ui.Text1->setFocus();
+}
+
+void Form1::placeClientArea() {
+    // Qt places the window without its frame; the menu bar sits above the
+    // client area inside that rectangle.
+    const int menuHeight = menuBar()->sizeHint().height();
+    setGeometry(QRect(clientOrigin - QPoint(0, menuHeight), clientSize + QSize(0, menuHeight)));
+}

@@ -1,0 +1,34 @@
+#include "windows/FrmSplash.h"
+
+#include "windows/Fonts.h"
+#include "windows/LabelFitting.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    installFontSubstitutes();
+    m_ui.setupUi(this);
+    fitLabelsToText(*this);
+    setGeometry(QRect(QPoint(0, 0), size()));
+    m_ui.Label2->installEventFilter(this);
+}
+
+bool FrmSplash::eventFilter(QObject *watched, QEvent *event) {
+    // A click is a left-button release over the label that was pressed.
+    if (watched == m_ui.Label2 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            m_ui.Label2->rect().contains(mouse->position().toPoint()))
+            emit nextRequested();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent *event) {
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit characterKeyPressed();
+}

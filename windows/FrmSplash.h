@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui_FrmSplash.h"
+
+// The splash window, built from FrmSplash.ui: a borderless welcome page at the
+// screen's top-left corner. None of its controls takes the keyboard focus, so
+// key presses reach the window itself. It only reports the two user actions
+// that matter; the program decides what they do.
+class FrmSplash : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FrmSplash(QWidget *parent = nullptr);
+
+    Ui::frmSplash &ui() { return m_ui; }
+    const Ui::frmSplash &ui() const { return m_ui; }
+
+signals:
+    void nextRequested();        // a click on "Siguiente" (Label2)
+    void characterKeyPressed();  // a key that types a character, Enter and Escape included
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Ui::frmSplash m_ui;
+};

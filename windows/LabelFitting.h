@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+// What the form files cannot say about labels, applied to every label of a
+// window once it is built:
+// - a label marked with the dynamic property "autoSize" takes the width of
+//   its one-line text in its own font; its left edge and height stay;
+// - a label whose text rises above its font's ascent (accented capitals in a
+//   face that keeps accents outside the ascent, as Lato does) shows its text
+//   that much lower, so that the accents are not cut off at the top.
+void fitLabelsToText(QWidget &window);
