@@ -1,12 +1,23 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/HelpSettings.h"
+#include "app/HelpWindowViewer.h"
+#include "app/ProgramWindows.h"
+#include "app/QtCuadro.h"
+#include "app/QtMessageSink.h"
+#include "drawing/TimedPacer.h"
+#include "windows/Fonts.h"
 
-int main(int argc, char *argv[])
-{
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("CORVELUX 1.0"));
-    window.resize(792, 539);
-    window.show();
+    installFontSubstitutes();
+
+    TimedPacer pacer;
+    HelpSettings helpSettings;
+    HelpWindowViewer helpViewer;
+    ProgramWindows windows({pacer, helpSettings, helpViewer,
+                            [](QWidget *owner) { return std::make_unique<QtMessageSink>(owner); },
+                            [](QWidget *owner) { return std::make_unique<QtCuadro>(owner); }});
+    windows.openSplash();
     return app.exec();
 }

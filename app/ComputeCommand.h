@@ -1,0 +1,14 @@
+#pragma once
+
+namespace Ui {
+class Form1;
+}
+class MessageSink;
+class Pacer;
+
+// The press of "CALCULAR": resets the display, checks the three inputs in
+// order, and either shows the one message of the first rejected value or
+// draws both profiles, animates the rays, dimensions the profile and prints
+// the results. Every outcome ends with the focus on "CALCULAR"; the input
+// fields are never changed.
+void computeCommand(Ui::Form1 &form, MessageSink &messages, Pacer &pacer);
