@@ -170,8 +170,7 @@ void CanvasWidget::drawAndShow(const Drawing &draw) {
     std::optional<QRectF> touched;
     {
         QPainter painter(&m_image);
-        // Width 0: one device pixel, whatever the scale of the canvas units.
-        painter.setPen(QPen(foreground(), 0));
+        painter.setPen(foreground());
         touched = draw(painter);
     }
     if (!touched)
@@ -182,12 +181,25 @@ void CanvasWidget::drawAndShow(const Drawing &draw) {
     repaint(dirty.translated(contentsRect().topLeft()) & contentsRect());
 }
 
+void CanvasWidget::setLinePen(QPainter &painter, const QColor &colour) const {
+    // One pixel wide whatever the scale of the canvas units: as many device
+    // pixels as the screen packs into one, shifted to cover that pixel.
+    const qreal ratio = m_image.devicePixelRatio();
+    const int width = qMax(1, qRound(ratio));
+    QPen pen(colour, width);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    if (width > 1)
+        painter.translate(width / 2.0 / ratio, width / 2.0 / ratio);
+}
+
 void CanvasWidget::drawSegment(const QPointF &from, const QPointF &to) {
     drawAndShow([&](QPainter &painter) {
         const std::optional<QLineF> visible =
             clipLine(toPixels(from.x(), from.y()), toPixels(to.x(), to.y()), clipRect());
         if (!visible)
             return std::optional<QRectF>();
+        setLinePen(painter, foreground());
         if (visible->p1() == visible->p2())
             painter.drawPoint(visible->p1());
         else
@@ -204,7 +216,7 @@ void CanvasWidget::drawArcPixels(float cx, float cy, float r, const QColor &colo
             clipArc(toPixels(cx, cy), r * m_pixelsPerUnitX, start, sweep, clipRect());
         if (pieces.isEmpty())
             return std::optional<QRectF>();
-        painter.setPen(QPen(colour, 0));
+        setLinePen(painter, colour);
         QRectF touched;
         for (const QPolygonF &piece : pieces) {
             painter.drawPolyline(piece);

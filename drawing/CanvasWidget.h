@@ -24,7 +24,7 @@ public:
     explicit CanvasWidget(QWidget *parent = nullptr);
 
     // How many twips (15 twips = 1 pixel) one canvas unit spans, across and
-    // down: 15, 15 for a canvas in twips; 219/224, 1 for a user scale.
+    // down: 1, 1 for a canvas in twips; 219/224, 1 for Picture2's user scale.
     void setUnits(double twipsPerUnitX, double twipsPerUnitY);
     void setBackground(const QColor &colour);
     // The font of PrintLine; its line height sets how far the pen moves down.
@@ -58,6 +58,7 @@ private:
     QRectF clipRect() const;
     void ensureImage();
     void drawAndShow(const Drawing &draw);
+    void setLinePen(QPainter &painter, const QColor &colour) const;
     void drawSegment(const QPointF &from, const QPointF &to);
     void drawArcPixels(float cx, float cy, float r, const QColor &colour, double start,
                        double sweep);

@@ -61,27 +61,39 @@ QPolygonF arcPolyline(const QPointF &centre, double radius, double from, double 
 std::optional<QLineF> clipLine(const QPointF &p1, const QPointF &p2, const QRectF &clip) {
     if (!isFinite(p1) || !isFinite(p2))
         return std::nullopt;
-    // Liang-Barsky: narrow the parameter range [t0, t1] of p1 + t * (p2 - p1)
-    // edge by edge.
-    const QPointF delta = p2 - p1;
-    double t0 = 0;
-    double t1 = 1;
-    const auto keepInside = [&](double p, double q) {  // keeps p * t <= q
-        if (p == 0)
-            return q >= 0;
-        const double t = q / p;
-        if (p < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        return t0 <= t1;
+    // Cohen-Sutherland: move an outside end onto the edge it lies beyond
+    // until both ends are inside or both beyond one edge. The coordinate of
+    // the edge is taken exactly, so a level or upright line keeps its pixel
+    // row or column however far its ends lie; the other coordinate is found
+    // by interpolation.
+    QPointF ends[2] = {p1, p2};
+    const auto outcode = [&clip](const QPointF &p) {
+        return (p.x() < clip.left() ? 1 : 0) | (p.x() > clip.right() ? 2 : 0) |
+               (p.y() < clip.top() ? 4 : 0) | (p.y() > clip.bottom() ? 8 : 0);
     };
-    if (!keepInside(-delta.x(), p1.x() - clip.left()) ||
-        !keepInside(delta.x(), clip.right() - p1.x()) ||
-        !keepInside(-delta.y(), p1.y() - clip.top()) ||
-        !keepInside(delta.y(), clip.bottom() - p1.y()))
-        return std::nullopt;
-    return QLineF(p1 + t0 * delta, p1 + t1 * delta);
+    // Each pass settles one edge for one end; rounding may need a pass more.
+    for (int pass = 0; pass < 12; ++pass) {
+        const int codes[2] = {outcode(ends[0]), outcode(ends[1])};
+        if ((codes[0] | codes[1]) == 0)
+            return QLineF(ends[0], ends[1]);
+        if ((codes[0] & codes[1]) != 0)
+            return std::nullopt;
+        const int outside = codes[0] != 0 ? 0 : 1;
+        const QPointF from = ends[outside];
+        const QPointF to = ends[1 - outside];
+        const int code = codes[outside];
+        QPointF &moved = ends[outside];
+        if (code & 3) {
+            const double x = (code & 1) ? clip.left() : clip.right();
+            moved =
+                QPointF(x, from.y() + (to.y() - from.y()) * ((x - from.x()) / (to.x() - from.x())));
+        } else {
+            const double y = (code & 4) ? clip.top() : clip.bottom();
+            moved =
+                QPointF(from.x() + (to.x() - from.x()) * ((y - from.y()) / (to.y() - from.y())), y);
+        }
+    }
+    return std::nullopt;
 }
 
 double counterclockwiseSweep(double start, double end) {

@@ -4,7 +4,7 @@
 #include "drawing/CanvasWidget.h"
 
 void setUpPicture1(CanvasWidget &picture1) {
-    picture1.setUnits(15, 15);
+    picture1.setUnits(1, 1);
     picture1.setBackground(QColor(255, 192, 128));
     picture1.setTextFont(arialFont(9));
 }
