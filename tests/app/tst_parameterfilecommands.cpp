@@ -1,4 +1,4 @@
-#include "app/MessageSink.h"
+#include "app/RecordingMessageSink.h"
 #include "app/ParameterCommands.h"
 #include "app/ParameterFile.h"
 #include "app/ScriptedCuadro.h"
@@ -10,12 +10,6 @@
 #include <QTest>
 
 namespace {
-
-class RecordingMessages final : public MessageSink {
-public:
-    void showMessage(const QString &message) override { messages.append(message); }
-    QStringList messages;
-};
 
 // The controls of the main window that the commands touch, as the window
 // shows them when it opens.
@@ -62,7 +56,7 @@ struct Session {
     QTemporaryDir dir;
     Window window;
     ScriptedCuadro cuadro;
-    RecordingMessages messages;
+    RecordingMessageSink messages;
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
@@ -131,7 +125,7 @@ private slots:
         QCOMPARE(contentsOf(s->path("gema")), bytes);
         s->open(s->path("gema"));
         QCOMPARE(s->window.Text7.text(), shown);
-        QCOMPARE(s->messages.messages, QStringList());
+        QCOMPARE(s->messages.messages(), QStringList());
     }
 
     void savingRightAfterAnOpenWritesSeventeenBytes() {
@@ -166,7 +160,7 @@ private slots:
         QCOMPARE(s->labels(), (QStringList{"IR= ", "  D= ", "  eps= "}));
         QVERIFY(s->window.Text4.isHidden() && s->window.Text5.isHidden() &&
                 s->window.Text6.isHidden());
-        QCOMPARE(s->messages.messages, QStringList());
+        QCOMPARE(s->messages.messages(), QStringList());
     }
 
     void secondOpenReplacesTheText() {
@@ -249,7 +243,7 @@ private slots:
         QCOMPARE(contentsOf(s->path("gema.txt")), QByteArray("otro contenido"));
         QCOMPARE(s->window.state(), before);
         QCOMPARE(QDir(s->dir.path()).entryList(QDir::Files), QStringList{"gema.txt"});
-        QCOMPARE(s->messages.messages, QStringList());
+        QCOMPARE(s->messages.messages(), QStringList());
     }
 
     // The exact texts are tested with the file functions; here, that the
@@ -270,7 +264,7 @@ private slots:
         s->open(s->path(name));
         const QString expected = ParameterFile::read(s->path(name)).error;
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(s->messages.messages, QStringList{expected});
+        QCOMPARE(s->messages.messages(), QStringList{expected});
         QCOMPARE(s->window.state(), before);
     }
 
@@ -281,8 +275,8 @@ private slots:
         const QStringList before = s->window.state();
 
         s->save(fileName);
-        QCOMPARE(s->messages.messages.size(), 1);
-        QVERIFY(s->messages.messages[0].startsWith(
+        QCOMPARE(s->messages.messages().size(), 1);
+        QVERIFY(s->messages.messages()[0].startsWith(
             QStringLiteral("No se pudo guardar el archivo \"%1\".").arg(fileName)));
         QCOMPARE(contentsOf(fileName), QByteArray("  IR=2.419  D=10  eps.=10"));
         QCOMPARE(s->window.state(), before);
@@ -292,7 +286,7 @@ private slots:
         QVERIFY(QDir(s->dir.path()).mkdir(QStringLiteral("carpeta")));
         s->save(s->path("carpeta"));
         QCOMPARE(
-            s->messages.messages,
+            s->messages.messages(),
             QStringList{
                 QStringLiteral("\"%1\" es una carpeta, no un archivo.").arg(s->path("carpeta"))});
         QVERIFY(QFileInfo(s->path("carpeta")).isDir());

@@ -1,0 +1,225 @@
+#include "MainWindowFixture.h"
+
+#include "calc/Constants.h"
+#include "calc/CutSolver.h"
+#include "calc/Messages.h"
+#include "calc/ReadOut.h"
+#include "drawing/MainCanvases.h"
+#include "drawing/Profile.h"
+#include "drawing/RayTrace.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+void typeInputs(Ui::Form1 &ui, const QString &ir, const QString &diameter, const QString &eps) {
+    ui.Text1->setText(ir);
+    ui.Text3->setText(diameter);
+    ui.Text2->setText(eps);
+}
+
+QStringList inputs(const Ui::Form1 &ui) {
+    return {ui.Text1->text(), ui.Text3->text(), ui.Text2->text()};
+}
+
+}  // namespace
+
+class TestForm1Commands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void computeOutcomes_data() {
+        QTest::addColumn<QStringList>("typed");  // IR, D, épsilon
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("echo");  // empty: the read-out stays hidden
+
+        QTest::newRow("IR empty") << QStringList{"", "10", "10"} << Messages::irTooSmall
+                                  << QString();
+        QTest::newRow("IR 1") << QStringList{"1", "10", "10"} << Messages::irTooSmall << QString();
+        QTest::newRow("D 0") << QStringList{"2.42", "0", "10"} << Messages::diameterTooSmall
+                             << "2.42";
+        QTest::newRow("crown") << QStringList{"1.5", "10", "40"} << Messages::negativeCrown
+                               << "1.5";
+        QTest::newRow("range") << QStringList{"4", "10", "95"} << Messages::epsilonRange << "4";
+        QTest::newRow("IR never matched")
+            << QStringList{"2.4175", "10", "10"} << Messages::irUnmatched << "2.4175";
+        QTest::newRow("diamond") << QStringList{"2.419", "10", "10"} << QString() << "2.419";
+        QTest::newRow("comma reads as 2") << QStringList{"2,42", "10", "0"} << QString() << "2";
+    }
+
+    void computeOutcomes() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, echo);
+
+        MainWindowFixture f;
+        Ui::Form1 &ui = f.ui();
+        ui.Text7->show();  // as after a file was opened
+        ui.Label13->show();
+        ui.Label11->hide();
+        typeInputs(ui, typed[0], typed[1], typed[2]);
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+
+        QCOMPARE(f.messages->messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(ui.Label5->text(), echo);
+        QCOMPARE(ui.Label5->isVisible(), !echo.isEmpty());
+        QCOMPARE(ui.Label4->text(), echo.isEmpty() ? QString() : QStringLiteral("IR ="));
+        QCOMPARE(isBlank(*ui.Picture1), !message.isEmpty());
+        QCOMPARE(isBlank(*ui.Picture2), !message.isEmpty());
+        QVERIFY(ui.Text7->isHidden());
+        QVERIFY(ui.Label13->isHidden());
+        QVERIFY(ui.Label11->isVisible());
+        QCOMPARE(inputs(ui), typed);
+        QCOMPARE(QApplication::focusWidget(), ui.Command2);
+    }
+
+    // The window shows exactly what the drawing and read-out give for the
+    // diamond preset, drawn on canvases set up like the window's own.
+    void diamondComputationDrawsAndPrintsEverything() {
+        MainWindowFixture f;
+        QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+
+        CanvasWidget picture1, picture2;
+        setUpPicture1(picture1);
+        setUpPicture2(picture2);
+        picture1.resize(picture1Size);
+        picture2.resize(picture2Size);
+        NoWaitPacer pacer;
+        const CutResult cut = solveCut(2.419, 10 * pi / 180);
+        drawProfile(picture1, picture2, cut);
+        traceRays(picture2, cut, pacer);
+        drawDimensions(picture1, cut);
+        printResults(picture1, 10, cut);
+
+        QCOMPARE(f.ui().Label5->text(), QStringLiteral("2.419"));
+        QCOMPARE(f.ui().Picture1->image(), picture1.image());
+        QCOMPARE(f.ui().Picture2->image(), picture2.image());
+        QVERIFY(!isBlank(picture1));
+    }
+
+    void presets_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("DIAMANTE") << "Command3" << QStringList{"2.419", "10", "10"};
+        QTest::newRow("CUARZO") << "Command4" << QStringList{"1.540", "10", "12"};
+    }
+
+    void presets() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, expected);
+
+        MainWindowFixture f;
+        Ui::Form1 &ui = f.ui();
+        typeInputs(ui, "2.42", "10", "0");
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        typeInputs(ui, "not a number", "x", "y");
+        ui.Text7->show();  // the file notice is left alone
+        ui.Text1->setFocus();
+
+        QTest::mouseClick(ui.centralwidget->findChild<QPushButton *>(button), Qt::LeftButton);
+
+        QCOMPARE(inputs(ui), expected);
+        QVERIFY(isBlank(*ui.Picture1));
+        QVERIFY(isBlank(*ui.Picture2));
+        QCOMPARE(ui.Label4->text(), QString());
+        QCOMPARE(ui.Label5->text(), QString());
+        QVERIFY(ui.Label5->isVisible());
+        QVERIFY(ui.Text7->isVisible());
+        QCOMPARE(QApplication::focusWidget(), ui.Command2);
+        QVERIFY(f.messages->messages().isEmpty());
+    }
+
+    void customGemClearsEverything() {
+        MainWindowFixture f;
+        Ui::Form1 &ui = f.ui();
+        QTest::mouseClick(ui.Command3, Qt::LeftButton);
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        QTest::mouseClick(ui.Command5, Qt::LeftButton);
+
+        QCOMPARE(inputs(ui), (QStringList{"", "", ""}));
+        QVERIFY(isBlank(*ui.Picture1));
+        QVERIFY(isBlank(*ui.Picture2));
+        QCOMPARE(ui.Label5->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), ui.Text1);
+    }
+
+    void entryMenuItemsOnlyMoveTheFocus_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("Entre IR") << "mnuArIR"
+                                  << "Text1";
+        QTest::newRow("Diametro") << QString::fromUtf8("mnuArDiámmetro") << "Text3";
+        QTest::newRow("epsilon") << "mnuArepsilon"
+                                 << "Text2";
+    }
+
+    void entryMenuItemsOnlyMoveTheFocus() {
+        QFETCH(QString, action);
+        QFETCH(QString, field);
+        MainWindowFixture f;
+        Ui::Form1 &ui = f.ui();
+        typeInputs(ui, "", "7", "");
+        ui.Command2->setFocus();
+
+        f.window.findChild<QAction *>(action)->trigger();
+
+        QCOMPARE(QApplication::focusWidget()->objectName(), field);
+        QCOMPARE(inputs(ui), (QStringList{"", "7", ""}));
+    }
+
+    void exitFromButtonAndMenu() {
+        MainWindowFixture f;
+        QTest::mouseClick(f.ui().Command1, Qt::LeftButton);
+        f.ui().mnuArSalir->trigger();
+        QCOMPARE(f.quitRequests, 2);
+    }
+
+    void helpAndAboutMenuItems() {
+        MainWindowFixture f;
+        f.ui().mnuAyContenido->trigger();
+        f.ui().mnuAyIndice->trigger();
+        f.ui().mnuAyAcerca->trigger();
+
+        const QList<HelpRequest> &requests = f.helpViewer.requests();
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests[0].command, 3u);
+        QCOMPARE(requests[1].command, 261u);
+        QCOMPARE(requests[1].window, &f.window);
+        QCOMPARE(requests[1].helpFile, QByteArray("DIVORURADIDAR-5.hlp"));
+        QCOMPARE(f.aboutRequests, 1);
+    }
+
+    void saveAndOpenMenuItems() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("gema"));
+        MainWindowFixture f;
+        QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+        f.cuadro->answer(path);
+        f.ui().mnuArGuardar->trigger();
+        f.cuadro->answer(path);
+        f.ui().mnuArAbrir->trigger();
+
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("  IR=2.419  D=10  eps.=10"));
+        QCOMPARE(f.ui().Text7->text(), QStringLiteral("  IR=2.419  D=10  eps.=10"));
+        QVERIFY(f.ui().Text7->isVisible());
+        QCOMPARE(f.ui().Text1->text(), QStringLiteral(" "));
+    }
+
+    // Enter in a field presses no button: nothing is computed.
+    void enterInAFieldDoesNothing() {
+        MainWindowFixture f;
+        QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+        f.ui().Text1->setFocus();
+        QTest::keyClick(f.ui().Text1, Qt::Key_Return);
+        QVERIFY(isBlank(*f.ui().Picture1));
+        QVERIFY(f.ui().Label5->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestForm1Commands)
+#include "tst_form1commands.moc"
