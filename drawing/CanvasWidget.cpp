@@ -177,8 +177,13 @@ void CanvasWidget::drawAndShow(const Drawing &draw) {
         return;
     // Shown at once: the compute command does not return to the event loop
     // between two primitives.
-    const QRect dirty = touched->toAlignedRect().adjusted(-1, -1, 1, 1);
-    repaint(dirty.translated(contentsRect().topLeft()) & contentsRect());
+    // Cut to the canvas before rounding: a box far outside it, or with a
+    // coordinate that is not a number, would give integer bounds that
+    // overflow when widened. Such a box leaves no valid part.
+    const QRectF canvasArea(QPointF(0, 0), QSizeF(contentsRect().size()));
+    const QRectF dirty = touched->adjusted(-1, -1, 1, 1) & canvasArea;
+    if (dirty.isValid())
+        repaint(dirty.toAlignedRect().translated(contentsRect().topLeft()));
 }
 
 void CanvasWidget::setLinePen(QPainter &painter, const QColor &colour) const {

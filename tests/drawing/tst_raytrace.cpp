@@ -5,6 +5,7 @@
 #include "drawing/RayTrace.h"
 
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -101,8 +102,8 @@ private slots:
             {446.7, 1757.8}, {762.5, 2570.2}, {2090.4, 2869.0}, {1993.0, 1515.6}, {1778.6, 300}};
         QVERIFY(near(lineStart(ray[0]), QPointF(446.69, 200), 0.01));
         for (int segment = 0; segment < 5; ++segment) {
-            QVERIFY2(near(lineEnd(ray[segment]), path[segment], 0.1),
-                     QTest::toString(ray[segment]));
+            const std::unique_ptr<char[]> call(QTest::toString(ray[segment]));
+            QVERIFY2(near(lineEnd(ray[segment]), path[segment], 0.1), call.get());
             if (segment > 0)
                 QCOMPARE(lineStart(ray[segment]), lineEnd(ray[segment - 1]));
         }
