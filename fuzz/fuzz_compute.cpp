@@ -1,0 +1,72 @@
+// libFuzzer target: arbitrary text in the three input fields, through the
+// whole compute path of "CALCULAR" on recording canvases, without pauses.
+//
+// The input is split at its first two line feeds: IR (Text1), D (Text3), and
+// the rest for épsilon (Text2), which may hold further line feeds.
+
+#include "calc/ComputePlan.h"
+#include "calc/ReadOut.h"
+#include "drawing/NoWaitPacer.h"
+#include "drawing/Profile.h"
+#include "drawing/RayTrace.h"
+#include "drawing/RecordingCanvas.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+struct FieldTexts {
+    QString ir;
+    QString diameter;
+    QString epsilon;
+};
+
+FieldTexts splitFields(const QString &input) {
+    const qsizetype first = input.indexOf(u'\n');
+    if (first < 0)
+        return {input, {}, {}};
+    const qsizetype second = input.indexOf(u'\n', first + 1);
+    if (second < 0)
+        return {input.left(first), input.mid(first + 1), {}};
+    return {input.left(first), input.mid(first + 1, second - first - 1), input.mid(second + 1)};
+}
+
+// A run that was accepted prints numbers only, never "inf" or "nan".
+void expectPrintedNumbers(const RecordingCanvas &picture1) {
+    for (const CanvasCall &line : picture1.callsNamed(QStringLiteral("PrintLine"))) {
+        if (line.text.contains(u"inf", Qt::CaseInsensitive) ||
+            line.text.contains(u"nan", Qt::CaseInsensitive)) {
+            std::fprintf(stderr, "printed a value that is not a number: %s\n",
+                         qPrintable(line.text));
+            std::abort();
+        }
+    }
+}
+
+// The drawing and the read-out of a successful run, in the command's order.
+void drawAndPrint(const ComputePlan &plan) {
+    RecordingCanvas picture1;
+    RecordingCanvas picture2;
+    NoWaitPacer pacer;
+    drawProfile(picture1, picture2, plan.cut);
+    traceRays(picture2, plan.cut, pacer);
+    drawDimensions(picture1, plan.cut);
+    printResults(picture1, plan.D, plan.cut);
+    expectPrintedNumbers(picture1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const FieldTexts texts =
+        splitFields(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const InputFields fields{[&texts] { return texts.ir; }, [&texts] { return texts.diameter; },
+                             [&texts] { return texts.epsilon; }};
+    const ComputePlan plan = planComputation(fields, QStringLiteral("."));
+    if (plan.succeeded())
+        drawAndPrint(plan);
+    return 0;
+}
