@@ -50,11 +50,14 @@ work="$(mktemp -d)"
 xvfb_pid=""
 program_pid=""
 cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    local pid
+    for pid in $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 # --- A private X server on a free display number -----------------------------
 
@@ -85,7 +88,8 @@ if ! wait_until 10 display_known; then
     echo "SKIP: Xvfb did not start"
     exit "$skipped"
 fi
-export DISPLAY=":$(tr -dc '0-9' <"$work/display")"
+display_number="$(tr -dc '0-9' <"$work/display")"
+export DISPLAY=":$display_number"
 xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie"
 echo "Xvfb on display $DISPLAY"
 
@@ -147,14 +151,22 @@ program_pid=$!
 splash_shown() {
     screenshot "$work/screen.ppm"
     # The "Siguiente" label is orange (#FF8000) on the light splash frame.
-    holds "$(convert "$work/screen.ppm" -crop "$siguiente_area" +repage -format '%[fx:mean.r - mean.b]' info:)" '>' 0.6
+    local orange
+    orange="$(convert "$work/screen.ppm" -crop "$siguiente_area" +repage \
+        -format '%[fx:mean.r - mean.b]' info:)"
+    holds "$orange" '>' 0.6
 }
-wait_until 15 splash_shown || fail "the splash window with \"Siguiente\" did not appear"
+wait_until 10 splash_shown || fail "the splash window with \"Siguiente\" did not appear"
 echo "ok: splash window shown"
 
 click "$siguiente_click"
-main_window_shown() { timeout 5 xdotool search --onlyvisible --name '^CORVELUX 1\.0$' >/dev/null; }
-wait_until 10 main_window_shown || fail "\"Siguiente\" did not open the main window"
+main_window_shown() {
+    timeout 5 xdotool search --onlyvisible --name '^CORVELUX 1\.0$' >/dev/null || return 1
+    # Painted: Picture2's interior shows its light peach (#FFE0C0).
+    screenshot "$work/screen.ppm"
+    holds "$(area_value "$work/screen.ppm" "$picture2_area" mean)" '>' 0.8
+}
+wait_until 5 main_window_shown || fail "\"Siguiente\" did not open the main window"
 echo "ok: main window open"
 
 click "$diamante_click"
@@ -162,7 +174,7 @@ ir_field_filled() {
     screenshot "$work/before.ppm"
     holds "$(dark_share "$work/before.ppm" "$text1_area")" '>' 0.02
 }
-wait_until 10 ir_field_filled || fail "DIAMANTE did not fill the IR field"
+wait_until 5 ir_field_filled || fail "DIAMANTE did not fill the IR field"
 echo "ok: DIAMANTE filled the fields"
 
 # Before the computation both drawing areas are blank and the echo is plain
@@ -184,8 +196,8 @@ screen_settled() {
     screenshot "$work/after.ppm"
     cmp -s "$work/previous.ppm" "$work/after.ppm"
 }
-wait_until 20 results_printed || fail "no results were printed within 20 s of CALCULAR"
-wait_until 10 screen_settled || fail "the screen kept changing after the results were printed"
+wait_until 15 results_printed || fail "no results were printed within 15 s of CALCULAR"
+wait_until 5 screen_settled || fail "the screen kept changing after the results were printed"
 convert "$work/after.ppm" e2e-display.png
 echo "ok: computation ended (screen kept as e2e-display.png)"
 
@@ -203,7 +215,7 @@ expect "IR echo shown in light orange" "$(area_value "$work/after.ppm" "$echo_ar
 
 click "$salir_click"
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
-wait_until 10 program_ended || fail "\"&Salir\" did not end the program"
+wait_until 5 program_ended || fail "\"&Salir\" did not end the program"
 status=0
 wait "$program_pid" || status=$?
 program_pid=""
