@@ -3,6 +3,7 @@
 #include "app/ProgramWindows.h"
 #include "app/QtCuadro.h"
 #include "app/QtMessageSink.h"
+#include "app/QtTranslations.h"
 #include "drawing/TimedPacer.h"
 #include "windows/Fonts.h"
 
@@ -10,7 +11,9 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvelux.corvelux"));
     installFontSubstitutes();
+    const QtTranslations translations;
 
     TimedPacer pacer;
     HelpSettings helpSettings;
