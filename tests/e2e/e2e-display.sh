@@ -21,6 +21,7 @@ readonly siguiente_area="65x17+576+408"
 readonly diamante_click="52 130"     # Command3 at client (16,48), 65x65
 readonly calcular_click="544 510"    # Command2 at client (488,448), 105x25
 readonly salir_click="744 514"       # Command1 at client (712,440), 57x49
+readonly custom_click="172 186"      # Command5 "?" at client (136,104), 65x65
 readonly text1_area="77x22+390+468"  # inside Text1 at client (384,416), 81x26
 readonly echo_area="57x22+308+58"    # Label5 at client (304,8), above Picture1: the IR echo
 readonly picture1_area="501x341+270+84"  # Picture1's interior
@@ -212,6 +213,23 @@ expect "incoming rays above the crown on Picture2" \
     "$(dark_share "$work/after.ppm" "$incoming_rays_area")" '>' 0.15
 expect "rays across Picture2" "$(dark_share "$work/after.ppm" "$picture2_area")" '>' 0.05
 expect "IR echo shown in light orange" "$(area_value "$work/after.ppm" "$echo_area" maxima)" '>' 0.6
+
+# A click that arrives during the animation waits for the computation to
+# end: "?" pressed while the rays are drawn must leave both drawing areas
+# blank, not cleared halfway with rays and results drawn on top afterwards.
+timeout 10 xdotool mousemove --sync 600 300  # off the button, so the next click moves
+click "$calcular_click"
+sleep 0.3
+click "$custom_click"
+cleared_after_computation() {
+    screen_settled || return 1
+    holds "$(dark_share "$work/after.ppm" "$picture1_area")" '<' 0.0001
+}
+wait_until 15 cleared_after_computation ||
+    fail "\"?\" pressed during the animation did not leave Picture1 blank after it"
+expect "Picture2 blank after \"?\" pressed during the animation" \
+    "$(dark_share "$work/after.ppm" "$picture2_area")" '<' 0.0001
+expect "IR field emptied by \"?\"" "$(dark_share "$work/after.ppm" "$text1_area")" '<' 0.001
 
 click "$salir_click"
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
