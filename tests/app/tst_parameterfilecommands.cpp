@@ -1,6 +1,6 @@
-#include "app/RecordingMessageSink.h"
 #include "app/ParameterCommands.h"
 #include "app/ParameterFile.h"
+#include "app/RecordingMessageSink.h"
 #include "app/ScriptedCuadro.h"
 #include "tst_parameterfile_files.h"
 
