@@ -37,7 +37,15 @@ QString signedNumberText(double value) {
 }
 
 QString shortNumberText(double value) {
-    return signedNumberText(value).left(6);
+    constexpr qsizetype width = 6;
+    const QString text = signedNumberText(value);
+    const qsizetype exponentStart = text.indexOf(u'E');
+    if (exponentStart < 0)
+        return text.left(width);
+    // Cut to six characters, " 2.726E-06" would lose its exponent and read
+    // as 2.726: keep the exponent whole after the sign and the first digit.
+    const QString exponent = text.mid(exponentStart);
+    return text.left(qMax<qsizetype>(2, width - exponent.size())) + exponent;
 }
 
 QString printedNumber(double value) {

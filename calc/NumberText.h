@@ -16,6 +16,8 @@ QString plainNumberText(double value);
 QString signedNumberText(double value);
 
 // The first six characters of signedNumberText: truncated, never rounded.
+// An exponent form keeps its exponent, after the first digit of the
+// mantissa: " 2E-06", "-1E-11", " 5E+16".
 QString shortNumberText(double value);
 
 // A number written as an item of a printed line: " 10 ", " 2.5 ", "-.5 ".

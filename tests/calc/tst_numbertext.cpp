@@ -79,6 +79,14 @@ private slots:
                                         << "-.2128";
         QTest::newRow("negative 1.628") << -1.628 << "-1.628"
                                         << "-1.628";
+        QTest::newRow("tiny keeps its exponent") << 2.726e-6 << " 2.726E-06"
+                                                 << " 2E-06";
+        QTest::newRow("tiny negative") << -1.674e-11 << "-1.674E-11"
+                                       << "-1E-11";
+        QTest::newRow("huge keeps its exponent") << 5.377e16 << " 5.377E+16"
+                                                 << " 5E+16";
+        QTest::newRow("three-digit exponent") << 1.5e-100 << " 1.5E-100"
+                                              << " 1E-100";
     }
 
     void signedAndShort() {
