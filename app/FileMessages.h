@@ -33,8 +33,7 @@ inline QString tooLarge(const QString &fileName, qint64 maxKiB) {
     return QStringLiteral(
                "El archivo %1 es demasiado grande para ser un archivo de parámetros "
                "(más de %2 KB).")
-        .arg(quoted(fileName))
-        .arg(maxKiB);
+        .arg(quoted(fileName), QString::number(maxKiB));
 }
 
 inline QString cannotSave(const QString &fileName) {

@@ -91,14 +91,19 @@ private slots:
             << QStringLiteral(
                    "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
                    "(más de 16 KB).");
+        QTest::newRow("too large, %1 in its name")
+            << "video%1.avi"
+            << QStringLiteral(
+                   "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
+                   "(más de 16 KB).");
     }
     void refusesWhatCannotBeRead() {
         QFETCH(QString, name);
         QFETCH(QString, message);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta")));
-        createFile(dir.filePath(QStringLiteral("video.avi")),
-                   QByteArray(ParameterFile::maxSize + 1, '\0'));
+        for (const QString &video : {QStringLiteral("video.avi"), QStringLiteral("video%1.avi")})
+            createFile(dir.filePath(video), QByteArray(ParameterFile::maxSize + 1, '\0'));
 
         const QString fileName = dir.filePath(name);
         const ParameterFile::ReadOutcome outcome = ParameterFile::read(fileName);
