@@ -35,12 +35,12 @@ void verifyColour(const QWidget &control, QPalette::ColorRole role, const QColor
     QCOMPARE(control.palette().color(QPalette::Inactive, role), wanted);
 }
 
-void verifyColours(const QWidget &control, const ControlSpec &spec) {
+void verifyColours(const QWidget &control, const ControlLayout &entry) {
     const Roles roles = rolesOf(control);
-    verifyColour(control, roles.background, spec.background);
+    verifyColour(control, roles.background, entry.background);
     if (QTest::currentTestFailed())
         return;
-    verifyColour(control, roles.foreground, spec.foreground);
+    verifyColour(control, roles.foreground, entry.foreground);
     if (QTest::currentTestFailed())
         return;
     if (qobject_cast<const QLabel *>(&control))
@@ -65,11 +65,11 @@ Qt::Alignment alignmentOf(const QWidget &control) {
     return {};
 }
 
-void verifyTextWidth(const QWidget &control, const ControlSpec &spec) {
-    const QRect laidOut = pixels(spec.twips);
+void verifyTextWidth(const QWidget &control, const ControlLayout &entry) {
+    const QRect laidOut = pixels(entry.twips);
     QCOMPARE(control.pos(), laidOut.topLeft());
     QCOMPARE(control.height(), laidOut.height());
-    const qreal textWidth = QFontMetricsF(control.font()).horizontalAdvance(spec.text);
+    const qreal textWidth = QFontMetricsF(control.font()).horizontalAdvance(entry.text);
     QCOMPARE(control.width(), qCeil(textWidth));
     if (laidOut.width() > 0)
         QVERIFY2(qAbs(control.width() - laidOut.width()) <= 1,
@@ -78,35 +78,35 @@ void verifyTextWidth(const QWidget &control, const ControlSpec &spec) {
 
 }  // namespace
 
-void verifyControl(QWidget &control, const ControlSpec &spec) {
-    QCOMPARE(control.metaObject()->className(), spec.className);
-    QCOMPARE(textOf(control), spec.text);
-    if (spec.autoSize)
-        verifyTextWidth(control, spec);
+void verifyControl(QWidget &control, const ControlLayout &entry) {
+    QCOMPARE(control.metaObject()->className(), entry.className);
+    QCOMPARE(textOf(control), entry.text);
+    if (entry.autoSize)
+        verifyTextWidth(control, entry);
     else
-        QCOMPARE(control.geometry(), pixels(spec.twips));
+        QCOMPARE(control.geometry(), pixels(entry.twips));
     if (QTest::currentTestFailed())
         return;
 
-    QCOMPARE(control.font().families().value(0), spec.fontFamily);
-    QCOMPARE(control.font().pointSizeF(), spec.pointSize);
-    QCOMPARE(control.font().weight(), spec.bold ? QFont::Bold : QFont::Normal);
+    QCOMPARE(control.font().families().value(0), entry.fontFamily);
+    QCOMPARE(control.font().pointSizeF(), entry.pointSize);
+    QCOMPARE(control.font().weight(), entry.bold ? QFont::Bold : QFont::Normal);
     QVERIFY(!control.font().italic() && !control.font().underline() && !control.font().strikeOut());
 
-    if (spec.className == QLatin1String("CanvasWidget")) {
+    if (entry.className == QLatin1String("CanvasWidget")) {
         // A drawing area paints its own background inside its border.
         const QImage face = control.grab().toImage();
-        QCOMPARE(face.pixelColor(face.rect().center()), spec.background);
+        QCOMPARE(face.pixelColor(face.rect().center()), entry.background);
         QCOMPARE(control.contentsRect(), control.rect().adjusted(2, 2, -2, -2));
     } else {
-        verifyColours(control, spec);
+        verifyColours(control, entry);
     }
     if (QTest::currentTestFailed())
         return;
 
-    QCOMPARE(alignmentOf(control), spec.alignment);
-    QCOMPARE(control.toolTip(), spec.toolTip);
-    QCOMPARE(control.isVisible(), spec.visible);
+    QCOMPARE(alignmentOf(control), entry.alignment);
+    QCOMPARE(control.toolTip(), entry.toolTip);
+    QCOMPARE(control.isVisible(), entry.visible);
 }
 
 QPoint findImage(const QImage &haystack, const QImage &needle) {

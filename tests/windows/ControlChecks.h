@@ -12,7 +12,7 @@ class QWidget;
 // One row of a window's control table, as laid out: geometry in twips (15 to
 // the pixel), colours invalid where the system colour applies, alignment 0
 // where the kind of control has none to check.
-struct ControlSpec {
+struct ControlLayout {
     QString className;
     QString text;
     QRect twips;
@@ -29,13 +29,13 @@ struct ControlSpec {
     // pixel with a stand-in face.
     bool autoSize = false;
 };
-Q_DECLARE_METATYPE(ControlSpec)
+Q_DECLARE_METATYPE(ControlLayout)
 
 QRect pixels(const QRect &twips);
 
 // Compares a shown control with its row; failures are reported through
 // QTest, so callers return when QTest::currentTestFailed().
-void verifyControl(QWidget &control, const ControlSpec &spec);
+void verifyControl(QWidget &control, const ControlLayout &entry);
 
 // Where needle occurs pixel for pixel in haystack, or (-1, -1).
 QPoint findImage(const QImage &haystack, const QImage &needle);

@@ -46,46 +46,46 @@ void TestAcercade::cleanup() {
 }
 
 void TestAcercade::controls_data() {
-    QTest::addColumn<ControlSpec>("spec");
+    QTest::addColumn<ControlLayout>("entry");
     const QString label = QStringLiteral("QLabel");
     const QString arialBlack = QStringLiteral("Arial Black");
     const QString msSansSerif = QStringLiteral("MS Sans Serif");
 
-    QTest::newRow("Label1") << ControlSpec{label,       "CORVELUX ", {2280, 960, 2535, 495},
-                                           arialBlack,  14.25,       true,
-                                           lightOrange, darkPurple,  toLeft,
-                                           ""};
-    QTest::newRow("Label2") << ControlSpec{label,
-                                           QStringLiteral("Versión 1.0"),
-                                           {2520, 1320, 2295, 375},
-                                           arialBlack,
-                                           11.25,
-                                           false,
-                                           lightOrange,
-                                           systemColour,
-                                           Qt::AlignRight | Qt::AlignTop,
-                                           ""};
-    QTest::newRow("Label3") << ControlSpec{label,
-                                           "Marta Iriarte Solano",
-                                           {120, 2520, 1815, 255},
-                                           msSansSerif,
-                                           8.25,
-                                           true,
-                                           lightOrange,
-                                           systemColour,
-                                           toLeft,
-                                           ""};
-    QTest::newRow("Aceptar") << ControlSpec{"QPushButton",
-                                            "&Aceptar",
-                                            {3600, 2520, 1215, 495},
-                                            msSansSerif,
-                                            8.25,
-                                            false,
-                                            darkOrange,
-                                            systemColour,
-                                            {},
-                                            ""};
-    QTest::newRow("Label4") << ControlSpec{
+    QTest::newRow("Label1") << ControlLayout{label,       "CORVELUX ", {2280, 960, 2535, 495},
+                                             arialBlack,  14.25,       true,
+                                             lightOrange, darkPurple,  toLeft,
+                                             ""};
+    QTest::newRow("Label2") << ControlLayout{label,
+                                             QStringLiteral("Versión 1.0"),
+                                             {2520, 1320, 2295, 375},
+                                             arialBlack,
+                                             11.25,
+                                             false,
+                                             lightOrange,
+                                             systemColour,
+                                             Qt::AlignRight | Qt::AlignTop,
+                                             ""};
+    QTest::newRow("Label3") << ControlLayout{label,
+                                             "Marta Iriarte Solano",
+                                             {120, 2520, 1815, 255},
+                                             msSansSerif,
+                                             8.25,
+                                             true,
+                                             lightOrange,
+                                             systemColour,
+                                             toLeft,
+                                             ""};
+    QTest::newRow("Aceptar") << ControlLayout{"QPushButton",
+                                              "&Aceptar",
+                                              {3600, 2520, 1215, 495},
+                                              msSansSerif,
+                                              8.25,
+                                              false,
+                                              darkOrange,
+                                              systemColour,
+                                              {},
+                                              ""};
+    QTest::newRow("Label4") << ControlLayout{
         label,
         QStringLiteral("     Para cada IR proponemos los únicos  ángulos y "
                        "proporciones que optimizan el brillo de la gema"),
@@ -100,11 +100,11 @@ void TestAcercade::controls_data() {
 }
 
 void TestAcercade::controls() {
-    QFETCH(ControlSpec, spec);
+    QFETCH(ControlLayout, entry);
     auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(control);
     QCOMPARE(control->parentWidget(), m_window.get());
-    verifyControl(*control, spec);
+    verifyControl(*control, entry);
     if (auto *label = qobject_cast<QLabel *>(control))
         QCOMPARE(label->wordWrap(), label->objectName() == QLatin1String("Label4"));
 }

@@ -72,8 +72,10 @@ void TestForm1::cleanup() {
 }
 
 void TestForm1::controls_data() {
-    QTest::addColumn<ControlSpec>("spec");
-    const auto row = [](const char *name, const ControlSpec &spec) { QTest::newRow(name) << spec; };
+    QTest::addColumn<ControlLayout>("entry");
+    const auto row = [](const char *name, const ControlLayout &entry) {
+        QTest::newRow(name) << entry;
+    };
     const QString arialBlack = QStringLiteral("Arial Black");
     const QString arial = QStringLiteral("Arial");
     const QString msSansSerif = QStringLiteral("MS Sans Serif");
@@ -343,11 +345,11 @@ void TestForm1::controls_data() {
 }
 
 void TestForm1::controls() {
-    QFETCH(ControlSpec, spec);
+    QFETCH(ControlLayout, entry);
     auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(control);
     QCOMPARE(control->parentWidget(), m_window->centralWidget());
-    verifyControl(*control, spec);
+    verifyControl(*control, entry);
 }
 
 void TestForm1::window() {

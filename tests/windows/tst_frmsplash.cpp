@@ -52,28 +52,28 @@ void TestFrmSplash::cleanup() {
 }
 
 void TestFrmSplash::controls_data() {
-    QTest::addColumn<ControlSpec>("spec");
+    QTest::addColumn<ControlLayout>("entry");
     const QString label = QStringLiteral("QLabel");
     const QString msSansSerif = QStringLiteral("MS Sans Serif");
 
-    QTest::newRow("Label1") << ControlSpec{label,
-                                           QStringLiteral("VERSIÓN 1.0"),
-                                           {4440, 3360, 1935, 375},
-                                           msSansSerif,
-                                           13.5,
-                                           true,
-                                           lightOrange,
-                                           darkRed,
-                                           toLeft,
-                                           ""};
-    QTest::newRow("lblProductName") << ControlSpec{label,       "CORVELUX", {1080, 2640, 0, 720},
-                                                   "Arial",     36,         true,
-                                                   lightOrange, darkGreen,  toLeft,
-                                                   "",          true,       true};
-    QTest::newRow("Label2") << ControlSpec{
+    QTest::newRow("Label1") << ControlLayout{label,
+                                             QStringLiteral("VERSIÓN 1.0"),
+                                             {4440, 3360, 1935, 375},
+                                             msSansSerif,
+                                             13.5,
+                                             true,
+                                             lightOrange,
+                                             darkRed,
+                                             toLeft,
+                                             ""};
+    QTest::newRow("lblProductName") << ControlLayout{label,       "CORVELUX", {1080, 2640, 0, 720},
+                                                     "Arial",     36,         true,
+                                                     lightOrange, darkGreen,  toLeft,
+                                                     "",          true,       true};
+    QTest::newRow("Label2") << ControlLayout{
         label,  "Siguiente", {6360, 3720, 975, 255},          msSansSerif, 9.75, false,
         orange, lightPeach,  Qt::AlignHCenter | Qt::AlignTop, ""};
-    QTest::newRow("Label3") << ControlSpec{
+    QTest::newRow("Label3") << ControlLayout{
         label,
         QStringLiteral("Para cada IR el programa calcula los únicos ángulos y "
                        "proporciones que optimizan el brillo de la gema"),
@@ -88,11 +88,11 @@ void TestFrmSplash::controls_data() {
 }
 
 void TestFrmSplash::controls() {
-    QFETCH(ControlSpec, spec);
+    QFETCH(ControlLayout, entry);
     auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(control);
     QCOMPARE(control->parentWidget(), m_window->ui().Frame1);
-    verifyControl(*control, spec);
+    verifyControl(*control, entry);
 }
 
 void TestFrmSplash::panel() {
