@@ -50,6 +50,8 @@ private slots:
     void tabVisitsTheVisibleControlsInOrder();
     void enterPressesNoButton();
     void onlyPromptAndProductTextsWrap();
+    void buttonsAreFilledWithTheirColour_data();
+    void buttonsAreFilledWithTheirColour();
     void diamondPictureIsCentred();
     void quartzPictureIsCentredAndClippedUnscaled();
     void menuBar();
@@ -547,4 +549,25 @@ void TestForm1::fontRequestsGetTheFaceOrItsStandIn() {
 }
 
 QTEST_MAIN(TestForm1)
+// The face shows the button's own colour, not a shade the style derives
+// from it: sampled just inside the left bevel, clear of caption and picture.
+void TestForm1::buttonsAreFilledWithTheirColour_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("CALCULAR") << "Command2" << QColor(0xFF, 0x80, 0x00);
+    QTest::newRow("Salir") << "Command1" << QColor(0xC0, 0x40, 0x00);
+    QTest::newRow("?") << "Command5" << QColor(0xC0, 0x40, 0x00);
+    QTest::newRow("DIAMANTE picture") << "Command3" << QColor(0x40, 0x00, 0x40);
+}
+
+void TestForm1::buttonsAreFilledWithTheirColour() {
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    auto *button = m_window->findChild<QPushButton *>(name);
+    QVERIFY(button);
+    const QImage face = button->grab().toImage();
+    const qreal scale = face.devicePixelRatio();
+    QCOMPARE(face.pixelColor(QPoint(2, button->height() / 2) * scale), colour);
+}
+
 #include "tst_form1.moc"
