@@ -4,6 +4,8 @@
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
+#include <limits>
+
 namespace {
 
 // The client area (the form below the menu bar) and where it opens on screen.
@@ -19,7 +21,15 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent) {
     setUpPicture1(*m_ui.Picture1);
     setUpPicture2(*m_ui.Picture2);
     placeClientArea();
+    liftLengthLimits();
     m_ui.Text1->setFocus();
+}
+
+void Form1::liftLengthLimits() {
+    // Fields take any text the user types, however long; Qt would stop at
+    // 32767 characters.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void Form1::placeClientArea() {

@@ -18,6 +18,7 @@ public:
 
 private:
     void placeClientArea();
+    void liftLengthLimits();
 
     Ui::Form1 m_ui;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +51,7 @@ private slots:
     void tabVisitsTheVisibleControlsInOrder();
     void enterPressesNoButton();
     void onlyPromptAndProductTextsWrap();
+    void fieldsTakeTextOfAnyLength();
     void buttonsAreFilledWithTheirColour_data();
     void buttonsAreFilledWithTheirColour();
     void diamondPictureIsCentred();
@@ -549,6 +551,15 @@ void TestForm1::fontRequestsGetTheFaceOrItsStandIn() {
 }
 
 QTEST_MAIN(TestForm1)
+void TestForm1::fieldsTakeTextOfAnyLength() {
+    const QString longText(100000, u'7');
+    for (const char *name : {"Text1", "Text3", "Text2", "Text7"}) {
+        auto *field = m_window->findChild<QLineEdit *>(name);
+        field->setText(longText);
+        QCOMPARE(field->text().size(), longText.size());
+    }
+}
+
 // The face shows the button's own colour, not a shade the style derives
 // from it: sampled just inside the left bevel, clear of caption and picture.
 void TestForm1::buttonsAreFilledWithTheirColour_data() {
