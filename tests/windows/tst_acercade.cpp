@@ -51,52 +51,14 @@ void TestAcercade::controls_data() {
     const QString arialBlack = QStringLiteral("Arial Black");
     const QString msSansSerif = QStringLiteral("MS Sans Serif");
 
-    QTest::newRow("Label1") << ControlLayout{label,       "CORVELUX ", {2280, 960, 2535, 495},
-                                             arialBlack,  14.25,       true,
-                                             lightOrange, darkPurple,  toLeft,
-                                             ""};
-    QTest::newRow("Label2") << ControlLayout{label,
-                                             QStringLiteral("Versión 1.0"),
-                                             {2520, 1320, 2295, 375},
-                                             arialBlack,
-                                             11.25,
-                                             false,
-                                             lightOrange,
-                                             systemColour,
-                                             Qt::AlignRight | Qt::AlignTop,
-                                             ""};
-    QTest::newRow("Label3") << ControlLayout{label,
-                                             "Marta Iriarte Solano",
-                                             {120, 2520, 1815, 255},
-                                             msSansSerif,
-                                             8.25,
-                                             true,
-                                             lightOrange,
-                                             systemColour,
-                                             toLeft,
-                                             ""};
-    QTest::newRow("Aceptar") << ControlLayout{"QPushButton",
-                                              "&Aceptar",
-                                              {3600, 2520, 1215, 495},
-                                              msSansSerif,
-                                              8.25,
-                                              false,
-                                              darkOrange,
-                                              systemColour,
-                                              {},
-                                              ""};
-    QTest::newRow("Label4") << ControlLayout{
-        label,
-        QStringLiteral("     Para cada IR proponemos los únicos  ángulos y "
-                       "proporciones que optimizan el brillo de la gema"),
-        {2040, 1800, 2895, 615},
-        msSansSerif,
-        8.25,
-        false,
-        lightOrange,
-        systemColour,
-        toLeft,
-        ""};
+    // One row per control, as in the layout table.
+    // clang-format off
+    QTest::newRow("Label1") << ControlLayout{label, "CORVELUX ", {2280, 960, 2535, 495}, arialBlack, 14.25, true, lightOrange, darkPurple, toLeft, ""};
+    QTest::newRow("Label2") << ControlLayout{label, QStringLiteral("Versión 1.0"), {2520, 1320, 2295, 375}, arialBlack, 11.25, false, lightOrange, systemColour, Qt::AlignRight | Qt::AlignTop, ""};
+    QTest::newRow("Label3") << ControlLayout{label, "Marta Iriarte Solano", {120, 2520, 1815, 255}, msSansSerif, 8.25, true, lightOrange, systemColour, toLeft, ""};
+    QTest::newRow("Aceptar") << ControlLayout{"QPushButton", "&Aceptar", {3600, 2520, 1215, 495}, msSansSerif, 8.25, false, darkOrange, systemColour, {}, ""};
+    QTest::newRow("Label4") << ControlLayout{label, QStringLiteral("     Para cada IR proponemos los únicos  ángulos y " "proporciones que optimizan el brillo de la gema"), {2040, 1800, 2895, 615}, msSansSerif, 8.25, false, lightOrange, systemColour, toLeft, ""};
+    // clang-format on
 }
 
 void TestAcercade::controls() {

@@ -78,7 +78,9 @@ void TestForm1::cleanup() {
 void TestForm1::controls_data() {
     QTest::addColumn<ControlLayout>("entry");
     const auto row = [](const char *name, const ControlLayout &entry) {
-        QTest::newRow(name) << entry;
+        // One row per control, as in the layout table.
+        // clang-format off
+    QTest::newRow(name) << entry;
     };
     const QString arialBlack = QStringLiteral("Arial Black");
     const QString arial = QStringLiteral("Arial");
@@ -89,263 +91,34 @@ void TestForm1::controls_data() {
     const QString pictureButton = QStringLiteral("PictureButton");
     const QString canvas = QStringLiteral("CanvasWidget");
 
-    row("Text1", {edit,
-                  "",
-                  {5760, 6240, 1215, 390},
-                  arialBlack,
-                  11.25,
-                  false,
-                  lightOrange,
-                  systemColour,
-                  Qt::AlignCenter,
-                  QStringLiteral("Índice de Refracción")});
-    row("Text3", {edit,
-                  "",
-                  {5760, 6720, 1215, 390},
-                  arialBlack,
-                  11.25,
-                  false,
-                  lightOrange,
-                  systemColour,
-                  Qt::AlignCenter,
-                  QStringLiteral("Ancho o Diámetro de la pìeza")});
-    row("Text2", {edit,
-                  "",
-                  {5760, 7200, 1215, 390},
-                  arialBlack,
-                  11.25,
-                  false,
-                  lightOrange,
-                  systemColour,
-                  Qt::AlignCenter,
-                  QStringLiteral("Inclinación de la luz emergente por la mesa")});
-    row("Command2", {button,
-                     "CALCULAR",
-                     {7320, 6720, 1575, 375},
-                     arialBlack,
-                     12,
-                     false,
-                     orange,
-                     systemColour,
-                     {},
-                     ""});
-    row("Command1", {button,
-                     "&Salir",
-                     {10680, 6600, 855, 735},
-                     arialBlack,
-                     12,
-                     false,
-                     darkOrange,
-                     systemColour,
-                     {},
-                     ""});
-    row("Command5", {button,
-                     "?",
-                     {2040, 1560, 975, 975},
-                     arialBlack,
-                     36,
-                     false,
-                     darkOrange,
-                     systemColour,
-                     {},
-                     QStringLiteral("clique aquí y vaya a \"entre IR\"")});
-    row("Picture1",
-        {canvas, "", {3960, 480, 7575, 5175}, arial, 9, false, lightOrange, systemColour, {}, ""});
-    row("Picture2", {canvas,
-                     "",
-                     {360, 3120, 3225, 3855},
-                     msSansSerif,
-                     8.25,
-                     false,
-                     lightPeach,
-                     systemColour,
-                     {},
-                     ""});
-    row("Label1", {label,
-                   "entre IR",
-                   {4440, 6240, 1215, 255},
-                   arial,
-                   12,
-                   true,
-                   maroon,
-                   lightOrange,
-                   toRight,
-                   ""});
-    row("Label2", {label,
-                   QStringLiteral("entre Diámetro"),
-                   {3975, 6720, 1680, 285},
-                   arial,
-                   12,
-                   true,
-                   maroon,
-                   lightOrange,
-                   toRight,
-                   "",
-                   true,
-                   true});
-    row("Label3", {label,
-                   QStringLiteral("entre épsilon"),
-                   {4200, 7200, 1485, 285},
-                   arial,
-                   12,
-                   true,
-                   maroon,
-                   lightOrange,
-                   toLeft,
-                   "",
-                   true,
-                   true});
-    row("Label4", {label,
-                   "IR =",
-                   {3960, 120, 615, 255},
-                   arial,
-                   14.25,
-                   false,
-                   maroon,
-                   lightOrange,
-                   toLeft,
-                   "",
-                   false});
-    row("Label5", {label,
-                   "",
-                   {4560, 120, 855, 375},
-                   arial,
-                   14.25,
-                   true,
-                   maroon,
-                   lightOrange,
-                   toLeft,
-                   "",
-                   false});
-    row("Command3", {pictureButton,
-                     "",
-                     {240, 720, 975, 975},
-                     msSansSerif,
-                     8.25,
-                     false,
-                     darkPurple,
-                     systemColour,
-                     {},
-                     calcularTip});
-    row("Command4", {pictureButton,
-                     "",
-                     {1440, 240, 975, 975},
-                     msSansSerif,
-                     8.25,
-                     false,
-                     systemColour,
-                     systemColour,
-                     {},
-                     calcularTip});
-    row("Label6",
-        {label, "DIAMANTE", {480, 1680, 1335, 255}, arial, 12, true, maroon, orange, toLeft, ""});
-    row("Label7",
-        {label, "CUARZO", {2040, 1200, 1095, 255}, arial, 12, true, maroon, orange, toLeft, ""});
-    row("Label8", {label,
-                   "Personalice su gema :",
-                   {240, 2280, 1695, 735},
-                   arial,
-                   14.25,
-                   true,
-                   maroon,
-                   orange,
-                   toRight,
-                   ""});
-    row("Label9", {label,
-                   "IR ?",
-                   {2160, 2520, 975, 495},
-                   arialBlack,
-                   18,
-                   false,
-                   maroon,
-                   lightOrange,
-                   centred,
-                   ""});
-    row("Label10", {label,
-                    QStringLiteral(" REFLEXIÓN TOTAL"),
-                    {600, 7080, 2655, 255},
-                    arial,
-                    11.25,
-                    true,
-                    maroon,
-                    darkOrange,
-                    centred,
-                    ""});
-    row("Label11", {label,
-                    QStringLiteral("MEDIDAS y ÁNGULOS"),
-                    {3960, 5760, 2415, 255},
-                    arial,
-                    11.25,
-                    true,
-                    maroon,
-                    darkOrange,
-                    centred,
-                    ""});
-    row("Label12", {label,
-                    "MODELOS",
-                    {240, 360, 1095, 255},
-                    arial,
-                    9.75,
-                    true,
-                    maroon,
-                    darkOrange,
-                    toLeft,
-                    ""});
-    row("Text4", {edit,
-                  "  IR=",
-                  {7200, 6240, 495, 375},
-                  arial,
-                  9,
-                  false,
-                  systemColour,
-                  systemColour,
-                  fieldLeft,
-                  "",
-                  false});
-    row("Text5", {edit,
-                  "  D=",
-                  {7200, 6720, 495, 375},
-                  arial,
-                  9,
-                  false,
-                  systemColour,
-                  systemColour,
-                  fieldLeft,
-                  "",
-                  false});
-    row("Text6", {edit,
-                  "  eps.=",
-                  {7200, 7200, 615, 375},
-                  arial,
-                  9,
-                  false,
-                  systemColour,
-                  systemColour,
-                  fieldLeft,
-                  "",
-                  false});
-    row("Text7", {edit,
-                  "",
-                  {6960, 5760, 3135, 330},
-                  arial,
-                  11.25,
-                  true,
-                  lightOrange,
-                  red,
-                  Qt::AlignCenter,
-                  QStringLiteral("Valores de IR, D y épsilon descargados de archivo"),
-                  false});
-    row("Label13", {label,
-                    "INGRESE :",
-                    {5760, 5880, 1215, 255},
-                    arial,
-                    11.25,
-                    true,
-                    maroon,
-                    darkOrange,
-                    centred,
-                    "",
-                    false});
+    row("Text1", {edit, "", {5760, 6240, 1215, 390}, arialBlack, 11.25, false, lightOrange, systemColour, Qt::AlignCenter, QStringLiteral("Índice de Refracción")});
+    row("Text3", {edit, "", {5760, 6720, 1215, 390}, arialBlack, 11.25, false, lightOrange, systemColour, Qt::AlignCenter, QStringLiteral("Ancho o Diámetro de la pìeza")});
+    row("Text2", {edit, "", {5760, 7200, 1215, 390}, arialBlack, 11.25, false, lightOrange, systemColour, Qt::AlignCenter, QStringLiteral("Inclinación de la luz emergente por la mesa")});
+    row("Command2", {button, "CALCULAR", {7320, 6720, 1575, 375}, arialBlack, 12, false, orange, systemColour, {}, ""});
+    row("Command1", {button, "&Salir", {10680, 6600, 855, 735}, arialBlack, 12, false, darkOrange, systemColour, {}, ""});
+    row("Command5", {button, "?", {2040, 1560, 975, 975}, arialBlack, 36, false, darkOrange, systemColour, {}, QStringLiteral("clique aquí y vaya a \"entre IR\"")});
+    row("Picture1", {canvas, "", {3960, 480, 7575, 5175}, arial, 9, false, lightOrange, systemColour, {}, ""});
+    row("Picture2", {canvas, "", {360, 3120, 3225, 3855}, msSansSerif, 8.25, false, lightPeach, systemColour, {}, ""});
+    row("Label1", {label, "entre IR", {4440, 6240, 1215, 255}, arial, 12, true, maroon, lightOrange, toRight, ""});
+    row("Label2", {label, QStringLiteral("entre Diámetro"), {3975, 6720, 1680, 285}, arial, 12, true, maroon, lightOrange, toRight, "", true, true});
+    row("Label3", {label, QStringLiteral("entre épsilon"), {4200, 7200, 1485, 285}, arial, 12, true, maroon, lightOrange, toLeft, "", true, true});
+    row("Label4", {label, "IR =", {3960, 120, 615, 255}, arial, 14.25, false, maroon, lightOrange, toLeft, "", false});
+    row("Label5", {label, "", {4560, 120, 855, 375}, arial, 14.25, true, maroon, lightOrange, toLeft, "", false});
+    row("Command3", {pictureButton, "", {240, 720, 975, 975}, msSansSerif, 8.25, false, darkPurple, systemColour, {}, calcularTip});
+    row("Command4", {pictureButton, "", {1440, 240, 975, 975}, msSansSerif, 8.25, false, systemColour, systemColour, {}, calcularTip});
+    row("Label6", {label, "DIAMANTE", {480, 1680, 1335, 255}, arial, 12, true, maroon, orange, toLeft, ""});
+    row("Label7", {label, "CUARZO", {2040, 1200, 1095, 255}, arial, 12, true, maroon, orange, toLeft, ""});
+    row("Label8", {label, "Personalice su gema :", {240, 2280, 1695, 735}, arial, 14.25, true, maroon, orange, toRight, ""});
+    row("Label9", {label, "IR ?", {2160, 2520, 975, 495}, arialBlack, 18, false, maroon, lightOrange, centred, ""});
+    row("Label10", {label, QStringLiteral(" REFLEXIÓN TOTAL"), {600, 7080, 2655, 255}, arial, 11.25, true, maroon, darkOrange, centred, ""});
+    row("Label11", {label, QStringLiteral("MEDIDAS y ÁNGULOS"), {3960, 5760, 2415, 255}, arial, 11.25, true, maroon, darkOrange, centred, ""});
+    row("Label12", {label, "MODELOS", {240, 360, 1095, 255}, arial, 9.75, true, maroon, darkOrange, toLeft, ""});
+    row("Text4", {edit, "  IR=", {7200, 6240, 495, 375}, arial, 9, false, systemColour, systemColour, fieldLeft, "", false});
+    row("Text5", {edit, "  D=", {7200, 6720, 495, 375}, arial, 9, false, systemColour, systemColour, fieldLeft, "", false});
+    row("Text6", {edit, "  eps.=", {7200, 7200, 615, 375}, arial, 9, false, systemColour, systemColour, fieldLeft, "", false});
+    row("Text7", {edit, "", {6960, 5760, 3135, 330}, arial, 11.25, true, lightOrange, red, Qt::AlignCenter, QStringLiteral("Valores de IR, D y épsilon descargados de archivo"), false});
+    row("Label13", {label, "INGRESE :", {5760, 5880, 1215, 255}, arial, 11.25, true, maroon, darkOrange, centred, "", false});
+    // clang-format on
 }
 
 void TestForm1::controls() {

@@ -56,35 +56,13 @@ void TestFrmSplash::controls_data() {
     const QString label = QStringLiteral("QLabel");
     const QString msSansSerif = QStringLiteral("MS Sans Serif");
 
-    QTest::newRow("Label1") << ControlLayout{label,
-                                             QStringLiteral("VERSIÓN 1.0"),
-                                             {4440, 3360, 1935, 375},
-                                             msSansSerif,
-                                             13.5,
-                                             true,
-                                             lightOrange,
-                                             darkRed,
-                                             toLeft,
-                                             ""};
-    QTest::newRow("lblProductName") << ControlLayout{label,       "CORVELUX", {1080, 2640, 0, 720},
-                                                     "Arial",     36,         true,
-                                                     lightOrange, darkGreen,  toLeft,
-                                                     "",          true,       true};
-    QTest::newRow("Label2") << ControlLayout{
-        label,  "Siguiente", {6360, 3720, 975, 255},          msSansSerif, 9.75, false,
-        orange, lightPeach,  Qt::AlignHCenter | Qt::AlignTop, ""};
-    QTest::newRow("Label3") << ControlLayout{
-        label,
-        QStringLiteral("Para cada IR el programa calcula los únicos ángulos y "
-                       "proporciones que optimizan el brillo de la gema"),
-        {120, 120, 7215, 255},
-        msSansSerif,
-        8.25,
-        false,
-        lightOrange,
-        darkOrange,
-        toLeft,
-        ""};
+    // One row per control, as in the layout table.
+    // clang-format off
+    QTest::newRow("Label1") << ControlLayout{label, QStringLiteral("VERSIÓN 1.0"), {4440, 3360, 1935, 375}, msSansSerif, 13.5, true, lightOrange, darkRed, toLeft, ""};
+    QTest::newRow("lblProductName") << ControlLayout{label, "CORVELUX", {1080, 2640, 0, 720}, "Arial", 36, true, lightOrange, darkGreen, toLeft, "", true, true};
+    QTest::newRow("Label2") << ControlLayout{label, "Siguiente", {6360, 3720, 975, 255}, msSansSerif, 9.75, false, orange, lightPeach, Qt::AlignHCenter | Qt::AlignTop, ""};
+    QTest::newRow("Label3") << ControlLayout{label, QStringLiteral("Para cada IR el programa calcula los únicos ángulos y " "proporciones que optimizan el brillo de la gema"), {120, 120, 7215, 255}, msSansSerif, 8.25, false, lightOrange, darkOrange, toLeft, ""};
+    // clang-format on
 }
 
 void TestFrmSplash::controls() {
