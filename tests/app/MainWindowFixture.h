@@ -6,11 +6,24 @@
 #include "app/RecordingMessageSink.h"
 #include "app/ScriptedCuadro.h"
 #include "drawing/CanvasWidget.h"
-#include "drawing/NoWaitPacer.h"
+#include "drawing/Pacer.h"
 #include "ui_Form1.h"
 #include "windows/Form1.h"
 
 #include <QTest>
+
+#include <functional>
+
+// Goes on at once, after calling onPause when a test wants to look at the
+// window between two segments of the ray animation.
+struct ObservingPacer final : Pacer {
+    void pause() override {
+        if (onPause)
+            onPause();
+    }
+
+    std::function<void()> onPause;
+};
 
 // A main window with its handlers, shown and active, whose message box, file
 // dialog and help viewer record what they are asked, and whose ray animation
@@ -33,7 +46,7 @@ struct MainWindowFixture {
 
     Ui::Form1 &ui() { return window.ui(); }
 
-    NoWaitPacer pacer;
+    ObservingPacer pacer;
     HelpSettings helpSettings;
     RecordingHelpViewer helpViewer;
     Form1 window;

@@ -5,6 +5,7 @@
 #include "calc/Messages.h"
 #include "calc/ReadOut.h"
 #include "drawing/MainCanvases.h"
+#include "drawing/NoWaitPacer.h"
 #include "drawing/Profile.h"
 #include "drawing/RayTrace.h"
 
@@ -23,6 +24,24 @@ void typeInputs(Ui::Form1 &ui, const QString &ir, const QString &diameter, const
 QStringList inputs(const Ui::Form1 &ui) {
     return {ui.Text1->text(), ui.Text3->text(), ui.Text2->text()};
 }
+
+void compute(Ui::Form1 &ui, const QStringList &typed) {
+    typeInputs(ui, typed[0], typed[1], typed[2]);
+    QTest::mouseClick(ui.Command2, Qt::LeftButton);
+}
+
+// Two blank canvases set up and sized like the window's own.
+struct ReferenceCanvases {
+    ReferenceCanvases() {
+        setUpPicture1(picture1);
+        setUpPicture2(picture2);
+        picture1.resize(picture1Size);
+        picture2.resize(picture2Size);
+    }
+
+    CanvasWidget picture1;
+    CanvasWidget picture2;
+};
 
 }  // namespace
 
@@ -59,8 +78,7 @@ private slots:
         ui.Text7->show();  // as after a file was opened
         ui.Label13->show();
         ui.Label11->hide();
-        typeInputs(ui, typed[0], typed[1], typed[2]);
-        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        compute(ui, typed);
 
         QCOMPARE(f.messages->messages(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(ui.Label5->text(), echo);
@@ -82,22 +100,63 @@ private slots:
         QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
         QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
 
-        CanvasWidget picture1, picture2;
-        setUpPicture1(picture1);
-        setUpPicture2(picture2);
-        picture1.resize(picture1Size);
-        picture2.resize(picture2Size);
+        ReferenceCanvases expected;
         NoWaitPacer pacer;
         const CutResult cut = solveCut(2.419, 10 * pi / 180);
-        drawProfile(picture1, picture2, cut);
-        traceRays(picture2, cut, pacer);
-        drawDimensions(picture1, cut);
-        printResults(picture1, 10, cut);
+        drawProfile(expected.picture1, expected.picture2, cut);
+        traceRays(expected.picture2, cut, pacer);
+        drawDimensions(expected.picture1, cut);
+        printResults(expected.picture1, 10, cut);
 
         QCOMPARE(f.ui().Label5->text(), QStringLiteral("2.419"));
-        QCOMPARE(f.ui().Picture1->image(), picture1.image());
-        QCOMPARE(f.ui().Picture2->image(), picture2.image());
-        QVERIFY(!isBlank(picture1));
+        QCOMPARE(f.ui().Picture1->image(), expected.picture1.image());
+        QCOMPARE(f.ui().Picture2->image(), expected.picture2.image());
+        QVERIFY(!isBlank(expected.picture1));
+    }
+
+    // While the rays run, the dimensioned profile shows only its outline:
+    // the dimensions and results appear once the animation has ended.
+    void dimensionsFollowTheRays() {
+        MainWindowFixture f;
+        QImage duringRays;
+        f.pacer.onPause = [&] {
+            if (duringRays.isNull())
+                duringRays = f.ui().Picture1->image();
+        };
+        QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+
+        ReferenceCanvases outlineOnly;
+        drawProfile(outlineOnly.picture1, outlineOnly.picture2, solveCut(2.419, 10 * pi / 180));
+        QCOMPARE(duringRays, outlineOnly.picture1.image());
+    }
+
+    // Every computation starts from blank canvases and a blank echo: nothing
+    // of an earlier one shows under or beside the new result.
+    void computationsStartAfresh_data() {
+        const QStringList diamond{"2.419", "10", "10"};
+        const QStringList quartz{"1.540", "10", "12"};
+        QTest::addColumn<QList<QStringList>>("runs");  // IR, D, épsilon, one press each
+        QTest::newRow("diamond, quartz") << QList<QStringList>{diamond, quartz};
+        QTest::newRow("quartz, diamond") << QList<QStringList>{quartz, diamond};
+        QTest::newRow("diamond, quartz, IR rejected")
+            << QList<QStringList>{diamond, quartz, {"1", "10", "10"}};
+        QTest::newRow("quartz, IR unmatched") << QList<QStringList>{quartz, {"2.4175", "10", "0"}};
+    }
+
+    void computationsStartAfresh() {
+        QFETCH(QList<QStringList>, runs);
+        MainWindowFixture repeated;
+        for (const QStringList &typed : runs)
+            compute(repeated.ui(), typed);
+        MainWindowFixture once;
+        compute(once.ui(), runs.last());
+
+        QCOMPARE(repeated.ui().Picture1->image(), once.ui().Picture1->image());
+        QCOMPARE(repeated.ui().Picture2->image(), once.ui().Picture2->image());
+        QCOMPARE(repeated.ui().Label4->text(), once.ui().Label4->text());
+        QCOMPARE(repeated.ui().Label5->text(), once.ui().Label5->text());
+        QCOMPARE(repeated.ui().Label5->isVisible(), once.ui().Label5->isVisible());
     }
 
     void presets_data() {

@@ -119,6 +119,29 @@ private slots:
         QVERIFY(report.passes <= 200);
     }
 
+    // The largest three-decimal indices need over 50 passes, and the search
+    // must run them all; an unmatchable one ends when the bracket stops
+    // narrowing, not at the pass limit.
+    void searchRunsAsLongAsTheBracketNarrows_data() {
+        QTest::addColumn<double>("IR");
+        QTest::addColumn<bool>("matched");
+        QTest::addColumn<int>("passes");
+        QTest::newRow("699999") << 699999.0 << true << 52;
+        QTest::newRow("517824") << 517824.0 << true << 53;
+        QTest::newRow("1.5005") << 1.5005 << false << 53;
+        QTest::newRow("2606887") << 2606887.0 << false << 53;
+    }
+
+    void searchRunsAsLongAsTheBracketNarrows() {
+        QFETCH(double, IR);
+        QFETCH(bool, matched);
+        QFETCH(int, passes);
+        SolverReport report;
+        solveCut(IR, 0, &report);
+        QCOMPARE(report.matched, matched);
+        QCOMPARE(report.passes, passes);
+    }
+
     void arcsineUsesTheArctangentForm() {
         QCOMPARE(arcsine(0.5), std::atan(0.5 / std::sqrt(-0.25 + 1)));
         QCOMPARE(criticalAngle(2.0), arcsine(0.5));
