@@ -40,9 +40,7 @@ void drawCut(Ui::Form1 &form, const ComputePlan &plan, Pacer &pacer) {
 
 void computeCommand(Ui::Form1 &form, MessageSink &messages, Pacer &pacer) {
     resetDisplay(form);
-    const InputFields fields{[&form] { return form.Text1->text(); },
-                             [&form] { return form.Text3->text(); },
-                             [&form] { return form.Text2->text(); }};
+    const InputFields fields{form.Text1->text(), form.Text3->text(), form.Text2->text()};
     const ComputePlan plan = planComputation(fields, QLocale().decimalPoint());
     if (plan.irAccepted)
         showIrEcho(form, plan.irEcho);

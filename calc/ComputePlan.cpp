@@ -39,7 +39,7 @@ bool isPrintable(const CutResult &cut, double D) {
 
 ComputePlan planComputation(const InputFields &fields, const QString &decimalSeparator) {
     ComputePlan plan;
-    const double IR = leadingNumber(fields.ir());
+    const double IR = leadingNumber(fields.ir);
     if (IR <= 1)
         return rejected(plan, Messages::irTooSmall);
     if (!std::isfinite(IR))
@@ -47,11 +47,11 @@ ComputePlan planComputation(const InputFields &fields, const QString &decimalSep
     plan.irAccepted = true;
     plan.irEcho = plainNumberText(IR, decimalSeparator);
 
-    plan.D = leadingNumber(fields.diameter());
+    plan.D = leadingNumber(fields.diameter);
     if (plan.D <= 0)
         return rejected(plan, Messages::diameterTooSmall);
 
-    const double epsDegrees = leadingNumber(fields.epsilon());
+    const double epsDegrees = leadingNumber(fields.epsilon);
     if (epsDegrees > crownLimit(IR))
         return rejected(plan, Messages::negativeCrown);
     if (epsDegrees < 0 || epsDegrees > 89)

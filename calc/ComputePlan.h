@@ -4,15 +4,12 @@
 #include "calc/CutSolver.h"
 
 #include <QString>
-#include <functional>
 
-// Reads the text of one input field; called only when the field is needed.
-using FieldReader = std::function<QString()>;
-
+// The three input texts as the user typed them.
 struct InputFields {
-    FieldReader ir;        // Text1
-    FieldReader diameter;  // Text3
-    FieldReader epsilon;   // Text2, in degrees
+    QString ir;        // Text1
+    QString diameter;  // Text3
+    QString epsilon;   // Text2, in degrees
 };
 
 // What one press of "CALCULAR" must show, worked out from the three field
@@ -31,8 +28,8 @@ struct ComputePlan {
 };
 
 // The checks of the compute command, in order: IR > 1, D > 0, the crown
-// limit, then 0 <= épsilon <= 89; a field is read only when every earlier one
-// passed. On success the cut is solved; an IR the solver cannot match, or
+// limit, then 0 <= épsilon <= 89; the first value that fails decides the
+// message. On success the cut is solved; an IR the solver cannot match, or
 // values whose results are not finite, are rejected with their own message.
 ComputePlan planComputation(const InputFields &fields, const QString &decimalSeparator);
 

@@ -18,13 +18,7 @@
 
 namespace {
 
-struct FieldTexts {
-    QString ir;
-    QString diameter;
-    QString epsilon;
-};
-
-FieldTexts splitFields(const QString &input) {
+InputFields splitFields(const QString &input) {
     const qsizetype first = input.indexOf(u'\n');
     if (first < 0)
         return {input, {}, {}};
@@ -61,10 +55,8 @@ void drawAndPrint(const ComputePlan &plan) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const FieldTexts texts =
+    const InputFields fields =
         splitFields(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const InputFields fields{[&texts] { return texts.ir; }, [&texts] { return texts.diameter; },
-                             [&texts] { return texts.epsilon; }};
     const ComputePlan plan = planComputation(fields, QStringLiteral("."));
     if (plan.succeeded())
         drawAndPrint(plan);
