@@ -2,9 +2,7 @@
 
 #include "app/MessageSink.h"
 #include "calc/ComputePlan.h"
-#include "calc/ReadOut.h"
-#include "drawing/Profile.h"
-#include "drawing/RayTrace.h"
+#include "drawing/CutDrawing.h"
 #include "ui_Form1.h"
 #include "windows/Form1.h"
 
@@ -29,13 +27,6 @@ void showIrEcho(Ui::Form1 &form, const QString &echo) {
     form.Label5->show();
 }
 
-void drawCut(Ui::Form1 &form, const ComputePlan &plan, Pacer &pacer) {
-    drawProfile(*form.Picture1, *form.Picture2, plan.cut);
-    traceRays(*form.Picture2, plan.cut, pacer);
-    drawDimensions(*form.Picture1, plan.cut);
-    printResults(*form.Picture1, plan.D, plan.cut);
-}
-
 }  // namespace
 
 void computeCommand(Ui::Form1 &form, MessageSink &messages, Pacer &pacer) {
@@ -45,7 +36,7 @@ void computeCommand(Ui::Form1 &form, MessageSink &messages, Pacer &pacer) {
     if (plan.irAccepted)
         showIrEcho(form, plan.irEcho);
     if (plan.succeeded()) {
-        drawCut(form, plan, pacer);
+        drawCut(*form.Picture1, *form.Picture2, plan.D, plan.cut, pacer);
     } else {
         messages.showMessage(plan.message);
         if (!plan.irAccepted)

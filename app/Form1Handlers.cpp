@@ -1,11 +1,12 @@
 #include "app/Form1Handlers.h"
 
 #include "app/ComputeCommand.h"
-#include "app/Cuadro.h"
-#include "app/HelpCommands.h"
 #include "app/MessageSink.h"
 #include "app/ParameterCommands.h"
+#include "calc/Presets.h"
 #include "drawing/CanvasWidget.h"
+#include "files/Cuadro.h"
+#include "help/HelpCommands.h"
 #include "ui_Form1.h"
 #include "windows/Form1.h"
 
@@ -49,26 +50,25 @@ void Form1Handlers::onCommand2Click() {
     m_computing = false;
 }
 
-void Form1Handlers::applyPreset(const QString &ir, const QString &diameter,
-                                const QString &epsilon) {
+void Form1Handlers::applyPreset(const InputFields &preset) {
     m_ui.Label4->setText(QString());
     m_ui.Label5->setText(QString());
     m_ui.Picture1->Clear();
     m_ui.Picture2->Clear();
     for (QLineEdit *field : {m_ui.Text1, m_ui.Text3, m_ui.Text2})
         field->clear();
-    m_ui.Text1->setText(ir);
-    m_ui.Text3->setText(diameter);
-    m_ui.Text2->setText(epsilon);
+    m_ui.Text1->setText(preset.ir);
+    m_ui.Text3->setText(preset.diameter);
+    m_ui.Text2->setText(preset.epsilon);
     m_ui.Command2->setFocus();
 }
 
 void Form1Handlers::onCommand3Click() {
-    applyPreset(QStringLiteral("2.419"), QStringLiteral("10"), QStringLiteral("10"));
+    applyPreset(Presets::diamond);
 }
 
 void Form1Handlers::onCommand4Click() {
-    applyPreset(QStringLiteral("1.540"), QStringLiteral("10"), QStringLiteral("12"));
+    applyPreset(Presets::quartz);
 }
 
 void Form1Handlers::onCommand5Click() {

@@ -10,6 +10,7 @@ class HelpSettings;
 class HelpViewer;
 class MessageSink;
 class Pacer;
+struct InputFields;
 struct ParameterControls;
 namespace Ui {
 class Form1;
@@ -53,7 +54,7 @@ public:
 private:
     void connectControls();
     ParameterControls parameterControls() const;
-    void applyPreset(const QString &ir, const QString &diameter, const QString &epsilon);
+    void applyPreset(const InputFields &preset);
 
     Form1 &m_window;
     Ui::Form1 &m_ui;

@@ -1,8 +1,8 @@
 #include "app/ParameterCommands.h"
 
-#include "app/Cuadro.h"
 #include "app/MessageSink.h"
-#include "app/ParameterFile.h"
+#include "files/Cuadro.h"
+#include "files/ParameterFile.h"
 
 #include <QLabel>
 #include <QLineEdit>

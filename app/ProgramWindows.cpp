@@ -1,8 +1,8 @@
 #include "app/ProgramWindows.h"
 
-#include "app/Cuadro.h"
 #include "app/Form1Handlers.h"
 #include "app/MessageSink.h"
+#include "files/Cuadro.h"
 #include "ui_Acercade.h"
 #include "windows/Acercade.h"
 #include "windows/Form1.h"

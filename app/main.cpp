@@ -1,10 +1,10 @@
-#include "app/HelpSettings.h"
-#include "app/HelpWindowViewer.h"
 #include "app/ProgramWindows.h"
-#include "app/QtCuadro.h"
 #include "app/QtMessageSink.h"
 #include "app/QtTranslations.h"
 #include "drawing/TimedPacer.h"
+#include "files/QtCuadro.h"
+#include "help/HelpSettings.h"
+#include "help/HelpWindowViewer.h"
 #include "windows/Fonts.h"
 
 #include <QApplication>

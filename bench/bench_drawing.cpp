@@ -5,6 +5,8 @@
 // alone sets the speed of the ray animation.
 
 #include "PresetDrawing.h"
+#include "calc/Constants.h"
+#include "drawing/RayTrace.h"
 
 #include <QApplication>
 #include <QTest>
@@ -22,12 +24,12 @@ private slots:
 
     void wholeComputation() {
         QBENCHMARK {
-            drawComputation(m_canvases, diamondPreset);
+            drawComputation(m_canvases, Presets::diamond);
         }
     }
 
     void oneSegment() {
-        const CutResult cut = solveCut(diamondPreset.IR, diamondPreset.epsDegrees * pi / 180);
+        const CutResult cut = planPreset(Presets::diamond).cut;
         const TraceStage stage{446.69, 1757.8, pi / 2 + cut.deltaI, 100, 2000, 2 * pi - cut.alfa};
         NoWaitPacer noWait;
         QBENCHMARK {
@@ -36,7 +38,7 @@ private slots:
     }
 
 private:
-    PresetCanvases m_canvases;
+    WindowCanvases m_canvases;
 };
 
 int main(int argc, char *argv[]) {

@@ -35,9 +35,9 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     bool saved = true;
-    for (const Preset &preset : {diamondPreset, quartzPreset}) {
-        PresetCanvases canvases;
-        drawComputation(canvases, preset);
+    for (const NamedPreset &preset : namedPresets) {
+        WindowCanvases canvases;
+        drawComputation(canvases, preset.fields);
         const QString name = QString::fromLatin1(preset.name);
         saved = save(canvases.picture1, folder, name + QStringLiteral("-picture1.png")) && saved;
         saved = save(canvases.picture2, folder, name + QStringLiteral("-picture2.png")) && saved;

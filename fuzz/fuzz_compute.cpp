@@ -5,11 +5,9 @@
 // the rest for épsilon (Text2), which may hold further line feeds.
 
 #include "calc/ComputePlan.h"
-#include "calc/ReadOut.h"
-#include "drawing/NoWaitPacer.h"
-#include "drawing/Profile.h"
-#include "drawing/RayTrace.h"
-#include "drawing/RecordingCanvas.h"
+#include "drawing/CutDrawing.h"
+#include "tests/support/NoWaitPacer.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,15 +38,12 @@ void expectPrintedNumbers(const RecordingCanvas &picture1) {
     }
 }
 
-// The drawing and the read-out of a successful run, in the command's order.
+// The drawing and the read-out of a successful run.
 void drawAndPrint(const ComputePlan &plan) {
     RecordingCanvas picture1;
     RecordingCanvas picture2;
     NoWaitPacer pacer;
-    drawProfile(picture1, picture2, plan.cut);
-    traceRays(picture2, plan.cut, pacer);
-    drawDimensions(picture1, plan.cut);
-    printResults(picture1, plan.D, plan.cut);
+    drawCut(picture1, picture2, plan.D, plan.cut, pacer);
     expectPrintedNumbers(picture1);
 }
 

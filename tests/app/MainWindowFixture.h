@@ -1,29 +1,16 @@
 #pragma once
 
 #include "app/Form1Handlers.h"
-#include "app/HelpSettings.h"
-#include "app/RecordingHelpViewer.h"
-#include "app/RecordingMessageSink.h"
-#include "app/ScriptedCuadro.h"
 #include "drawing/CanvasWidget.h"
-#include "drawing/Pacer.h"
+#include "help/HelpSettings.h"
+#include "tests/support/NoWaitPacer.h"
+#include "tests/support/RecordingHelpViewer.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedCuadro.h"
 #include "ui_Form1.h"
 #include "windows/Form1.h"
 
 #include <QTest>
-
-#include <functional>
-
-// Goes on at once, after calling onPause when a test wants to look at the
-// window between two segments of the ray animation.
-struct ObservingPacer final : Pacer {
-    void pause() override {
-        if (onPause)
-            onPause();
-    }
-
-    std::function<void()> onPause;
-};
 
 // A main window with its handlers, shown and active, whose message box, file
 // dialog and help viewer record what they are asked, and whose ray animation
@@ -46,7 +33,7 @@ struct MainWindowFixture {
 
     Ui::Form1 &ui() { return window.ui(); }
 
-    ObservingPacer pacer;
+    NoWaitPacer pacer;
     HelpSettings helpSettings;
     RecordingHelpViewer helpViewer;
     Form1 window;

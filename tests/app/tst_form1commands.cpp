@@ -3,11 +3,9 @@
 #include "calc/Constants.h"
 #include "calc/CutSolver.h"
 #include "calc/Messages.h"
-#include "calc/ReadOut.h"
-#include "drawing/MainCanvases.h"
-#include "drawing/NoWaitPacer.h"
+#include "drawing/CutDrawing.h"
 #include "drawing/Profile.h"
-#include "drawing/RayTrace.h"
+#include "tests/support/WindowCanvases.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,19 +27,6 @@ void compute(Ui::Form1 &ui, const QStringList &typed) {
     typeInputs(ui, typed[0], typed[1], typed[2]);
     QTest::mouseClick(ui.Command2, Qt::LeftButton);
 }
-
-// Two blank canvases set up and sized like the window's own.
-struct ReferenceCanvases {
-    ReferenceCanvases() {
-        setUpPicture1(picture1);
-        setUpPicture2(picture2);
-        picture1.resize(picture1Size);
-        picture2.resize(picture2Size);
-    }
-
-    CanvasWidget picture1;
-    CanvasWidget picture2;
-};
 
 }  // namespace
 
@@ -100,13 +85,9 @@ private slots:
         QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
         QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
 
-        ReferenceCanvases expected;
+        WindowCanvases expected;
         NoWaitPacer pacer;
-        const CutResult cut = solveCut(2.419, 10 * pi / 180);
-        drawProfile(expected.picture1, expected.picture2, cut);
-        traceRays(expected.picture2, cut, pacer);
-        drawDimensions(expected.picture1, cut);
-        printResults(expected.picture1, 10, cut);
+        drawCut(expected.picture1, expected.picture2, 10, solveCut(2.419, 10 * pi / 180), pacer);
 
         QCOMPARE(f.ui().Label5->text(), QStringLiteral("2.419"));
         QCOMPARE(f.ui().Picture1->image(), expected.picture1.image());
@@ -126,7 +107,7 @@ private slots:
         QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
         QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
 
-        ReferenceCanvases outlineOnly;
+        WindowCanvases outlineOnly;
         drawProfile(outlineOnly.picture1, outlineOnly.picture2, solveCut(2.419, 10 * pi / 180));
         QCOMPARE(duringRays, outlineOnly.picture1.image());
     }

@@ -1,8 +1,8 @@
 #include "app/ParameterCommands.h"
-#include "app/ParameterFile.h"
-#include "app/RecordingMessageSink.h"
-#include "app/ScriptedCuadro.h"
-#include "tst_parameterfile_files.h"
+#include "files/ParameterFile.h"
+#include "tests/files/tst_parameterfile_files.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedCuadro.h"
 
 #include <QLabel>
 #include <QLineEdit>

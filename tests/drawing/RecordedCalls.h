@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QPointF>
 #include <QTest>

@@ -1,0 +1,209 @@
+#include "files/ParameterFile.h"
+#include "files/Windows1252.h"
+#include "tst_parameterfile_files.h"
+
+#include <unistd.h>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+}  // namespace
+
+class TestParameterFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void encodesOneBytePerCharacter_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+
+        QTest::newRow("ASCII") << QStringLiteral("  IR=2.419") << QByteArray("  IR=2.419");
+        QTest::newRow("Latin-1 letters")
+            << QStringLiteral("éñÁü") << QByteArray("\xE9\xF1\xC1\xFC");
+        QTest::newRow("ordinal sign") << QStringLiteral("10º") << QByteArray("10\xBA");
+        QTest::newRow("euro sign") << QStringLiteral("5€") << QByteArray("5\x80");
+        QTest::newRow("typographic quotes and dashes")
+            << QStringLiteral("‘’“”–—…") << QByteArray("\x91\x92\x93\x94\x96\x97\x85");
+        QTest::newRow("letters of 0x80..0x9F")
+            << QStringLiteral("ŠšŽžŒœŸƒ") << QByteArray("\x8A\x9A\x8E\x9E\x8C\x9C\x9F\x83");
+        QTest::newRow("line ends") << QStringLiteral("a\r\nb\n") << QByteArray("a\r\nb\n");
+        QTest::newRow("empty") << QString() << QByteArray();
+    }
+    void encodesOneBytePerCharacter() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(Windows1252::encode(text), bytes);
+        QCOMPARE(Windows1252::decode(bytes), text);
+    }
+
+    void writesQuestionMarkForWhatTheCodePageCannotHold_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+
+        QTest::newRow("Greek") << QStringLiteral("Ω=2") << QByteArray("?=2");
+        QTest::newRow("CJK") << QStringLiteral("a中b") << QByteArray("a?b");
+        // One character outside the 16-bit range, two UTF-16 units.
+        QTest::newRow("emoji") << QStringLiteral("1💎2") << QByteArray("1?2");
+        // The euro sign has its own byte; U+0080 has none.
+        QTest::newRow("control U+0080") << QStringLiteral("\u0080") << QByteArray("?");
+    }
+    void writesQuestionMarkForWhatTheCodePageCannotHold() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(Windows1252::encode(text), bytes);
+    }
+
+    void everyByteSurvivesDecodeAndEncode() {
+        QByteArray allBytes;
+        for (int value = 0; value < 256; ++value)
+            allBytes.append(char(value));
+        const QString text = Windows1252::decode(allBytes);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(Windows1252::encode(text), allBytes);
+    }
+
+    void replacesAnExistingFile() {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("gema.txt"));
+        createFile(fileName, "a much longer earlier content");
+        QCOMPARE(ParameterFile::write(fileName, QStringLiteral("  IR=")), QString());
+        QCOMPARE(contentsOf(fileName), QByteArray("  IR="));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gema.txt")});
+    }
+
+    void refusesWhatCannotBeRead_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("missing file")
+            << "falta.txt" << QStringLiteral("No se encuentra el archivo \"%1\".");
+        QTest::newRow("missing folder")
+            << "no/hay/gema.txt" << QStringLiteral("No se encuentra el archivo \"%1\".");
+        QTest::newRow("folder") << "carpeta"
+                                << QStringLiteral("\"%1\" es una carpeta, no un archivo.");
+        QTest::newRow("too large")
+            << "video.avi"
+            << QStringLiteral(
+                   "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
+                   "(más de 16 KB).");
+        QTest::newRow("too large, %1 in its name")
+            << "video%1.avi"
+            << QStringLiteral(
+                   "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
+                   "(más de 16 KB).");
+    }
+    void refusesWhatCannotBeRead() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta")));
+        for (const QString &video : {QStringLiteral("video.avi"), QStringLiteral("video%1.avi")})
+            createFile(dir.filePath(video), QByteArray(ParameterFile::maxSize + 1, '\0'));
+
+        const QString fileName = dir.filePath(name);
+        const ParameterFile::ReadOutcome outcome = ParameterFile::read(fileName);
+        QVERIFY(!outcome.ok());
+        QCOMPARE(outcome.error, message.arg(fileName));
+        QCOMPARE(outcome.text, QString());
+    }
+
+    // Files that report no size: an endless device is refused once more than
+    // the limit has been read, and a read that fails is reported.
+    void refusesSpecialFiles_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("endless device")
+            << "/dev/zero"
+            << QStringLiteral(
+                   "El archivo \"/dev/zero\" es demasiado grande para ser un archivo de "
+                   "parámetros (más de 16 KB).");
+        QTest::newRow("read fails")
+            << "/proc/self/mem" << QStringLiteral("No se pudo leer el archivo \"/proc/self/mem\".");
+    }
+    void refusesSpecialFiles() {
+        QFETCH(QString, fileName);
+        QFETCH(QString, message);
+        if (!QFile::exists(fileName))
+            QSKIP("this system has no such file");
+        QCOMPARE(ParameterFile::read(fileName).error, message);
+    }
+
+    void refusesAFileWithoutReadPermission() {
+        if (runningAsRoot())
+            QSKIP("root reads any file regardless of its permissions");
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("secreto.txt"));
+        createFile(fileName, "  IR=2.42");
+        QVERIFY(QFile::setPermissions(fileName, QFile::WriteOwner));
+        QCOMPARE(ParameterFile::read(fileName).error,
+                 QStringLiteral("No se puede abrir el archivo \"%1\". Compruebe que tiene "
+                                "permiso para leerlo.")
+                     .arg(fileName));
+    }
+
+    void refusesWhatCannotBeWritten_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+
+        const QString cannotSave = QStringLiteral(
+            "No se pudo guardar el archivo \"%1\". Compruebe que la carpeta existe, que tiene "
+            "permiso para escribir en ella y que hay espacio en el disco. Si el archivo ya "
+            "existía, no se ha modificado.");
+        QTest::newRow("folder") << "carpeta"
+                                << QStringLiteral("\"%1\" es una carpeta, no un archivo.");
+        QTest::newRow("missing folder") << "no/hay/gema.txt" << cannotSave;
+        QTest::newRow("under a regular file") << "archivo.txt/gema.txt" << cannotSave;
+    }
+    void refusesWhatCannotBeWritten() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta")));
+        createFile(dir.filePath(QStringLiteral("archivo.txt")), "x");
+
+        const QString fileName = dir.filePath(name);
+        QCOMPARE(ParameterFile::write(fileName, QStringLiteral("  IR=2.42")),
+                 message.arg(fileName));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("carpeta"))).isDir());
+        QCOMPARE(contentsOf(dir.filePath(QStringLiteral("archivo.txt"))), QByteArray("x"));
+    }
+
+    // The replacement cannot even be started beside the old file: the old
+    // file keeps every byte, and no temporary file is left behind.
+    void failedWriteLeavesTheOldFileIntact() {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(nameAtTheLimit());
+        const QByteArray old("  IR=2.419  D=10  eps.=10");
+        createFile(fileName, old);
+
+        QVERIFY(!ParameterFile::write(fileName, QStringLiteral("IR= 1.54")).isEmpty());
+        QCOMPARE(contentsOf(fileName), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{nameAtTheLimit()});
+    }
+
+    void failedWriteInAReadOnlyFolderLeavesTheOldFileIntact() {
+        if (runningAsRoot())
+            QSKIP("root writes into any folder regardless of its permissions");
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("solo-lectura"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("solo-lectura")));
+        const QString fileName = folder + QStringLiteral("/gema.txt");
+        createFile(fileName, "  IR=2.42");
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+
+        const QString error = ParameterFile::write(fileName, QStringLiteral("IR= 1.54"));
+        QVERIFY(
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(error.startsWith(QStringLiteral("No se pudo guardar el archivo")));
+        QCOMPARE(contentsOf(fileName), QByteArray("  IR=2.42"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParameterFile)
+#include "tst_parameterfile.moc"

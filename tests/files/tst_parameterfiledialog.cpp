@@ -1,0 +1,105 @@
+#include "files/QtCuadro.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const FileTypes openTypes{{"Todos los archivos(*.*)", "*.*"},
+                          {"Archivos de texto(*.txt)", "*.txt"}};
+const FileTypes saveTypes{{"Archivos de texto (*.txt)", "*.txt"}};
+
+// The names the dialog lists in its folder, once the folder has been read.
+QStringList listedNames(const QFileDialog &dialog) {
+    const auto *model = dialog.findChild<QFileSystemModel *>();
+    if (model == nullptr)
+        return {QStringLiteral("<no model>")};
+    const QModelIndex folder = model->index(dialog.directory().absolutePath());
+    QStringList names;
+    for (int row = 0; row < model->rowCount(folder); ++row)
+        names.append(model->index(row, 0, folder).data().toString());
+    names.sort();
+    return names;
+}
+
+// The dialog's list of file types.
+QComboBox *typeList(const QFileDialog &dialog) {
+    const QList<QComboBox *> lists = dialog.findChildren<QComboBox *>();
+    for (QComboBox *list : lists) {
+        if (list->findText(dialog.nameFilters().constFirst()) >= 0)
+            return list;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// Only the set-up is tested: the modal run of a real dialog would wait for a
+// user.
+class TestParameterFileDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void setsUpTheOpenDialog() {
+        QFileDialog dialog;
+        setUpFileDialog(dialog, Cuadro::Mode::Open, openTypes);
+        QCOMPARE(dialog.nameFilters(),
+                 (QStringList{"Todos los archivos(*.*)", "Archivos de texto(*.txt)"}));
+        QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Todos los archivos(*.*)"));
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+        QCOMPARE(dialog.defaultSuffix(), QString());
+    }
+
+    void setsUpTheSaveDialog() {
+        QFileDialog dialog;
+        setUpFileDialog(dialog, Cuadro::Mode::Save, saveTypes);
+        QCOMPARE(dialog.nameFilters(), QStringList{"Archivos de texto (*.txt)"});
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(dialog.defaultSuffix(), QString());
+    }
+
+    // Title and folder stay what Qt chooses.
+    void setsNoTitleAndNoFolder() {
+        QFileDialog untouched;
+        untouched.setAcceptMode(QFileDialog::AcceptSave);
+        QFileDialog dialog;
+        setUpFileDialog(dialog, Cuadro::Mode::Save, saveTypes);
+        QCOMPARE(dialog.windowTitle(), untouched.windowTitle());
+        QCOMPARE(dialog.directory(), untouched.directory());
+    }
+
+    // "*.*" lists every file, also the ones without a dot in their name; the
+    // text type lists only text files, and picking all files again lists all.
+    void listsAllFilesFirst() {
+        QTemporaryDir dir;
+        for (const char *name : {"gema", "gema.txt", "gema.par"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QStringList all{"gema", "gema.par", "gema.txt"};
+
+        QFileDialog dialog;
+        setUpFileDialog(dialog, Cuadro::Mode::Open, openTypes);
+        dialog.setDirectory(dir.path());
+        dialog.show();
+        QTRY_COMPARE(listedNames(dialog), all);
+
+        QComboBox *const types = typeList(dialog);
+        QVERIFY(types != nullptr);
+        QTest::keyClick(types, Qt::Key_Down);
+        QCOMPARE(types->currentText(), QStringLiteral("Archivos de texto(*.txt)"));
+        QTRY_COMPARE(listedNames(dialog), QStringList{"gema.txt"});
+        QTest::keyClick(types, Qt::Key_Up);
+        QTRY_COMPARE(listedNames(dialog), all);
+    }
+};
+
+QTEST_MAIN(TestParameterFileDialog)
+#include "tst_parameterfiledialog.moc"
