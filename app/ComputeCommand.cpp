@@ -2,45 +2,25 @@
 
 #include "app/MessageSink.h"
 #include "calc/ComputePlan.h"
+#include "drawing/CanvasWidget.h"
 #include "drawing/CutDrawing.h"
-#include "ui_Form1.h"
 #include "windows/Form1.h"
 
 #include <QLocale>
 
-namespace {
-
-void resetDisplay(Ui::Form1 &form) {
-    form.Text7->hide();
-    form.Label13->hide();
-    form.Label11->show();
-    form.Picture1->Clear();
-    form.Picture2->Clear();
-    form.Label4->setText(QString());
-    form.Label5->setText(QString());
-}
-
-void showIrEcho(Ui::Form1 &form, const QString &echo) {
-    form.Label4->setText(QStringLiteral("IR ="));
-    form.Label5->setText(echo);
-    form.Label4->show();
-    form.Label5->show();
-}
-
-}  // namespace
-
-void computeCommand(Ui::Form1 &form, MessageSink &messages, Pacer &pacer) {
-    resetDisplay(form);
-    const InputFields fields{form.Text1->text(), form.Text3->text(), form.Text2->text()};
+void computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer) {
+    window.showResultsHeading();
+    window.clearDrawings();
+    const InputFields fields{window.irText(), window.diameterText(), window.epsilonText()};
     const ComputePlan plan = planComputation(fields, QLocale().decimalPoint());
     if (plan.irAccepted)
-        showIrEcho(form, plan.irEcho);
+        window.showIrEcho(plan.irEcho);
     if (plan.succeeded()) {
-        drawCut(*form.Picture1, *form.Picture2, plan.D, plan.cut, pacer);
+        drawCut(window.resultsCanvas(), window.rayCanvas(), plan.D, plan.cut, pacer);
     } else {
         messages.showMessage(plan.message);
         if (!plan.irAccepted)
-            form.Label5->hide();
+            window.hideIrEcho();
     }
-    form.Command2->setFocus();
+    window.focusCalculate();
 }

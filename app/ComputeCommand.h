@@ -1,8 +1,6 @@
 #pragma once
 
-namespace Ui {
 class Form1;
-}
 class MessageSink;
 class Pacer;
 
@@ -11,4 +9,4 @@ class Pacer;
 // draws both profiles, animates the rays, dimensions the profile and prints
 // the results. Every outcome ends with the focus on "CALCULAR"; the input
 // fields are never changed.
-void computeCommand(Ui::Form1 &form, MessageSink &messages, Pacer &pacer);
+void computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer);

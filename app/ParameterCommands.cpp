@@ -3,9 +3,7 @@
 #include "app/MessageSink.h"
 #include "files/Cuadro.h"
 #include "files/ParameterFile.h"
-
-#include <QLabel>
-#include <QLineEdit>
+#include "windows/Form1.h"
 
 namespace {
 
@@ -18,29 +16,23 @@ const FileTypes saveFileTypes{
     {QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("*.txt")},
 };
 
-void showOpenedText(const ParameterControls &controls, const QString &text) {
+void showOpenedText(Form1 &window, const QString &text) {
     // A blank, not an empty field, is what IR holds after an open.
-    controls.Text1.setText(QStringLiteral(" "));
-    controls.Text2.clear();
-    controls.Text3.clear();
-    controls.Text7.setText(text);
-    controls.Text7.setVisible(true);
-    controls.Label13.setVisible(true);
-    controls.Label11.setVisible(false);
-    controls.Text4.setText(ParameterFile::openedLabels.ir);
-    controls.Text5.setText(ParameterFile::openedLabels.d);
-    controls.Text6.setText(ParameterFile::openedLabels.eps);
+    window.setInputs(QStringLiteral(" "), QString(), QString());
+    window.showReferenceText(text);
+    window.setFileLabels(ParameterFile::openedLabels);
 }
 
 // Each input after its label, in the order IR, D, épsilon.
-QString savedText(const ParameterControls &controls) {
-    return controls.Text4.text() + controls.Text1.text() + controls.Text5.text() +
-           controls.Text3.text() + controls.Text6.text() + controls.Text2.text();
+QString savedText(const Form1 &window) {
+    const ParameterFile::FieldLabels labels = window.fileLabels();
+    return labels.ir + window.irText() + labels.d + window.diameterText() + labels.eps +
+           window.epsilonText();
 }
 
 }  // namespace
 
-void openParameterFile(Cuadro &cuadro, const ParameterControls &controls, MessageSink &messages) {
+void openParameterFile(Cuadro &cuadro, Form1 &window, MessageSink &messages) {
     cuadro.setFileTypes(openFileTypes);
     if (!cuadro.showOpen())
         return;
@@ -49,14 +41,14 @@ void openParameterFile(Cuadro &cuadro, const ParameterControls &controls, Messag
         messages.showMessage(outcome.error);
         return;
     }
-    showOpenedText(controls, outcome.text);
+    showOpenedText(window, outcome.text);
 }
 
-void saveParameterFile(Cuadro &cuadro, const ParameterControls &controls, MessageSink &messages) {
+void saveParameterFile(Cuadro &cuadro, const Form1 &window, MessageSink &messages) {
     cuadro.setFileTypes(saveFileTypes);
     if (!cuadro.showSave())
         return;
-    const QString error = ParameterFile::write(cuadro.fileName(), savedText(controls));
+    const QString error = ParameterFile::write(cuadro.fileName(), savedText(window));
     if (!error.isEmpty())
         messages.showMessage(error);
 }

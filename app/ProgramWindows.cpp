@@ -1,9 +1,8 @@
 #include "app/ProgramWindows.h"
 
-#include "app/Form1Handlers.h"
+#include "app/MainWindowCommands.h"
 #include "app/MessageSink.h"
 #include "files/Cuadro.h"
-#include "ui_Acercade.h"
 #include "windows/Acercade.h"
 #include "windows/Form1.h"
 #include "windows/FrmSplash.h"
@@ -63,24 +62,20 @@ FrmSplash *ProgramWindows::openSplash() {
 Form1 *ProgramWindows::openMainWindow() {
     if (!m_main) {
         m_main = newWindow<Form1>();
-        Form1Services services{m_services.makeMessageSink(m_main),
-                               m_services.makeCuadro(m_main),
-                               &m_services.pacer,
-                               &m_services.helpSettings,
-                               &m_services.helpViewer,
-                               [this] { openAbout(); },
-                               [this] { quit(); }};
-        new Form1Handlers(*m_main, std::move(services));
+        MainWindowServices services{m_services.makeMessageSink(m_main),
+                                    m_services.makeCuadro(m_main), &m_services.pacer,
+                                    &m_services.helpSettings, &m_services.helpViewer};
+        new MainWindowCommands(*m_main, std::move(services));
+        connect(m_main, &Form1::aboutRequested, this, &ProgramWindows::openAbout);
+        connect(m_main, &Form1::quitRequested, this, &ProgramWindows::quit);
     }
     present(m_main);
     return m_main;
 }
 
 Acercade *ProgramWindows::openAbout() {
-    if (!m_about) {
+    if (!m_about)
         m_about = newWindow<Acercade>();
-        connect(m_about->ui().Aceptar, &QPushButton::clicked, m_about, &QWidget::close);
-    }
     present(m_about);
     return m_about;
 }

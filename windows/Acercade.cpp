@@ -1,5 +1,6 @@
 #include "windows/Acercade.h"
 
+#include "ui_Acercade.h"
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
@@ -10,10 +11,14 @@ constexpr QPoint clientOrigin(257, 223);
 
 }  // namespace
 
-Acercade::Acercade(QWidget *parent) : QWidget(parent, Qt::Window) {
+Acercade::Acercade(QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::Acercade>()) {
     installFontSubstitutes();
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
     fitLabelsToText(*this);
     setGeometry(QRect(clientOrigin, size()));
-    m_ui.Picture1->setFocus();
+    connect(m_ui->Aceptar, &QPushButton::clicked, this, &QWidget::close);
+    m_ui->Picture1->setFocus();
 }
+
+Acercade::~Acercade() = default;

@@ -1,20 +1,21 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
-#include "ui_Acercade.h"
+namespace Ui {
+class Acercade;
+}
 
 // The About window, built from Acercade.ui. It opens with the keyboard focus
-// on its picture; the program connects its "&Aceptar" button.
+// on its picture, and "&Aceptar" closes it.
 class Acercade : public QWidget {
     Q_OBJECT
 
 public:
     explicit Acercade(QWidget *parent = nullptr);
-
-    Ui::Acercade &ui() { return m_ui; }
-    const Ui::Acercade &ui() const { return m_ui; }
+    ~Acercade() override;
 
 private:
-    Ui::Acercade m_ui;
+    std::unique_ptr<Ui::Acercade> m_ui;
 };

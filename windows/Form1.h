@@ -1,24 +1,71 @@
 #pragma once
 
-#include <QMainWindow>
+#include "files/ParameterFile.h"
 
-#include "ui_Form1.h"
+#include <QMainWindow>
+#include <memory>
+
+class CanvasWidget;
+namespace Ui {
+class Form1;
+}
 
 // The main window, built from Form1.ui: every control, menu and drawing area
-// where the form puts it. It runs no code of its own; the program's handlers
-// reach the controls by name through ui().
+// where the form puts it. It reports what the user asks for as signals and
+// offers what the commands show or read, in the window's own words; what a
+// request does is decided by the program's commands.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
 
-    Ui::Form1 &ui() { return m_ui; }
-    const Ui::Form1 &ui() const { return m_ui; }
+    // The three input fields, as typed.
+    QString irText() const;
+    QString diameterText() const;
+    QString epsilonText() const;
+    void setInputs(const QString &ir, const QString &diameter, const QString &epsilon);
+
+    // The IR read-out above the results: "IR =" and the IR read.
+    void showIrEcho(const QString &echo);
+    void hideIrEcho();
+    // Blanks both drawing areas and the read-out's texts.
+    void clearDrawings();
+    // The dimensioned profile with the results, and the ray picture.
+    CanvasWidget &resultsCanvas();
+    CanvasWidget &rayCanvas();
+
+    // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
+    // after a file was opened, the prompt and the reference line with the
+    // file's text.
+    void showResultsHeading();
+    void showReferenceText(const QString &text);
+
+    // The labels that a saved parameter file puts before each input, kept in
+    // the window's hidden fields.
+    ParameterFile::FieldLabels fileLabels() const;
+    void setFileLabels(const ParameterFile::FieldLabels &labels);
+
+    void focusCalculate();
+    void focusIr();
+
+signals:
+    void calculateRequested();     // "CALCULAR"
+    void diamondRequested();       // DIAMANTE
+    void quartzRequested();        // CUARZO
+    void customGemRequested();     // "?"
+    void openRequested();          // "&Abrir"
+    void saveRequested();          // "&Guardar"
+    void helpContentsRequested();  // "&Contenido"
+    void helpIndexRequested();     // "&Indice"
+    void aboutRequested();         // "&Acerca de ..."
+    void quitRequested();          // "&Salir", button or menu
 
 private:
+    void connectControls();
     void placeClientArea();
     void liftLengthLimits();
 
-    Ui::Form1 m_ui;
+    std::unique_ptr<Ui::Form1> m_ui;
 };

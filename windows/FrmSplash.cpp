@@ -1,25 +1,30 @@
 #include "windows/FrmSplash.h"
 
+#include "ui_FrmSplash.h"
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+FrmSplash::FrmSplash(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_ui(std::make_unique<Ui::frmSplash>()) {
     installFontSubstitutes();
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
     fitLabelsToText(*this);
     setGeometry(QRect(QPoint(0, 0), size()));
-    m_ui.Label2->installEventFilter(this);
+    m_ui->Label2->installEventFilter(this);
 }
+
+FrmSplash::~FrmSplash() = default;
 
 bool FrmSplash::eventFilter(QObject *watched, QEvent *event) {
     // A click is a left-button release over the label that was pressed.
-    if (watched == m_ui.Label2 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_ui->Label2 && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&
-            m_ui.Label2->rect().contains(mouse->position().toPoint()))
+            m_ui->Label2->rect().contains(mouse->position().toPoint()))
             emit nextRequested();
     }
     return QWidget::eventFilter(watched, event);

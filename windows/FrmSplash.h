@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
-#include "ui_FrmSplash.h"
+namespace Ui {
+class frmSplash;
+}
 
 // The splash window, built from FrmSplash.ui: a borderless welcome page at the
 // screen's top-left corner. None of its controls takes the keyboard focus, so
@@ -13,9 +16,7 @@ class FrmSplash : public QWidget {
 
 public:
     explicit FrmSplash(QWidget *parent = nullptr);
-
-    Ui::frmSplash &ui() { return m_ui; }
-    const Ui::frmSplash &ui() const { return m_ui; }
+    ~FrmSplash() override;
 
 signals:
     void nextRequested();        // a click on "Siguiente" (Label2)
@@ -26,5 +27,5 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    Ui::frmSplash m_ui;
+    std::unique_ptr<Ui::frmSplash> m_ui;
 };

@@ -1,18 +1,17 @@
 #pragma once
 
-#include "app/Form1Handlers.h"
-#include "drawing/CanvasWidget.h"
+#include "app/MainWindowCommands.h"
 #include "help/HelpSettings.h"
+#include "tests/support/MainWindowControls.h"
 #include "tests/support/NoWaitPacer.h"
 #include "tests/support/RecordingHelpViewer.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedCuadro.h"
-#include "ui_Form1.h"
 #include "windows/Form1.h"
 
 #include <QTest>
 
-// A main window with its handlers, shown and active, whose message box, file
+// A main window with its commands, shown and active, whose message box, file
 // dialog and help viewer record what they are asked, and whose ray animation
 // does not wait.
 struct MainWindowFixture {
@@ -21,9 +20,10 @@ struct MainWindowFixture {
         auto dialog = std::make_unique<ScriptedCuadro>();
         messages = sink.get();
         cuadro = dialog.get();
-        handlers = new Form1Handlers(
-            window, {std::move(sink), std::move(dialog), &pacer, &helpSettings, &helpViewer,
-                     [this] { ++aboutRequests; }, [this] { ++quitRequests; }});
+        new MainWindowCommands(
+            window, {std::move(sink), std::move(dialog), &pacer, &helpSettings, &helpViewer});
+        QObject::connect(&window, &Form1::aboutRequested, [this] { ++aboutRequests; });
+        QObject::connect(&window, &Form1::quitRequested, [this] { ++quitRequests; });
         window.show();
         window.activateWindow();
         // Focus checks need the active window; they fail if it never is.
@@ -31,14 +31,14 @@ struct MainWindowFixture {
             qWarning("The main window did not become active");
     }
 
-    Ui::Form1 &ui() { return window.ui(); }
+    MainWindowControls &ui() { return controls; }
 
     NoWaitPacer pacer;
     HelpSettings helpSettings;
     RecordingHelpViewer helpViewer;
     Form1 window;
-    Form1Handlers *handlers = nullptr;  // owned by the window
-    RecordingMessageSink *messages = nullptr;
+    MainWindowControls controls{window};
+    RecordingMessageSink *messages = nullptr;  // owned by the window's commands
     ScriptedCuadro *cuadro = nullptr;
     int aboutRequests = 0;
     int quitRequests = 0;

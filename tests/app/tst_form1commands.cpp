@@ -13,17 +13,18 @@
 
 namespace {
 
-void typeInputs(Ui::Form1 &ui, const QString &ir, const QString &diameter, const QString &eps) {
+void typeInputs(MainWindowControls &ui, const QString &ir, const QString &diameter,
+                const QString &eps) {
     ui.Text1->setText(ir);
     ui.Text3->setText(diameter);
     ui.Text2->setText(eps);
 }
 
-QStringList inputs(const Ui::Form1 &ui) {
+QStringList inputs(const MainWindowControls &ui) {
     return {ui.Text1->text(), ui.Text3->text(), ui.Text2->text()};
 }
 
-void compute(Ui::Form1 &ui, const QStringList &typed) {
+void compute(MainWindowControls &ui, const QStringList &typed) {
     typeInputs(ui, typed[0], typed[1], typed[2]);
     QTest::mouseClick(ui.Command2, Qt::LeftButton);
 }
@@ -59,7 +60,7 @@ private slots:
         QFETCH(QString, echo);
 
         MainWindowFixture f;
-        Ui::Form1 &ui = f.ui();
+        MainWindowControls &ui = f.ui();
         ui.Text7->show();  // as after a file was opened
         ui.Label13->show();
         ui.Label11->hide();
@@ -152,14 +153,14 @@ private slots:
         QFETCH(QStringList, expected);
 
         MainWindowFixture f;
-        Ui::Form1 &ui = f.ui();
+        MainWindowControls &ui = f.ui();
         typeInputs(ui, "2.42", "10", "0");
         QTest::mouseClick(ui.Command2, Qt::LeftButton);
         typeInputs(ui, "not a number", "x", "y");
         ui.Text7->show();  // the file notice is left alone
         ui.Text1->setFocus();
 
-        QTest::mouseClick(ui.centralwidget->findChild<QPushButton *>(button), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(f.window, button), Qt::LeftButton);
 
         QCOMPARE(inputs(ui), expected);
         QVERIFY(isBlank(*ui.Picture1));
@@ -174,7 +175,7 @@ private slots:
 
     void customGemClearsEverything() {
         MainWindowFixture f;
-        Ui::Form1 &ui = f.ui();
+        MainWindowControls &ui = f.ui();
         QTest::mouseClick(ui.Command3, Qt::LeftButton);
         QTest::mouseClick(ui.Command2, Qt::LeftButton);
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
@@ -200,11 +201,11 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, field);
         MainWindowFixture f;
-        Ui::Form1 &ui = f.ui();
+        MainWindowControls &ui = f.ui();
         typeInputs(ui, "", "7", "");
         ui.Command2->setFocus();
 
-        f.window.findChild<QAction *>(action)->trigger();
+        f.ui().menuItem(action)->trigger();
 
         QCOMPARE(QApplication::focusWidget()->objectName(), field);
         QCOMPARE(inputs(ui), (QStringList{"", "7", ""}));
@@ -213,15 +214,15 @@ private slots:
     void exitFromButtonAndMenu() {
         MainWindowFixture f;
         QTest::mouseClick(f.ui().Command1, Qt::LeftButton);
-        f.ui().mnuArSalir->trigger();
+        f.ui().menuItem("mnuArSalir")->trigger();
         QCOMPARE(f.quitRequests, 2);
     }
 
     void helpAndAboutMenuItems() {
         MainWindowFixture f;
-        f.ui().mnuAyContenido->trigger();
-        f.ui().mnuAyIndice->trigger();
-        f.ui().mnuAyAcerca->trigger();
+        f.ui().menuItem("mnuAyContenido")->trigger();
+        f.ui().menuItem("mnuAyIndice")->trigger();
+        f.ui().menuItem("mnuAyAcerca")->trigger();
 
         const QList<HelpRequest> &requests = f.helpViewer.requests();
         QCOMPARE(requests.size(), 2);
@@ -238,9 +239,9 @@ private slots:
         MainWindowFixture f;
         QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
         f.cuadro->answer(path);
-        f.ui().mnuArGuardar->trigger();
+        f.ui().menuItem("mnuArGuardar")->trigger();
         f.cuadro->answer(path);
-        f.ui().mnuArAbrir->trigger();
+        f.ui().menuItem("mnuArAbrir")->trigger();
 
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));

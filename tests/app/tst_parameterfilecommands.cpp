@@ -1,54 +1,38 @@
 #include "app/ParameterCommands.h"
 #include "files/ParameterFile.h"
 #include "tests/files/tst_parameterfile_files.h"
+#include "tests/support/MainWindowControls.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedCuadro.h"
+#include "windows/Form1.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// The controls of the main window that the commands touch, as the window
-// shows them when it opens.
+// A main window as it opens, with the controls the commands touch.
 struct Window {
-    Window() {
-        Text4.setText(ParameterFile::initialLabels.ir);
-        Text5.setText(ParameterFile::initialLabels.d);
-        Text6.setText(ParameterFile::initialLabels.eps);
-        Text7.hide();
-        Label13.hide();
-        for (QWidget *control : {&Text4, &Text5, &Text6})
-            control->hide();
-        top.show();
-    }
+    Window() { form.show(); }
 
     // Everything the commands may change, to prove that something did not.
     QStringList state() const {
         QStringList result;
-        for (const QLineEdit *field : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7})
+        for (const QLineEdit *field :
+             {ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6, ui.Text7})
             result.append(field->text());
-        const QList<const QWidget *> shownOrHidden{&Text7, &Label11, &Label13};
-        for (const QWidget *control : shownOrHidden)
+        for (const QWidget *control : QList<const QWidget *>{ui.Text7, ui.Label11, ui.Label13})
             result.append(control->isVisible() ? QStringLiteral("shown")
                                                : QStringLiteral("hidden"));
         return result;
     }
 
     void type(const QString &ir, const QString &d, const QString &eps) {
-        Text1.setText(ir);
-        Text3.setText(d);
-        Text2.setText(eps);
+        form.setInputs(ir, d, eps);
     }
 
-    QWidget top;
-    QLineEdit Text1{&top}, Text2{&top}, Text3{&top}, Text4{&top}, Text5{&top}, Text6{&top},
-        Text7{&top};
-    QLabel Label11{QStringLiteral("MEDIDAS y ÁNGULOS"), &top};
-    QLabel Label13{QStringLiteral("INGRESE :"), &top};
-    ParameterControls controls{Text1, Text2, Text3, Text4, Text5, Text6, Text7, Label11, Label13};
+    Form1 form;
+    MainWindowControls ui{form};
 };
 
 // What one test works with: a fresh window, folder, dialog and message box.
@@ -62,14 +46,14 @@ struct Session {
 
     void save(const QString &answer) {
         cuadro.answer(answer);
-        saveParameterFile(cuadro, window.controls, messages);
+        saveParameterFile(cuadro, window.form, messages);
     }
     void open(const QString &answer) {
         cuadro.answer(answer);
-        openParameterFile(cuadro, window.controls, messages);
+        openParameterFile(cuadro, window.form, messages);
     }
     QStringList labels() const {
-        return {window.Text4.text(), window.Text5.text(), window.Text6.text()};
+        return {window.ui.Text4->text(), window.ui.Text5->text(), window.ui.Text6->text()};
     }
 };
 
@@ -124,7 +108,7 @@ private slots:
         s->save(s->path("gema"));
         QCOMPARE(contentsOf(s->path("gema")), bytes);
         s->open(s->path("gema"));
-        QCOMPARE(s->window.Text7.text(), shown);
+        QCOMPARE(s->window.ui.Text7->text(), shown);
         QCOMPARE(s->messages.messages(), QStringList());
     }
 
@@ -147,19 +131,19 @@ private slots:
     void openShowsTheTextAndAsksForTheValues() {
         createFile(s->path("diamante.txt"), "  IR=2.419  D=10  eps.=10");
         s->window.type(QStringLiteral("1.54"), QStringLiteral("8"), QStringLiteral("12"));
-        QVERIFY(s->window.Label11.isVisible());
+        QVERIFY(s->window.ui.Label11->isVisible());
 
         s->open(s->path("diamante.txt"));
-        QCOMPARE(s->window.Text1.text(), QStringLiteral(" "));
-        QCOMPARE(s->window.Text2.text(), QString());
-        QCOMPARE(s->window.Text3.text(), QString());
-        QCOMPARE(s->window.Text7.text(), QStringLiteral("  IR=2.419  D=10  eps.=10"));
-        QVERIFY(s->window.Text7.isVisible());
-        QVERIFY(s->window.Label13.isVisible());
-        QVERIFY(!s->window.Label11.isVisible());
+        QCOMPARE(s->window.ui.Text1->text(), QStringLiteral(" "));
+        QCOMPARE(s->window.ui.Text2->text(), QString());
+        QCOMPARE(s->window.ui.Text3->text(), QString());
+        QCOMPARE(s->window.ui.Text7->text(), QStringLiteral("  IR=2.419  D=10  eps.=10"));
+        QVERIFY(s->window.ui.Text7->isVisible());
+        QVERIFY(s->window.ui.Label13->isVisible());
+        QVERIFY(!s->window.ui.Label11->isVisible());
         QCOMPARE(s->labels(), (QStringList{"IR= ", "  D= ", "  eps= "}));
-        QVERIFY(s->window.Text4.isHidden() && s->window.Text5.isHidden() &&
-                s->window.Text6.isHidden());
+        QVERIFY(s->window.ui.Text4->isHidden() && s->window.ui.Text5->isHidden() &&
+                s->window.ui.Text6->isHidden());
         QCOMPARE(s->messages.messages(), QStringList());
     }
 
@@ -170,9 +154,9 @@ private slots:
         s->window.type(QStringLiteral("2.42"), QStringLiteral("5"), QStringLiteral("0"));
 
         s->open(s->path("dos.txt"));
-        QCOMPARE(s->window.Text7.text(), QStringLiteral("IR= 1.54"));
-        QCOMPARE(s->window.Text1.text(), QStringLiteral(" "));
-        QCOMPARE(s->window.Text3.text(), QString());
+        QCOMPARE(s->window.ui.Text7->text(), QStringLiteral("IR= 1.54"));
+        QCOMPARE(s->window.ui.Text1->text(), QStringLiteral(" "));
+        QCOMPARE(s->window.ui.Text3->text(), QString());
         QCOMPARE(s->labels(), (QStringList{"IR= ", "  D= ", "  eps= "}));
     }
 
@@ -194,10 +178,10 @@ private slots:
         s->window.type(QStringLiteral("2.42"), QStringLiteral("5"), QStringLiteral("0"));
 
         s->open(s->path("archivo"));
-        QCOMPARE(s->window.Text7.text(), shown);
-        QVERIFY(s->window.Text7.isVisible());
-        QCOMPARE(s->window.Text1.text(), QStringLiteral(" "));
-        QCOMPARE(s->window.Text2.text(), QString());
+        QCOMPARE(s->window.ui.Text7->text(), shown);
+        QVERIFY(s->window.ui.Text7->isVisible());
+        QCOMPARE(s->window.ui.Text1->text(), QStringLiteral(" "));
+        QCOMPARE(s->window.ui.Text2->text(), QString());
         QCOMPARE(s->labels(), (QStringList{"IR= ", "  D= ", "  eps= "}));
     }
 

@@ -1,13 +1,11 @@
 #include "app/ProgramWindows.h"
 #include "drawing/CanvasWidget.h"
 #include "help/HelpSettings.h"
+#include "tests/support/MainWindowControls.h"
 #include "tests/support/NoWaitPacer.h"
 #include "tests/support/RecordingHelpViewer.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedCuadro.h"
-#include "ui_Acercade.h"
-#include "ui_Form1.h"
-#include "ui_FrmSplash.h"
 #include "windows/Acercade.h"
 #include "windows/Form1.h"
 #include "windows/FrmSplash.h"
@@ -30,7 +28,7 @@ qsizetype countTopLevel(Condition condition) {
 }
 
 void clickSiguiente(FrmSplash &splash) {
-    QTest::mouseClick(splash.ui().Label2, Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(splash, "Label2"), Qt::LeftButton);
 }
 
 }  // namespace
@@ -65,17 +63,17 @@ private slots:
     void mainWindowIsRaisedNotRebuiltWhileOpen() {
         ProgramWindows windows(services());
         Form1 *first = windows.openMainWindow();
-        first->ui().Text1->setText(QStringLiteral("2.419"));
+        first->setInputs(QStringLiteral("2.419"), QString(), QString());
         clickSiguiente(*windows.openSplash());
         QCOMPARE(windows.mainWindow(), first);
-        QCOMPARE(first->ui().Text1->text(), QStringLiteral("2.419"));
+        QCOMPARE(first->irText(), QStringLiteral("2.419"));
     }
 
     void closedMainWindowReopensWithItsInitialContents() {
         ProgramWindows windows(services());
         FrmSplash *splash = windows.openSplash();
         clickSiguiente(*splash);
-        Ui::Form1 &used = windows.mainWindow()->ui();
+        const MainWindowControls used(*windows.mainWindow());
         QTest::mouseClick(used.Command3, Qt::LeftButton);
         QTest::mouseClick(used.Command2, Qt::LeftButton);
         used.Text4->setText(QStringLiteral("IR= "));
@@ -85,7 +83,7 @@ private slots:
         QVERIFY(splash->isVisible());
 
         clickSiguiente(*splash);
-        const Ui::Form1 &fresh = windows.mainWindow()->ui();
+        const MainWindowControls fresh(*windows.mainWindow());
         QCOMPARE(fresh.Text1->text(), QString());
         QCOMPARE(fresh.Text3->text(), QString());
         QCOMPARE(fresh.Text2->text(), QString());
@@ -99,15 +97,15 @@ private slots:
 
     void aboutOpensOnceAndCloses() {
         ProgramWindows windows(services());
-        windows.openMainWindow()->ui().mnuAyAcerca->trigger();
+        MainWindowControls(*windows.openMainWindow()).menuItem("mnuAyAcerca")->trigger();
         Acercade *about = windows.about();
         QVERIFY(about && about->isVisible());
-        windows.mainWindow()->ui().mnuAyAcerca->trigger();
+        MainWindowControls(*windows.mainWindow()).menuItem("mnuAyAcerca")->trigger();
         QCOMPARE(windows.about(), about);
         QCOMPARE(countTopLevel([](QWidget *w) { return qobject_cast<Acercade *>(w) != nullptr; }),
                  1);
 
-        QTest::mouseClick(about->ui().Aceptar, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*about, "Aceptar"), Qt::LeftButton);
         flushDeletes();
         QVERIFY(!windows.about());
     }
@@ -157,7 +155,7 @@ private slots:
         ProgramWindows windows(services());
         clickSiguiente(*windows.openSplash());
         windows.openAbout();
-        QTest::mouseClick(windows.mainWindow()->ui().Command1, Qt::LeftButton);
+        QTest::mouseClick(MainWindowControls(*windows.mainWindow()).Command1, Qt::LeftButton);
         flushDeletes();
         QVERIFY(!windows.splash());
         QVERIFY(!windows.mainWindow());

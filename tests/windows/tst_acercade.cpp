@@ -1,8 +1,12 @@
 #include "ControlChecks.h"
+#include "tests/support/Controls.h"
 #include "windows/Acercade.h"
 #include "windows/PictureArea.h"
 
 #include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -85,7 +89,7 @@ void TestAcercade::window() {
 }
 
 void TestAcercade::pictureAreaShowsThePictureClippedAtItsTopLeft() {
-    QFrame *area = m_window->ui().Picture1;
+    QFrame *area = control<QFrame>(*m_window, "Picture1");
     QCOMPARE(area->geometry(), pixels({240, 240, 1575, 1575}));
     QCOMPARE(area->frameShape(), QFrame::WinPanel);
     QCOMPARE(area->frameShadow(), QFrame::Sunken);
@@ -113,23 +117,23 @@ void TestAcercade::pictureAreaShowsThePictureClippedAtItsTopLeft() {
 }
 
 void TestAcercade::focusStartsOnThePictureArea() {
-    QCOMPARE(QApplication::focusWidget(), m_window->ui().Picture1);
+    QCOMPARE(QApplication::focusWidget(), control<QFrame>(*m_window, "Picture1"));
 }
 
 void TestAcercade::tabMovesBetweenPictureAndButton() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_window->ui().Aceptar);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(*m_window, "Aceptar"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_window->ui().Picture1);
+    QCOMPARE(QApplication::focusWidget(), control<QFrame>(*m_window, "Picture1"));
 }
 
 void TestAcercade::enterPressesAceptarOnlyWhenItHasTheFocus() {
-    QPushButton *aceptar = m_window->ui().Aceptar;
+    QPushButton *aceptar = control<QPushButton>(*m_window, "Aceptar");
     QVERIFY(!aceptar->autoDefault());
     QVERIFY(!aceptar->isDefault());
     QSignalSpy clicked(aceptar, &QPushButton::clicked);
-    QTest::keyClick(m_window->ui().Picture1, Qt::Key_Return);
-    QTest::keyClick(m_window->ui().Picture1, Qt::Key_Escape);
+    QTest::keyClick(control<QFrame>(*m_window, "Picture1"), Qt::Key_Return);
+    QTest::keyClick(control<QFrame>(*m_window, "Picture1"), Qt::Key_Escape);
     QCOMPARE(clicked.count(), 0);
     aceptar->setFocus();
     QTest::keyClick(aceptar, Qt::Key_Escape);

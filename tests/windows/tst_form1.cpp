@@ -1,10 +1,13 @@
 #include "ControlChecks.h"
+#include "tests/support/Controls.h"
 #include "windows/Form1.h"
 #include "windows/PictureButton.h"
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -155,18 +158,18 @@ void TestForm1::clientAreaOpensAtItsScreenPosition() {
 }
 
 void TestForm1::resizingLeavesControlsInPlace() {
-    const Ui::Form1 &ui = m_window->ui();
-    const QRect exitButton = ui.Command1->geometry();
+    const QPushButton *exit = control<QPushButton>(*m_window, "Command1");
+    const QRect exitButton = exit->geometry();
     m_window->resize(1200, 900);
     QTRY_COMPARE(m_window->centralWidget()->width(), 1200);
-    QCOMPARE(ui.Command1->geometry(), exitButton);
-    QCOMPARE(ui.Text1->geometry(), pixels({5760, 6240, 1215, 390}));
+    QCOMPARE(exit->geometry(), exitButton);
+    QCOMPARE(control<QLineEdit>(*m_window, "Text1")->geometry(), pixels({5760, 6240, 1215, 390}));
     const QImage client = m_window->centralWidget()->grab().toImage();
     QCOMPARE(client.pixelColor(1100, 800), maroon);
 
     m_window->resize(300, 200);
     QTRY_COMPARE(m_window->centralWidget()->width(), 300);
-    QCOMPARE(ui.Command1->geometry(), exitButton);
+    QCOMPARE(exit->geometry(), exitButton);
 }
 
 void TestForm1::tabVisitsTheVisibleControlsInOrder() {
@@ -189,8 +192,8 @@ void TestForm1::enterPressesNoButton() {
         QVERIFY(!button->isDefault());
         clicks << std::make_shared<QSignalSpy>(button, &QPushButton::clicked);
     }
-    const Ui::Form1 &ui = m_window->ui();
-    for (QLineEdit *field : {ui.Text1, ui.Text3, ui.Text2}) {
+    for (const char *name : {"Text1", "Text3", "Text2"}) {
+        auto *field = control<QLineEdit>(*m_window, name);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Return);
         QTest::keyClick(field, Qt::Key_Enter);
@@ -213,7 +216,7 @@ void TestForm1::onlyPromptAndProductTextsWrap() {
 void TestForm1::diamondPictureIsCentred() {
     const QImage picture(QStringLiteral(":/pictures/diamante.bmp"));
     QCOMPARE(picture.size(), QSize(59, 59));
-    const QImage face = m_window->ui().Command3->grab().toImage();
+    const QImage face = control<QPushButton>(*m_window, "Command3")->grab().toImage();
     const QPoint at = findImage(face, picture);
     QVERIFY2(at != QPoint(-1, -1), "the whole bitmap is shown unscaled");
     QVERIFY(qAbs(at.x() - 3) <= 1 && qAbs(at.y() - 3) <= 1);
@@ -222,7 +225,7 @@ void TestForm1::diamondPictureIsCentred() {
 void TestForm1::quartzPictureIsCentredAndClippedUnscaled() {
     const QImage picture(QStringLiteral(":/pictures/cuarzo.gif"));
     QCOMPARE(picture.size(), QSize(105, 123));
-    const QImage button = m_window->ui().Command4->grab().toImage();
+    const QImage button = control<QPushButton>(*m_window, "Command4")->grab().toImage();
     QCOMPARE(button.size(), QSize(65, 65));
     // The middle of the face shows the middle of the picture, pixel for pixel.
     const QImage middle = button.copy(12, 12, 41, 41);
@@ -241,16 +244,13 @@ void TestForm1::quartzPictureIsCentredAndClippedUnscaled() {
 }
 
 void TestForm1::menuBar() {
-    const Ui::Form1 &ui = m_window->ui();
-    QCOMPARE(m_window->menuBar(), ui.menubar);
-    const QList<QAction *> titles = ui.menubar->actions();
+    QCOMPARE(m_window->menuBar()->objectName(), QStringLiteral("menubar"));
+    const QList<QAction *> titles = m_window->menuBar()->actions();
     QCOMPARE(titles.size(), 2);
-    QCOMPARE(titles.at(0), ui.mnuArchivo->menuAction());
-    QCOMPARE(titles.at(1), ui.mnuAyuda->menuAction());
-    QCOMPARE(ui.mnuArchivo->objectName(), QStringLiteral("mnuArchivo"));
-    QCOMPARE(ui.mnuArchivo->title(), QStringLiteral("&Archivo"));
-    QCOMPARE(ui.mnuAyuda->objectName(), QStringLiteral("mnuAyuda"));
-    QCOMPARE(ui.mnuAyuda->title(), QStringLiteral("&Ayuda"));
+    QCOMPARE(titles.at(0), control<QMenu>(*m_window, "mnuArchivo")->menuAction());
+    QCOMPARE(titles.at(1), control<QMenu>(*m_window, "mnuAyuda")->menuAction());
+    QCOMPARE(titles.at(0)->text(), QStringLiteral("&Archivo"));
+    QCOMPARE(titles.at(1)->text(), QStringLiteral("&Ayuda"));
 }
 
 void TestForm1::menu_data() {

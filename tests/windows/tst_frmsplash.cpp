@@ -1,7 +1,10 @@
 #include "ControlChecks.h"
+#include "tests/support/Controls.h"
 #include "windows/FrmSplash.h"
 
 #include <QApplication>
+#include <QFrame>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -69,12 +72,12 @@ void TestFrmSplash::controls() {
     QFETCH(ControlLayout, entry);
     auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(control);
-    QCOMPARE(control->parentWidget(), m_window->ui().Frame1);
+    QCOMPARE(control->parentWidget(), m_window->findChild<QFrame *>("Frame1"));
     verifyControl(*control, entry);
 }
 
 void TestFrmSplash::panel() {
-    const QFrame *panel = m_window->ui().Frame1;
+    const QFrame *panel = control<QFrame>(*m_window, "Frame1");
     QCOMPARE(panel->parentWidget(), m_window.get());
     QCOMPARE(panel->geometry(), pixels({2280, 2400, 7440, 4050}));
     QVERIFY(panel->autoFillBackground());
@@ -82,7 +85,7 @@ void TestFrmSplash::panel() {
 }
 
 void TestFrmSplash::logoIsTheIconStretched() {
-    const QLabel *logo = m_window->ui().imgLogo;
+    const QLabel *logo = control<QLabel>(*m_window, "imgLogo");
     QCOMPARE(logo->geometry(), pixels({2760, 840, 1815, 1785}));
     QCOMPARE(logo->size(), QSize(121, 119));
     QVERIFY(logo->hasScaledContents());
@@ -118,14 +121,14 @@ void TestFrmSplash::nothingTakesTheFocus() {
 
 void TestFrmSplash::descriptionStaysOnItsLine() {
     // The stand-in for MS Sans Serif must leave the panel's top line whole.
-    const QLabel *line = m_window->ui().Label3;
+    const QLabel *line = control<QLabel>(*m_window, "Label3");
     QVERIFY(!line->wordWrap());
     QVERIFY(QFontMetrics(line->font()).horizontalAdvance(line->text()) <= line->width() + 1);
 }
 
 void TestFrmSplash::clickOnSiguienteAsksForTheNextWindow() {
     QSignalSpy next(m_window.get(), &FrmSplash::nextRequested);
-    QLabel *siguiente = m_window->ui().Label2;
+    QLabel *siguiente = control<QLabel>(*m_window, "Label2");
     QTest::mouseClick(siguiente, Qt::LeftButton);
     QCOMPARE(next.count(), 1);
     QTest::mouseClick(siguiente, Qt::RightButton);

@@ -1,0 +1,63 @@
+#include "app/MainWindowCommands.h"
+
+#include "app/ComputeCommand.h"
+#include "app/MessageSink.h"
+#include "app/ParameterCommands.h"
+#include "calc/Presets.h"
+#include "files/Cuadro.h"
+#include "help/HelpCommands.h"
+#include "windows/Form1.h"
+
+MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices services)
+    : QObject(&window), m_window(window), m_services(std::move(services)) {
+    using C = MainWindowCommands;
+    connect(&window, &Form1::calculateRequested, this, &C::calculate);
+    connect(&window, &Form1::diamondRequested, this, [this] { applyPreset(Presets::diamond); });
+    connect(&window, &Form1::quartzRequested, this, [this] { applyPreset(Presets::quartz); });
+    connect(&window, &Form1::customGemRequested, this, &C::startCustomGem);
+    connect(&window, &Form1::openRequested, this, &C::openFile);
+    connect(&window, &Form1::saveRequested, this, &C::saveFile);
+    connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
+    connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
+}
+
+MainWindowCommands::~MainWindowCommands() = default;
+
+void MainWindowCommands::calculate() {
+    // The animation waits with user input held back, so no click can arrive
+    // here during a computation; the guard keeps it so should one ever slip
+    // through.
+    if (m_computing)
+        return;
+    m_computing = true;
+    computeCommand(m_window, *m_services.messages, *m_services.pacer);
+    m_computing = false;
+}
+
+void MainWindowCommands::applyPreset(const InputFields &preset) {
+    m_window.clearDrawings();
+    m_window.setInputs(preset.ir, preset.diameter, preset.epsilon);
+    m_window.focusCalculate();
+}
+
+void MainWindowCommands::startCustomGem() {
+    m_window.clearDrawings();
+    m_window.setInputs(QString(), QString(), QString());
+    m_window.focusIr();
+}
+
+void MainWindowCommands::openFile() {
+    openParameterFile(*m_services.cuadro, m_window, *m_services.messages);
+}
+
+void MainWindowCommands::saveFile() {
+    saveParameterFile(*m_services.cuadro, m_window, *m_services.messages);
+}
+
+void MainWindowCommands::openHelpContents() {
+    showHelpContents(&m_window, *m_services.helpSettings, *m_services.helpViewer);
+}
+
+void MainWindowCommands::openHelpIndex() {
+    showHelpIndex(&m_window, *m_services.helpSettings, *m_services.helpViewer);
+}

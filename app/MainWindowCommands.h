@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class Cuadro;
+class Form1;
+class HelpSettings;
+class HelpViewer;
+class MessageSink;
+class Pacer;
+struct InputFields;
+
+// What the main window's commands need from the rest of the program.
+struct MainWindowServices {
+    std::unique_ptr<MessageSink> messages;  // this window's message box
+    std::unique_ptr<Cuadro> cuadro;         // this window's file dialog
+    Pacer *pacer = nullptr;                 // paces the ray animation
+    HelpSettings *helpSettings = nullptr;   // program-wide help file setting
+    HelpViewer *helpViewer = nullptr;
+};
+
+// Carries out what the user asks of the main window: computing, the presets,
+// a custom gem, the parameter file and help. It lives as long as the window
+// and shares nothing but the window and the program-wide services. The About
+// window and quitting belong to the program's windows, which connect them.
+class MainWindowCommands : public QObject {
+    Q_OBJECT
+
+public:
+    MainWindowCommands(Form1 &window, MainWindowServices services);
+    ~MainWindowCommands() override;
+
+private:
+    void calculate();
+    void applyPreset(const InputFields &preset);
+    void startCustomGem();
+    void openFile();
+    void saveFile();
+    void openHelpContents();
+    void openHelpIndex();
+
+    Form1 &m_window;
+    MainWindowServices m_services;
+    bool m_computing = false;
+};
