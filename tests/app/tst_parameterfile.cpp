@@ -90,12 +90,12 @@ private slots:
             << "video.avi"
             << QStringLiteral(
                    "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
-                   "(más de 16 KB).");
+                   "(más de 128 KB).");
         QTest::newRow("too large, %1 in its name")
             << "video%1.avi"
             << QStringLiteral(
                    "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
-                   "(más de 16 KB).");
+                   "(más de 128 KB).");
     }
     void refusesWhatCannotBeRead() {
         QFETCH(QString, name);
@@ -122,7 +122,7 @@ private slots:
             << "/dev/zero"
             << QStringLiteral(
                    "El archivo \"/dev/zero\" es demasiado grande para ser un archivo de "
-                   "parámetros (más de 16 KB).");
+                   "parámetros (más de 128 KB).");
         QTest::newRow("read fails")
             << "/proc/self/mem" << QStringLiteral("No se pudo leer el archivo \"/proc/self/mem\".");
     }

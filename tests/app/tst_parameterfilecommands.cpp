@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -19,6 +20,8 @@ struct Window {
         Text5.setText(ParameterFile::initialLabels.d);
         Text6.setText(ParameterFile::initialLabels.eps);
         Text7.hide();
+        // Like the main window's, the reference line holds text of any length.
+        Text7.setMaxLength(std::numeric_limits<int>::max());
         Label13.hide();
         for (QWidget *control : {&Text4, &Text5, &Text6})
             control->hide();
