@@ -19,6 +19,12 @@ inline QString isFolder(const QString &fileName) {
     return QStringLiteral("%1 es una carpeta, no un archivo.").arg(quoted(fileName));
 }
 
+inline QString isSpecialFile(const QString &fileName) {
+    return QStringLiteral(
+               "%1 es un dispositivo, una tubería o un socket del sistema, no un archivo.")
+        .arg(quoted(fileName));
+}
+
 inline QString cannotOpen(const QString &fileName) {
     return QStringLiteral(
                "No se puede abrir el archivo %1. Compruebe que tiene permiso para leerlo.")

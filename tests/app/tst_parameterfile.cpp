@@ -12,6 +12,13 @@ bool runningAsRoot() {
     return ::geteuid() == 0;
 }
 
+const QString isSpecialFile =
+    QStringLiteral("\"%1\" es un dispositivo, una tubería o un socket del sistema, no un archivo.");
+const QString cannotSave = QStringLiteral(
+    "No se pudo guardar el archivo \"%1\". Compruebe que la carpeta existe, que tiene permiso "
+    "para escribir en ella y que hay espacio en el disco. Si el archivo ya existía, no se ha "
+    "modificado.");
+
 }  // namespace
 
 class TestParameterFile : public QObject {
@@ -76,6 +83,17 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gema.txt")});
     }
 
+    void readsAFileThroughALink() {
+        QTemporaryDir dir;
+        createFile(dir.filePath(QStringLiteral("gema.txt")), "  IR=2.42");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gema.txt")),
+                            dir.filePath(QStringLiteral("enlace"))));
+        const ParameterFile::ReadOutcome outcome =
+            ParameterFile::read(dir.filePath(QStringLiteral("enlace")));
+        QCOMPARE(outcome.error, QString());
+        QCOMPARE(outcome.text, QStringLiteral("  IR=2.42"));
+    }
+
     void refusesWhatCannotBeRead_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
@@ -96,6 +114,9 @@ private slots:
             << QStringLiteral(
                    "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
                    "(más de 128 KB).");
+        // Each would block in open() until some program wrote to it.
+        QTest::newRow("FIFO") << "tuberia" << isSpecialFile;
+        QTest::newRow("link to a FIFO") << "enlace" << isSpecialFile;
     }
     void refusesWhatCannotBeRead() {
         QFETCH(QString, name);
@@ -104,6 +125,9 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta")));
         for (const QString &video : {QStringLiteral("video.avi"), QStringLiteral("video%1.avi")})
             createFile(dir.filePath(video), QByteArray(ParameterFile::maxSize + 1, '\0'));
+        createFifo(dir.filePath(QStringLiteral("tuberia")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("tuberia")),
+                            dir.filePath(QStringLiteral("enlace"))));
 
         const QString fileName = dir.filePath(name);
         const ParameterFile::ReadOutcome outcome = ParameterFile::read(fileName);
@@ -112,21 +136,17 @@ private slots:
         QCOMPARE(outcome.text, QString());
     }
 
-    // Files that report no size: an endless device is refused once more than
-    // the limit has been read, and a read that fails is reported.
-    void refusesSpecialFiles_data() {
+    void refusesSystemFiles_data() {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("endless device")
-            << "/dev/zero"
-            << QStringLiteral(
-                   "El archivo \"/dev/zero\" es demasiado grande para ser un archivo de "
-                   "parámetros (más de 128 KB).");
+        QTest::newRow("endless device") << "/dev/zero" << isSpecialFile.arg("/dev/zero");
+        QTest::newRow("empty device") << "/dev/null" << isSpecialFile.arg("/dev/null");
+        // A regular file that reports no size and cannot be read from its start.
         QTest::newRow("read fails")
             << "/proc/self/mem" << QStringLiteral("No se pudo leer el archivo \"/proc/self/mem\".");
     }
-    void refusesSpecialFiles() {
+    void refusesSystemFiles() {
         QFETCH(QString, fileName);
         QFETCH(QString, message);
         if (!QFile::exists(fileName))
@@ -151,14 +171,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
 
-        const QString cannotSave = QStringLiteral(
-            "No se pudo guardar el archivo \"%1\". Compruebe que la carpeta existe, que tiene "
-            "permiso para escribir en ella y que hay espacio en el disco. Si el archivo ya "
-            "existía, no se ha modificado.");
         QTest::newRow("folder") << "carpeta"
                                 << QStringLiteral("\"%1\" es una carpeta, no un archivo.");
         QTest::newRow("missing folder") << "no/hay/gema.txt" << cannotSave;
         QTest::newRow("under a regular file") << "archivo.txt/gema.txt" << cannotSave;
+        // Renamed over, it would become a file; written into, it could block.
+        QTest::newRow("FIFO") << "tuberia" << isSpecialFile;
     }
     void refusesWhatCannotBeWritten() {
         QFETCH(QString, name);
@@ -166,11 +184,14 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta")));
         createFile(dir.filePath(QStringLiteral("archivo.txt")), "x");
+        createFifo(dir.filePath(QStringLiteral("tuberia")));
 
         const QString fileName = dir.filePath(name);
         QCOMPARE(ParameterFile::write(fileName, QStringLiteral("  IR=2.42")),
                  message.arg(fileName));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("carpeta"))).isDir());
+        const QFileInfo fifo(dir.filePath(QStringLiteral("tuberia")));
+        QVERIFY(fifo.exists() && !fifo.isFile());
         QCOMPARE(contentsOf(dir.filePath(QStringLiteral("archivo.txt"))), QByteArray("x"));
     }
 
