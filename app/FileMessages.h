@@ -50,4 +50,13 @@ inline QString cannotSave(const QString &fileName) {
         .arg(quoted(fileName));
 }
 
+// Only for a file written in place, where no temporary file could be made
+// beside it: a write that fails halfway has already changed it.
+inline QString cannotFinishSaving(const QString &fileName) {
+    return QStringLiteral(
+               "No se pudo terminar de guardar el archivo %1, que puede haber quedado "
+               "incompleto. Compruebe que hay espacio en el disco.")
+        .arg(quoted(fileName));
+}
+
 }  // namespace FileMessages

@@ -40,7 +40,8 @@ struct ReadOutcome {
 
 // Writes text under exactly fileName, replacing an existing file only once the
 // whole text is written. Returns the message that says why it could not be
-// written, or an empty string; on failure an existing file is left untouched.
+// written, or an empty string; on failure an existing file is left untouched,
+// except one written in place because its folder is read-only.
 [[nodiscard]] QString write(const QString &fileName, const QString &text);
 
 }  // namespace ParameterFile

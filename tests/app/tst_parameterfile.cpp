@@ -1,16 +1,13 @@
 #include "app/ParameterFile.h"
 #include "app/Windows1252.h"
 #include "tst_parameterfile_files.h"
+#include "tst_parameterfile_limits.h"
 
-#include <unistd.h>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace {
-
-bool runningAsRoot() {
-    return ::geteuid() == 0;
-}
 
 const QString isSpecialFile =
     QStringLiteral("\"%1\" es un dispositivo, una tubería o un socket del sistema, no un archivo.");
@@ -72,15 +69,6 @@ private slots:
         const QString text = Windows1252::decode(allBytes);
         QCOMPARE(text.size(), 256);
         QCOMPARE(Windows1252::encode(text), allBytes);
-    }
-
-    void replacesAnExistingFile() {
-        QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("gema.txt"));
-        createFile(fileName, "a much longer earlier content");
-        QCOMPARE(ParameterFile::write(fileName, QStringLiteral("  IR=")), QString());
-        QCOMPARE(contentsOf(fileName), QByteArray("  IR="));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gema.txt")});
     }
 
     void readsAFileThroughALink() {
@@ -155,12 +143,11 @@ private slots:
     }
 
     void refusesAFileWithoutReadPermission() {
-        if (runningAsRoot())
-            QSKIP("root reads any file regardless of its permissions");
         QTemporaryDir dir;
         const QString fileName = dir.filePath(QStringLiteral("secreto.txt"));
         createFile(fileName, "  IR=2.42");
         QVERIFY(QFile::setPermissions(fileName, QFile::WriteOwner));
+        const PermissionsEnforced enforced;
         QCOMPARE(ParameterFile::read(fileName).error,
                  QStringLiteral("No se puede abrir el archivo \"%1\". Compruebe que tiene "
                                 "permiso para leerlo.")
@@ -208,22 +195,56 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{nameAtTheLimit()});
     }
 
-    void failedWriteInAReadOnlyFolderLeavesTheOldFileIntact() {
-        if (runningAsRoot())
-            QSKIP("root writes into any folder regardless of its permissions");
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("solo-lectura"));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("solo-lectura")));
-        const QString fileName = folder + QStringLiteral("/gema.txt");
-        createFile(fileName, "  IR=2.42");
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    // The new text goes to a temporary file that replaces the old one once
+    // complete, so a write that fails leaves the old file whole. Where the
+    // folder forbids that temporary file, the old file is written in place:
+    // saving works, but a write that fails leaves it cut short.
+    void savesOverAnExistingFile_data() {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("left");
 
-        const QString error = ParameterFile::write(fileName, QStringLiteral("IR= 1.54"));
-        QVERIFY(
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QVERIFY(error.startsWith(QStringLiteral("No se pudo guardar el archivo")));
-        QCOMPARE(contentsOf(fileName), QByteArray("  IR=2.42"));
+        const QByteArray saved("IR= 1.54  D= 8  eps= 12");
+        QTest::newRow("folder") << false << false << QString() << saved;
+        QTest::newRow("read-only folder") << true << false << QString() << saved;
+        QTest::newRow("folder, disk full") << false << true << cannotSave << oldText;
+        QTest::newRow("read-only folder, disk full")
+            << true << true
+            << QStringLiteral(
+                   "No se pudo terminar de guardar el archivo \"%1\", que puede haber "
+                   "quedado incompleto. Compruebe que hay espacio en el disco.")
+            << saved.left(fullDiskSize);
     }
+    void savesOverAnExistingFile() {
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, left);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("gema.txt"));
+        createFile(fileName, oldText);
+
+        QString error;
+        {
+            const PermissionsEnforced enforced;
+            if (readOnlyFolder)
+                QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+            std::optional<FileSizeLimit> limit;
+            if (diskFull)
+                limit.emplace(fullDiskSize);
+            error = ParameterFile::write(fileName, QStringLiteral("IR= 1.54  D= 8  eps= 12"));
+        }
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(error, message.isEmpty() ? message : message.arg(fileName));
+        QCOMPARE(contentsOf(fileName), left);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gema.txt")});
+    }
+
+private:
+    const QByteArray oldText{"  IR=2.419  D=10  eps.=10"};
+    static constexpr int fullDiskSize = 8;  // bytes a file may hold on the "full disk"
 };
 
 QTEST_GUILESS_MAIN(TestParameterFile)
