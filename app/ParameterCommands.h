@@ -12,5 +12,5 @@ void openParameterFile(Cuadro &cuadro, Form1 &window, MessageSink &messages);
 
 // "&Guardar": writes the three input texts, each after its label, under the
 // chosen name. A cancelled dialog writes nothing; a file that cannot be
-// written is reported and an existing one is left as it was.
+// written is reported.
 void saveParameterFile(Cuadro &cuadro, const Form1 &window, MessageSink &messages);

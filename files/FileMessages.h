@@ -19,6 +19,12 @@ inline QString isFolder(const QString &fileName) {
     return QStringLiteral("%1 es una carpeta, no un archivo.").arg(quoted(fileName));
 }
 
+inline QString isSpecialFile(const QString &fileName) {
+    return QStringLiteral(
+               "%1 es un dispositivo, una tubería o un socket del sistema, no un archivo.")
+        .arg(quoted(fileName));
+}
+
 inline QString cannotOpen(const QString &fileName) {
     return QStringLiteral(
                "No se puede abrir el archivo %1. Compruebe que tiene permiso para leerlo.")
@@ -41,6 +47,15 @@ inline QString cannotSave(const QString &fileName) {
                "No se pudo guardar el archivo %1. Compruebe que la carpeta existe, que tiene "
                "permiso para escribir en ella y que hay espacio en el disco. Si el archivo ya "
                "existía, no se ha modificado.")
+        .arg(quoted(fileName));
+}
+
+// Only for a file written in place, where no temporary file could be made
+// beside it: a write that fails halfway has already changed it.
+inline QString cannotFinishSaving(const QString &fileName) {
+    return QStringLiteral(
+               "No se pudo terminar de guardar el archivo %1, que puede haber quedado "
+               "incompleto. Compruebe que hay espacio en el disco.")
         .arg(quoted(fileName));
 }
 

@@ -3,6 +3,9 @@
 #include "files/FileMessages.h"
 #include "files/Windows1252.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,16 +14,54 @@ namespace ParameterFile {
 
 namespace {
 
-// Why fileName cannot be read at all, judged before opening it.
+// Why fileName cannot be read at all, judged before opening it: opening a
+// FIFO would wait for some other program to write to it, and opening a
+// device may act on it.
 QString unreadableReason(const QString &fileName) {
     const QFileInfo info(fileName);
     if (!info.exists())
         return FileMessages::missing(fileName);
     if (info.isDir())
         return FileMessages::isFolder(fileName);
+    if (!info.isFile())
+        return FileMessages::isSpecialFile(fileName);
     if (info.size() > maxSize)
         return FileMessages::tooLarge(fileName, maxSize / 1024);
     return {};
+}
+
+bool isRegularFile(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Opens fileName for reading, refusing anything but a regular file. Should a
+// FIFO have taken the checked file's place since, O_NONBLOCK keeps open()
+// from waiting for a writer, and it is refused all the same.
+QString openRegularFile(QFile &file, const QString &fileName) {
+    const int fd =
+        ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return FileMessages::cannotOpen(fileName);
+    if (!isRegularFile(fd)) {
+        ::close(fd);
+        return FileMessages::isSpecialFile(fileName);
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileMessages::cannotOpen(fileName);
+    }
+    return {};
+}
+
+// Whether file writes into fileName itself rather than into a temporary file
+// that replaces it once complete.
+bool writesInPlace(const QSaveFile &file, const QString &fileName) {
+    struct stat opened {};
+    struct stat target {};
+    return ::fstat(file.handle(), &opened) == 0 &&
+           ::stat(QFile::encodeName(fileName).constData(), &target) == 0 &&
+           opened.st_dev == target.st_dev && opened.st_ino == target.st_ino;
 }
 
 }  // namespace
@@ -29,11 +70,10 @@ ReadOutcome read(const QString &fileName) {
     if (QString reason = unreadableReason(fileName); !reason.isEmpty())
         return {{}, reason};
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, FileMessages::cannotOpen(fileName)};
-    // One byte more than allowed tells a file that grew since, or a device
-    // without a size, from one that fits.
+    QFile file;
+    if (QString reason = openRegularFile(file, fileName); !reason.isEmpty())
+        return {{}, reason};
+    // One byte more than allowed tells a file that grew since from one that fits.
     const QByteArray bytes = file.read(maxSize + 1);
     if (file.error() != QFileDevice::NoError)
         return {{}, FileMessages::cannotRead(fileName)};
@@ -43,16 +83,30 @@ ReadOutcome read(const QString &fileName) {
 }
 
 QString write(const QString &fileName, const QString &text) {
-    if (QFileInfo(fileName).isDir())
+    const QFileInfo info(fileName);
+    if (info.isDir())
         return FileMessages::isFolder(fileName);
+    // QSaveFile would put a file in place of a device or FIFO or, in a
+    // read-only folder, write into it, waiting for a FIFO's reader.
+    if (info.exists() && !info.isFile())
+        return FileMessages::isSpecialFile(fileName);
 
     // QSaveFile writes to a temporary file beside the target and renames it
     // over the target only in commit(), so a failure leaves the old file whole.
+    // Where the folder forbids the temporary file, an existing file the user
+    // may write is written in place instead.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileMessages::cannotSave(fileName);
+    const bool inPlace = writesInPlace(file, fileName);
     const QByteArray bytes = Windows1252::encode(text);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    return written ? QString() : FileMessages::cannotSave(fileName);
+    // The buffered bytes reach the file in flush(); commit() would rename a
+    // file cut short by a failed flush over the target all the same.
+    if (file.write(bytes) == bytes.size() && file.flush() && file.commit())
+        return {};
+    return inPlace ? FileMessages::cannotFinishSaving(fileName)
+                   : FileMessages::cannotSave(fileName);
 }
 
 }  // namespace ParameterFile

@@ -22,9 +22,10 @@ inline const FieldLabels openedLabels{QStringLiteral("IR= "), QStringLiteral("  
                                       QStringLiteral("  eps= ")};
 
 // A parameter file is a few dozen bytes; anything larger than this is some
-// other file picked by mistake. The limit also stays below the 32767
-// characters a line edit holds, so an accepted file is always shown whole.
-constexpr qint64 maxSize = 16 * 1024;
+// other file picked by mistake. The reference line lays out its whole text,
+// which takes time in proportion to its length: at this size the window
+// shows it within a tenth of a second (bench/bench_openfile).
+constexpr qint64 maxSize = 128 * 1024;
 
 // The text of a file, or the message that says why it could not be read.
 struct ReadOutcome {
@@ -39,7 +40,8 @@ struct ReadOutcome {
 
 // Writes text under exactly fileName, replacing an existing file only once the
 // whole text is written. Returns the message that says why it could not be
-// written, or an empty string; on failure an existing file is left untouched.
+// written, or an empty string; on failure an existing file is left untouched,
+// except one written in place because its folder is read-only.
 [[nodiscard]] QString write(const QString &fileName, const QString &text);
 
 }  // namespace ParameterFile

@@ -237,11 +237,13 @@ private slots:
         QTest::newRow("missing file") << "falta.txt";
         QTest::newRow("folder") << "carpeta";
         QTest::newRow("too large") << "video.avi";
+        QTest::newRow("FIFO") << "tuberia";  // would block until written to
     }
     void failedOpenReportsOnceAndChangesNothing() {
         QFETCH(QString, name);
         QVERIFY(QDir(s->dir.path()).mkdir("carpeta"));
         createFile(s->path("video.avi"), QByteArray(ParameterFile::maxSize + 1, 'v'));
+        createFifo(s->path("tuberia"));
         s->window.type(QStringLiteral("2.419"), QStringLiteral("10"), QStringLiteral("10"));
         const QStringList before = s->window.state();
 

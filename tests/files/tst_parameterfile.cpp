@@ -1,16 +1,20 @@
 #include "files/ParameterFile.h"
 #include "files/Windows1252.h"
 #include "tst_parameterfile_files.h"
+#include "tst_parameterfile_limits.h"
 
-#include <unistd.h>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace {
 
-bool runningAsRoot() {
-    return ::geteuid() == 0;
-}
+const QString isSpecialFile =
+    QStringLiteral("\"%1\" es un dispositivo, una tubería o un socket del sistema, no un archivo.");
+const QString cannotSave = QStringLiteral(
+    "No se pudo guardar el archivo \"%1\". Compruebe que la carpeta existe, que tiene permiso "
+    "para escribir en ella y que hay espacio en el disco. Si el archivo ya existía, no se ha "
+    "modificado.");
 
 }  // namespace
 
@@ -67,13 +71,15 @@ private slots:
         QCOMPARE(Windows1252::encode(text), allBytes);
     }
 
-    void replacesAnExistingFile() {
+    void readsAFileThroughALink() {
         QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("gema.txt"));
-        createFile(fileName, "a much longer earlier content");
-        QCOMPARE(ParameterFile::write(fileName, QStringLiteral("  IR=")), QString());
-        QCOMPARE(contentsOf(fileName), QByteArray("  IR="));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gema.txt")});
+        createFile(dir.filePath(QStringLiteral("gema.txt")), "  IR=2.42");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gema.txt")),
+                            dir.filePath(QStringLiteral("enlace"))));
+        const ParameterFile::ReadOutcome outcome =
+            ParameterFile::read(dir.filePath(QStringLiteral("enlace")));
+        QCOMPARE(outcome.error, QString());
+        QCOMPARE(outcome.text, QStringLiteral("  IR=2.42"));
     }
 
     void refusesWhatCannotBeRead_data() {
@@ -90,12 +96,15 @@ private slots:
             << "video.avi"
             << QStringLiteral(
                    "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
-                   "(más de 16 KB).");
+                   "(más de 128 KB).");
         QTest::newRow("too large, %1 in its name")
             << "video%1.avi"
             << QStringLiteral(
                    "El archivo \"%1\" es demasiado grande para ser un archivo de parámetros "
-                   "(más de 16 KB).");
+                   "(más de 128 KB).");
+        // Each would block in open() until some program wrote to it.
+        QTest::newRow("FIFO") << "tuberia" << isSpecialFile;
+        QTest::newRow("link to a FIFO") << "enlace" << isSpecialFile;
     }
     void refusesWhatCannotBeRead() {
         QFETCH(QString, name);
@@ -104,6 +113,9 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta")));
         for (const QString &video : {QStringLiteral("video.avi"), QStringLiteral("video%1.avi")})
             createFile(dir.filePath(video), QByteArray(ParameterFile::maxSize + 1, '\0'));
+        createFifo(dir.filePath(QStringLiteral("tuberia")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("tuberia")),
+                            dir.filePath(QStringLiteral("enlace"))));
 
         const QString fileName = dir.filePath(name);
         const ParameterFile::ReadOutcome outcome = ParameterFile::read(fileName);
@@ -112,21 +124,17 @@ private slots:
         QCOMPARE(outcome.text, QString());
     }
 
-    // Files that report no size: an endless device is refused once more than
-    // the limit has been read, and a read that fails is reported.
-    void refusesSpecialFiles_data() {
+    void refusesSystemFiles_data() {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("endless device")
-            << "/dev/zero"
-            << QStringLiteral(
-                   "El archivo \"/dev/zero\" es demasiado grande para ser un archivo de "
-                   "parámetros (más de 16 KB).");
+        QTest::newRow("endless device") << "/dev/zero" << isSpecialFile.arg("/dev/zero");
+        QTest::newRow("empty device") << "/dev/null" << isSpecialFile.arg("/dev/null");
+        // A regular file that reports no size and cannot be read from its start.
         QTest::newRow("read fails")
             << "/proc/self/mem" << QStringLiteral("No se pudo leer el archivo \"/proc/self/mem\".");
     }
-    void refusesSpecialFiles() {
+    void refusesSystemFiles() {
         QFETCH(QString, fileName);
         QFETCH(QString, message);
         if (!QFile::exists(fileName))
@@ -135,12 +143,11 @@ private slots:
     }
 
     void refusesAFileWithoutReadPermission() {
-        if (runningAsRoot())
-            QSKIP("root reads any file regardless of its permissions");
         QTemporaryDir dir;
         const QString fileName = dir.filePath(QStringLiteral("secreto.txt"));
         createFile(fileName, "  IR=2.42");
         QVERIFY(QFile::setPermissions(fileName, QFile::WriteOwner));
+        const PermissionsEnforced enforced;
         QCOMPARE(ParameterFile::read(fileName).error,
                  QStringLiteral("No se puede abrir el archivo \"%1\". Compruebe que tiene "
                                 "permiso para leerlo.")
@@ -151,14 +158,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
 
-        const QString cannotSave = QStringLiteral(
-            "No se pudo guardar el archivo \"%1\". Compruebe que la carpeta existe, que tiene "
-            "permiso para escribir en ella y que hay espacio en el disco. Si el archivo ya "
-            "existía, no se ha modificado.");
         QTest::newRow("folder") << "carpeta"
                                 << QStringLiteral("\"%1\" es una carpeta, no un archivo.");
         QTest::newRow("missing folder") << "no/hay/gema.txt" << cannotSave;
         QTest::newRow("under a regular file") << "archivo.txt/gema.txt" << cannotSave;
+        // Renamed over, it would become a file; written into, it could block.
+        QTest::newRow("FIFO") << "tuberia" << isSpecialFile;
     }
     void refusesWhatCannotBeWritten() {
         QFETCH(QString, name);
@@ -166,11 +171,14 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta")));
         createFile(dir.filePath(QStringLiteral("archivo.txt")), "x");
+        createFifo(dir.filePath(QStringLiteral("tuberia")));
 
         const QString fileName = dir.filePath(name);
         QCOMPARE(ParameterFile::write(fileName, QStringLiteral("  IR=2.42")),
                  message.arg(fileName));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("carpeta"))).isDir());
+        const QFileInfo fifo(dir.filePath(QStringLiteral("tuberia")));
+        QVERIFY(fifo.exists() && !fifo.isFile());
         QCOMPARE(contentsOf(dir.filePath(QStringLiteral("archivo.txt"))), QByteArray("x"));
     }
 
@@ -187,22 +195,56 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{nameAtTheLimit()});
     }
 
-    void failedWriteInAReadOnlyFolderLeavesTheOldFileIntact() {
-        if (runningAsRoot())
-            QSKIP("root writes into any folder regardless of its permissions");
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("solo-lectura"));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("solo-lectura")));
-        const QString fileName = folder + QStringLiteral("/gema.txt");
-        createFile(fileName, "  IR=2.42");
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    // The new text goes to a temporary file that replaces the old one once
+    // complete, so a write that fails leaves the old file whole. Where the
+    // folder forbids that temporary file, the old file is written in place:
+    // saving works, but a write that fails leaves it cut short.
+    void savesOverAnExistingFile_data() {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("left");
 
-        const QString error = ParameterFile::write(fileName, QStringLiteral("IR= 1.54"));
-        QVERIFY(
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QVERIFY(error.startsWith(QStringLiteral("No se pudo guardar el archivo")));
-        QCOMPARE(contentsOf(fileName), QByteArray("  IR=2.42"));
+        const QByteArray saved("IR= 1.54  D= 8  eps= 12");
+        QTest::newRow("folder") << false << false << QString() << saved;
+        QTest::newRow("read-only folder") << true << false << QString() << saved;
+        QTest::newRow("folder, disk full") << false << true << cannotSave << oldText;
+        QTest::newRow("read-only folder, disk full")
+            << true << true
+            << QStringLiteral(
+                   "No se pudo terminar de guardar el archivo \"%1\", que puede haber "
+                   "quedado incompleto. Compruebe que hay espacio en el disco.")
+            << saved.left(fullDiskSize);
     }
+    void savesOverAnExistingFile() {
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, left);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("gema.txt"));
+        createFile(fileName, oldText);
+
+        QString error;
+        {
+            const PermissionsEnforced enforced;
+            if (readOnlyFolder)
+                QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+            std::optional<FileSizeLimit> limit;
+            if (diskFull)
+                limit.emplace(fullDiskSize);
+            error = ParameterFile::write(fileName, QStringLiteral("IR= 1.54  D= 8  eps= 12"));
+        }
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(error, message.isEmpty() ? message : message.arg(fileName));
+        QCOMPARE(contentsOf(fileName), left);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gema.txt")});
+    }
+
+private:
+    const QByteArray oldText{"  IR=2.419  D=10  eps.=10"};
+    static constexpr int fullDiskSize = 8;  // bytes a file may hold on the "full disk"
 };
 
 QTEST_GUILESS_MAIN(TestParameterFile)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QTest>
 
@@ -14,6 +15,11 @@ inline void createFile(const QString &fileName, const QByteArray &bytes) {
     QFile file(fileName);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A named pipe: opening it to read waits until some program opens it to write.
+inline void createFifo(const QString &fileName) {
+    QCOMPARE(::mkfifo(QFile::encodeName(fileName).constData(), 0600), 0);
 }
 
 // A name just short of the file system's limit of 255 bytes: the file itself
