@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the program and every test with AddressSanitizer and
+# Builds the program and every test (not the benchmarks) with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-asan/ and runs the whole suite there.
 # A sanitizer report ends the reporting program with an error, so the test
 # that triggered it fails.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-asan"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVELUX_SANITIZE=ON >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVELUX_SANITIZE=ON \
+    -DCORVELUX_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
 # Leaks are checked too, less the few inside system libraries that
