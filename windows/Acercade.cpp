@@ -1,5 +1,6 @@
 #include "windows/Acercade.h"
 
+#include "windows/EnterKey.h"
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
@@ -15,5 +16,6 @@ Acercade::Acercade(QWidget *parent) : QWidget(parent, Qt::Window) {
     m_ui.setupUi(this);
     fitLabelsToText(*this);
     setGeometry(QRect(clientOrigin, size()));
+    letEnterPressFocusedButtons(*this);
     m_ui.Picture1->setFocus();
 }

@@ -5,7 +5,8 @@
 #include "ui_Acercade.h"
 
 // The About window, built from Acercade.ui. It opens with the keyboard focus
-// on its picture; the program connects its "&Aceptar" button.
+// on its picture; Enter presses "&Aceptar" once that has the focus. The
+// program connects the button.
 class Acercade : public QWidget {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "windows/Form1.h"
 
 #include "drawing/MainCanvases.h"
+#include "windows/EnterKey.h"
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
@@ -22,6 +23,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent) {
     setUpPicture2(*m_ui.Picture2);
     placeClientArea();
     liftLengthLimits();
+    letEnterPressFocusedButtons(*this);
     m_ui.Text1->setFocus();
 }
 

@@ -5,8 +5,9 @@
 #include "ui_Form1.h"
 
 // The main window, built from Form1.ui: every control, menu and drawing area
-// where the form puts it. It runs no code of its own; the program's handlers
-// reach the controls by name through ui().
+// where the form puts it. It runs no code of its own beyond Enter pressing the
+// focused button; the program's handlers reach the controls by name through
+// ui().
 class Form1 : public QMainWindow {
     Q_OBJECT
 

@@ -210,14 +210,20 @@ private slots:
         QCOMPARE(f.ui().Text1->text(), QStringLiteral(" "));
     }
 
-    // Enter in a field presses no button: nothing is computed.
-    void enterInAFieldDoesNothing() {
+    // DIAMANTE leaves the focus on CALCULAR, where Enter computes; Enter in
+    // a field presses no button.
+    void enterComputesOnCalcularOnly() {
         MainWindowFixture f;
         QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
         f.ui().Text1->setFocus();
         QTest::keyClick(f.ui().Text1, Qt::Key_Return);
         QVERIFY(isBlank(*f.ui().Picture1));
         QVERIFY(f.ui().Label5->text().isEmpty());
+
+        QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f.ui().Label5->text(), QStringLiteral("2.419"));
+        QVERIFY(!isBlank(*f.ui().Picture1));
     }
 };
 

@@ -49,7 +49,8 @@ private slots:
     void clientAreaOpensAtItsScreenPosition();
     void resizingLeavesControlsInPlace();
     void tabVisitsTheVisibleControlsInOrder();
-    void enterPressesNoButton();
+    void enterPressesTheFocusedButtonOnly_data();
+    void enterPressesTheFocusedButtonOnly();
     void onlyPromptAndProductTextsWrap();
     void fieldsTakeTextOfAnyLength();
     void buttonsAreFilledWithTheirColour_data();
@@ -180,24 +181,46 @@ void TestForm1::tabVisitsTheVisibleControlsInOrder() {
     QCOMPARE(visited, tabOrder + QStringList{tabOrder.first()});
 }
 
-void TestForm1::enterPressesNoButton() {
+void TestForm1::enterPressesTheFocusedButtonOnly_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("pressed");  // the button clicked, empty for none
+
+    const Qt::KeyboardModifiers none;
+    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+    QTest::newRow("Enter on CALCULAR") << "Command2" << int(Qt::Key_Return) << none << "Command2";
+    QTest::newRow("keypad Enter on Salir")
+        << "Command1" << int(Qt::Key_Enter) << keypad << "Command1";
+    QTest::newRow("Enter on ?") << "Command5" << int(Qt::Key_Return) << none << "Command5";
+    QTest::newRow("keypad Enter on DIAMANTE")
+        << "Command3" << int(Qt::Key_Enter) << keypad << "Command3";
+    QTest::newRow("Enter on CUARZO") << "Command4" << int(Qt::Key_Return) << none << "Command4";
+    QTest::newRow("Escape on CALCULAR") << "Command2" << int(Qt::Key_Escape) << none << "";
+    QTest::newRow("Enter in Text1") << "Text1" << int(Qt::Key_Return) << none << "";
+    QTest::newRow("keypad Enter in Text3") << "Text3" << int(Qt::Key_Enter) << keypad << "";
+    QTest::newRow("Enter in Text2") << "Text2" << int(Qt::Key_Return) << none << "";
+    QTest::newRow("Enter on Picture1") << "Picture1" << int(Qt::Key_Return) << none << "";
+}
+
+void TestForm1::enterPressesTheFocusedButtonOnly() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, pressed);
     const QList<QPushButton *> buttons = m_window->findChildren<QPushButton *>();
     QCOMPARE(buttons.size(), 5);
     QList<std::shared_ptr<QSignalSpy>> clicks;
-    for (QPushButton *button : buttons) {
-        QVERIFY(!button->autoDefault());
-        QVERIFY(!button->isDefault());
+    for (QPushButton *button : buttons)
         clicks << std::make_shared<QSignalSpy>(button, &QPushButton::clicked);
+
+    m_window->findChild<QWidget *>(focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+
+    for (int i = 0; i < buttons.size(); ++i) {
+        QCOMPARE(clicks.at(i)->count(), buttons.at(i)->objectName() == pressed ? 1 : 0);
+        QVERIFY2(!buttons.at(i)->isDefault(), "no button is a default button");
     }
-    const Ui::Form1 &ui = m_window->ui();
-    for (QLineEdit *field : {ui.Text1, ui.Text3, ui.Text2}) {
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_Return);
-        QTest::keyClick(field, Qt::Key_Enter);
-        QTest::keyClick(field, Qt::Key_Escape);
-    }
-    for (const auto &spy : clicks)
-        QCOMPARE(spy->count(), 0);
 }
 
 void TestForm1::onlyPromptAndProductTextsWrap() {
