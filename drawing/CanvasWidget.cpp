@@ -133,7 +133,9 @@ QFont CanvasWidget::textFont() const {
 }
 
 QColor CanvasWidget::foreground() const {
-    return palette().color(QPalette::WindowText);
+    // The standard scheme's text colour, whatever the desktop's: a dark
+    // theme's light text would vanish on the light backgrounds.
+    return Qt::black;
 }
 
 QPointF CanvasWidget::toPixels(double x, double y) const {
