@@ -68,7 +68,7 @@ void TestAcercade::controls() {
     QCOMPARE(control->parentWidget(), m_window.get());
     verifyControl(*control, entry);
     if (auto *label = qobject_cast<QLabel *>(control))
-        QCOMPARE(label->wordWrap(), label->objectName() == QLatin1String("Label4"));
+        QVERIFY(label->wordWrap());
 }
 
 void TestAcercade::window() {
