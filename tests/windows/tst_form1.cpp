@@ -53,6 +53,8 @@ private slots:
     void enterPressesTheFocusedButtonOnly();
     void labelsWrapUnlessAutoSize();
     void fieldsTakeTextOfAnyLength();
+    void fieldsHaveASunkenBorder_data();
+    void fieldsHaveASunkenBorder();
     void buttonsAreFilledWithTheirColour_data();
     void buttonsAreFilledWithTheirColour();
     void diamondPictureIsCentred();
@@ -355,6 +357,36 @@ void TestForm1::fieldsTakeTextOfAnyLength() {
         field->setText(longText);
         QCOMPARE(field->text().size(), longText.size());
     }
+}
+
+// A sunken border two pixels wide, dark at the top and left and light at the
+// bottom and right, around the field's own colour, with the focus as without.
+void TestForm1::fieldsHaveASunkenBorder_data() {
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Text1", "Text3", "Text2", "Text7"})
+        QTest::newRow(name) << name;
+}
+
+void TestForm1::fieldsHaveASunkenBorder() {
+    QFETCH(QString, name);
+    auto *field = m_window->findChild<QLineEdit *>(name);
+    field->setFocus();
+    const QImage face = field->grab().toImage();
+    const auto colourAt = [&face](int x, int y) {
+        return face.pixelColor(QPoint(x, y) * face.devicePixelRatio());
+    };
+    const int right = field->width() - 1, bottom = field->height() - 1;
+    const int middleX = field->width() / 2, middleY = field->height() / 2;
+    const QColor shade(0x80, 0x80, 0x80), light(Qt::white);
+    for (int inset : {0, 1}) {
+        QCOMPARE(colourAt(inset, middleY), shade);
+        QCOMPARE(colourAt(middleX, inset), shade);
+        QCOMPARE(colourAt(right - inset, middleY), light);
+        QCOMPARE(colourAt(middleX, bottom - inset), light);
+    }
+    QCOMPARE(colourAt(2, middleY), lightOrange);
+    QCOMPARE(colourAt(middleX, 2), lightOrange);
+    QCOMPARE(colourAt(right - 2, bottom - 2), lightOrange);
 }
 
 // The face shows the button's own colour, not a shade the style derives
