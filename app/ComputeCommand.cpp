@@ -34,6 +34,8 @@ void drawCut(Ui::Form1 &form, const ComputePlan &plan, Pacer &pacer) {
     traceRays(*form.Picture2, plan.cut, pacer);
     drawDimensions(*form.Picture1, plan.cut);
     printResults(*form.Picture1, plan.D, plan.cut);
+    // Screen readers read the results from the canvas's description.
+    form.Picture1->setAccessibleDescription(resultsText(plan.D, plan.cut));
 }
 
 }  // namespace

@@ -2,8 +2,15 @@
 
 #include "calc/CutResult.h"
 
+#include <QString>
+
 class Canvas;
 
 // Prints the eight result lines (a, b, i, alfa, D, H, q, n) for a stone of
 // width D at their fixed places on the results canvas.
 void printResults(Canvas &picture1, double D, const CutResult &cut);
+
+// The same eight lines as a text to be read: one line each, from the top of
+// the canvas down, without the blanks that align them there or stand in for
+// a sign.
+QString resultsText(double D, const CutResult &cut);

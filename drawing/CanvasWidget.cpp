@@ -58,6 +58,7 @@ void CanvasWidget::Clear() {
     m_pen = QPointF(0, 0);
     ensureImage();
     m_image.fill(m_background);
+    setAccessibleDescription(QString());
     repaint(contentsRect());
 }
 

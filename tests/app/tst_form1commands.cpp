@@ -8,6 +8,7 @@
 #include "drawing/Profile.h"
 #include "drawing/RayTrace.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -208,6 +209,31 @@ private slots:
         QCOMPARE(f.ui().Text7->text(), QStringLiteral("  IR=2.419  D=10  eps.=10"));
         QVERIFY(f.ui().Text7->isVisible());
         QCOMPARE(f.ui().Text1->text(), QStringLiteral(" "));
+    }
+
+    // A screen reader reads the printed results from Picture1 until the
+    // drawing is cleared.
+    void resultsAreReadFromPicture1() {
+        MainWindowFixture f;
+        Ui::Form1 &ui = f.ui();
+        const auto description = [&ui] {
+            return QAccessible::queryAccessibleInterface(ui.Picture1)
+                ->text(QAccessible::Description);
+        };
+        QTest::mouseClick(ui.Command3, Qt::LeftButton);
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        QCOMPARE(description(), QStringLiteral("i = 34.93 º\nalfa = 40.71 º\nD = 10 mm.\n"
+                                               "a = 5.377 mm.\nb = 2.311 mm.\n"
+                                               "H = 5.918\nq = 1.614\nn = 4.303"));
+        QTest::mouseClick(ui.Command5, Qt::LeftButton);
+        QCOMPARE(description(), QString());
+
+        typeInputs(ui, "2.419", "10", "10");
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        typeInputs(ui, "2.419", "0", "10");
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        QCOMPARE(f.messages->messages(), QStringList{Messages::diameterTooSmall});
+        QCOMPARE(description(), QString());
     }
 
     // DIAMANTE leaves the focus on CALCULAR, where Enter computes; Enter in

@@ -2,6 +2,7 @@
 #include "windows/Form1.h"
 #include "windows/PictureButton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -53,6 +54,8 @@ private slots:
     void enterPressesTheFocusedButtonOnly();
     void labelsWrapUnlessAutoSize();
     void fieldsTakeTextOfAnyLength();
+    void accessibleNames_data();
+    void accessibleNames();
     void fieldsHaveASunkenBorder_data();
     void fieldsHaveASunkenBorder();
     void buttonsAreFilledWithTheirColour_data();
@@ -357,6 +360,36 @@ void TestForm1::fieldsTakeTextOfAnyLength() {
         field->setText(longText);
         QCOMPARE(field->text().size(), longText.size());
     }
+}
+
+// What a screen reader says of the controls whose faces show only a picture,
+// a sign or a drawing.
+void TestForm1::accessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("DIAMANTE") << "Command3"
+                              << "DIAMANTE"
+                              << "Cargar los valores del diamante y pasar a CALCULAR";
+    QTest::newRow("CUARZO") << "Command4"
+                            << "CUARZO"
+                            << "Cargar los valores del cuarzo y pasar a CALCULAR";
+    QTest::newRow("?") << "Command5"
+                       << "Personalice su gema"
+                       << "Borrar los valores y los dibujos y pasar a entre IR";
+    QTest::newRow("Picture1") << "Picture1" << QStringLiteral("Medidas y ángulos") << "";
+    QTest::newRow("Picture2") << "Picture2" << QStringLiteral("Reflexión total") << "";
+}
+
+void TestForm1::accessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(control));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
 }
 
 // A sunken border two pixels wide, dark at the top and left and light at the
