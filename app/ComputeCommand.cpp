@@ -4,6 +4,7 @@
 #include "calc/ComputePlan.h"
 #include "drawing/CanvasWidget.h"
 #include "drawing/CutDrawing.h"
+#include "drawing/ReadOut.h"
 #include "windows/Form1.h"
 
 #include <QLocale>
@@ -16,7 +17,10 @@ void computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer) {
     if (plan.irAccepted)
         window.showIrEcho(plan.irEcho);
     if (plan.succeeded()) {
-        drawCut(window.resultsCanvas(), window.rayCanvas(), plan.D, plan.cut, pacer);
+        CanvasWidget &results = window.resultsCanvas();
+        drawCut(results, window.rayCanvas(), plan.D, plan.cut, pacer);
+        // Screen readers read the results from the canvas's description.
+        results.setAccessibleDescription(resultsText(plan.D, plan.cut));
     } else {
         messages.showMessage(plan.message);
         if (!plan.irAccepted)

@@ -58,6 +58,7 @@ void CanvasWidget::Clear() {
     m_pen = QPointF(0, 0);
     ensureImage();
     m_image.fill(m_background);
+    setAccessibleDescription(QString());
     repaint(contentsRect());
 }
 
@@ -133,7 +134,9 @@ QFont CanvasWidget::textFont() const {
 }
 
 QColor CanvasWidget::foreground() const {
-    return palette().color(QPalette::WindowText);
+    // The standard scheme's text colour, whatever the desktop's: a dark
+    // theme's light text would vanish on the light backgrounds.
+    return Qt::black;
 }
 
 QPointF CanvasWidget::toPixels(double x, double y) const {

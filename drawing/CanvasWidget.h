@@ -14,7 +14,8 @@
 // interior with its own coordinate units, origin at the interior's top-left,
 // y downwards. It keeps its drawing in an image of its own, so a covered and
 // uncovered area shows it again, and every primitive is on screen as soon as
-// it returns.
+// it returns. Whoever prints on it may tell what it shows in words, as its
+// accessible description; Clear erases that with the drawing.
 class QPainter;
 
 class CanvasWidget : public QFrame, public Canvas {

@@ -51,3 +51,10 @@ QStringList readOutTopToBottom(double D, const CutResult &cut) {
         texts.append(line.text);
     return texts;
 }
+
+QString resultsText(double D, const CutResult &cut) {
+    QStringList lines = readOutTopToBottom(D, cut);
+    for (QString &line : lines)
+        line = line.simplified();
+    return lines.join(u'\n');
+}

@@ -13,3 +13,8 @@ void printResults(Canvas &picture1, double D, const CutResult &cut);
 // The same eight lines as they read on the canvas, from top to bottom:
 // i, alfa, D, a, b, H, q, n.
 QStringList readOutTopToBottom(double D, const CutResult &cut);
+
+// The same lines as a text to be read: one line each, from the top of the
+// canvas down, without the blanks that align them there or stand in for a
+// sign.
+QString resultsText(double D, const CutResult &cut);

@@ -1,6 +1,7 @@
 #include "windows/Acercade.h"
 
 #include "ui_Acercade.h"
+#include "windows/EnterKey.h"
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
@@ -17,6 +18,7 @@ Acercade::Acercade(QWidget *parent)
     m_ui->setupUi(this);
     fitLabelsToText(*this);
     setGeometry(QRect(clientOrigin, size()));
+    letEnterPressFocusedButtons(*this);
     connect(m_ui->Aceptar, &QPushButton::clicked, this, &QWidget::close);
     m_ui->Picture1->setFocus();
 }

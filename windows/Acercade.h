@@ -8,7 +8,8 @@ class Acercade;
 }
 
 // The About window, built from Acercade.ui. It opens with the keyboard focus
-// on its picture, and "&Aceptar" closes it.
+// on its picture; Enter presses "&Aceptar" once that has the focus, and
+// the button closes the window.
 class Acercade : public QWidget {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 
 #include "drawing/MainCanvases.h"
 #include "ui_Form1.h"
+#include "windows/EnterKey.h"
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
@@ -23,6 +24,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
     setUpPicture2(*m_ui->Picture2);
     placeClientArea();
     liftLengthLimits();
+    letEnterPressFocusedButtons(*this);
     connectControls();
     m_ui->Text1->setFocus();
 }

@@ -13,7 +13,8 @@ class Form1;
 // The main window, built from Form1.ui: every control, menu and drawing area
 // where the form puts it. It reports what the user asks for as signals and
 // offers what the commands show or read, in the window's own words; what a
-// request does is decided by the program's commands.
+// request does is decided by the program's commands. Enter presses the
+// focused button.
 class Form1 : public QMainWindow {
     Q_OBJECT
 

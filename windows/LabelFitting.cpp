@@ -13,6 +13,16 @@ void fitWidthToText(QLabel &label) {
     label.resize(static_cast<int>(std::ceil(textWidth)), label.height());
 }
 
+// The stand-in faces measure a few texts up to a pixel wider than the boxes
+// that the original faces filled exactly. Such a text stays on its line, as
+// it did in the original face, instead of losing its last word to a second
+// line that the box has no room to show.
+bool overhangsByLessThanAPixel(const QLabel &label) {
+    const qreal textWidth = QFontMetricsF(label.font()).horizontalAdvance(label.text());
+    const qreal overhang = textWidth - label.contentsRect().width();
+    return overhang > 0 && overhang < 1;
+}
+
 void makeRoomForAccents(QLabel &label) {
     const QFontMetricsF metrics(label.font());
     const qreal overshoot = -metrics.tightBoundingRect(label.text()).top() - metrics.ascent();
@@ -30,6 +40,8 @@ void fitLabelsToText(QWidget &window) {
     for (QLabel *label : labels) {
         if (label->property("autoSize").toBool())
             fitWidthToText(*label);
+        else
+            label->setWordWrap(!overhangsByLessThanAPixel(*label));
         makeRoomForAccents(*label);
     }
 }

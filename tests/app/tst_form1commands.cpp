@@ -7,6 +7,7 @@
 #include "drawing/Profile.h"
 #include "tests/support/WindowCanvases.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -251,14 +252,45 @@ private slots:
         QCOMPARE(f.ui().Text1->text(), QStringLiteral(" "));
     }
 
-    // Enter in a field presses no button: nothing is computed.
-    void enterInAFieldDoesNothing() {
+    // A screen reader reads the printed results from Picture1 until the
+    // drawing is cleared.
+    void resultsAreReadFromPicture1() {
+        MainWindowFixture f;
+        MainWindowControls &ui = f.ui();
+        const auto description = [&ui] {
+            return QAccessible::queryAccessibleInterface(ui.Picture1)
+                ->text(QAccessible::Description);
+        };
+        QTest::mouseClick(ui.Command3, Qt::LeftButton);
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        QCOMPARE(description(), QStringLiteral("i = 34.93 º\nalfa = 40.71 º\nD = 10 mm.\n"
+                                               "a = 5.377 mm.\nb = 2.311 mm.\n"
+                                               "H = 5.918\nq = 1.614\nn = 4.303"));
+        QTest::mouseClick(ui.Command5, Qt::LeftButton);
+        QCOMPARE(description(), QString());
+
+        typeInputs(ui, "2.419", "10", "10");
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        typeInputs(ui, "2.419", "0", "10");
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        QCOMPARE(f.messages->messages(), QStringList{Messages::diameterTooSmall});
+        QCOMPARE(description(), QString());
+    }
+
+    // DIAMANTE leaves the focus on CALCULAR, where Enter computes; Enter in
+    // a field presses no button.
+    void enterComputesOnCalcularOnly() {
         MainWindowFixture f;
         QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
         f.ui().Text1->setFocus();
         QTest::keyClick(f.ui().Text1, Qt::Key_Return);
         QVERIFY(isBlank(*f.ui().Picture1));
         QVERIFY(f.ui().Label5->text().isEmpty());
+
+        QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f.ui().Label5->text(), QStringLiteral("2.419"));
+        QVERIFY(!isBlank(*f.ui().Picture1));
     }
 };
 

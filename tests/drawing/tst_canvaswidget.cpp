@@ -159,6 +159,29 @@ private slots:
         QVERIFY(lineLeft > 5);
     }
 
+    // On a dark desktop the text colour is light; the canvases keep black.
+    void inkIsBlackWhateverTheColourScheme() {
+        Canvases canvases;
+        CanvasWidget &picture1 = canvases.picture1;
+        QPalette dark = picture1.palette();
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            dark.setColor(role, QColor(0xF0, 0xF0, 0xF0));
+        picture1.setPalette(dark);
+        picture1.DrawLine(0, 150, 7515, 150);
+        picture1.DrawCircle(3000, 2000, 600);
+        picture1.SetPosition(1500, 2000);
+        picture1.PrintLine(QStringLiteral("MEDIDAS"));
+        const QImage image = picture1.image();
+        QCOMPARE(image.pixelColor(50, 10), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(240, 133), QColor(Qt::black));
+        int blackInText = 0;
+        for (int y = 133; y < 147; ++y) {
+            for (int x = 100; x < 160; ++x)
+                blackInText += image.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
+        }
+        QVERIFY(blackInText > 20);
+    }
+
     void printLineMovesOneFontLineDown_data() {
         QTest::addColumn<bool>("onPicture1");
         QTest::addColumn<QFont>("font");

@@ -2,9 +2,12 @@
 # The whole program on a real X display: starts it under a private Xvfb with
 # Qt's xcb platform, clicks "Siguiente", DIAMANTE and CALCULAR with real X
 # events, waits for the computation to end, checks the screen's pixels where
-# the outline, the rays, the printed results and the IR echo must be, then
-# ends the program with "&Salir" and checks its exit status and that no window
-# is left.
+# the outline, the rays, the printed results and the IR echo must be. Then a
+# keyboard-only user types the values, moving on with Tab, computes with
+# Enter on CALCULAR, presses DIAMANTE with Enter, opens "Acerca de ..."
+# through the menus with Alt+A and closes it with Enter on "&Aceptar".
+# Finally "&Salir" ends the program; its exit status is checked, and that no
+# window is left.
 #
 # Usage: e2e-display.sh PROGRAM
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool or ImageMagick).
@@ -21,6 +24,8 @@ readonly diamante_click="52 130"     # Command3 at client (16,48), 65x65
 readonly calcular_click="544 510"    # Command2 at client (488,448), 105x25
 readonly custom_click="172 186"      # Command5 "?" at client (136,104), 65x65
 readonly text1_area="77x22+390+468"  # inside Text1 at client (384,416), 81x26
+readonly text3_area="77x22+390+500"  # inside Text3 at client (384,448)
+readonly text2_area="77x22+390+532"  # inside Text2 at client (384,480)
 readonly echo_area="57x22+308+58"    # Label5 at client (304,8), above Picture1: the IR echo
 readonly picture1_area="501x341+270+84"  # Picture1's interior
 # The eight printed result lines, left of the scaled profile on Picture1.
@@ -97,6 +102,59 @@ expect "Picture2 blank after \"?\" pressed during the animation" \
     "$(dark_share "$work/after.ppm" "$picture2_area")" '<' 0.0001
 # The field has the focus: at most the text cursor shows in it.
 expect "IR field emptied by \"?\"" "$(dark_share "$work/after.ppm" "$text1_area")" '<' 0.015
+
+# --- A keyboard-only user ----------------------------------------------------
+
+keys() { timeout 10 xdotool key --delay 50 "$@"; }
+type_text() { timeout 10 xdotool type --delay 50 "$1"; }
+# True when an area of a fresh screenshot shows typed text, not just a cursor.
+shows_text() {
+    screenshot "$work/screen.ppm"
+    holds "$(dark_share "$work/screen.ppm" "$1")" '>' 0.02
+}
+about_open() { timeout 5 xdotool search --onlyvisible --name '^Acerca de \.\.\.$' >/dev/null; }
+about_closed() { ! about_open; }
+
+# "?" left the focus on the IR field: type the values, moving on with Tab in
+# the order of the fields, then Tab to CALCULAR and press Enter.
+type_text 2.419
+wait_until 5 shows_text "$text1_area" || fail "typing did not reach the IR field"
+keys Tab
+type_text 10
+wait_until 5 shows_text "$text3_area" || fail "Tab did not move from IR to the diameter field"
+shows_text "$text2_area" && fail "Tab moved from IR past the diameter field"
+keys Tab
+type_text 10
+wait_until 5 shows_text "$text2_area" || fail "Tab did not move on to the épsilon field"
+echo "ok: typed IR, D and épsilon, moving on with Tab"
+keys Tab Return
+wait_until 15 results_printed || fail "Enter on CALCULAR printed no results within 15 s"
+wait_until 5 screen_settled || fail "the screen kept changing after the results were printed"
+echo "ok: Enter on CALCULAR printed the results"
+expect "rays across Picture2 after Enter on CALCULAR" \
+    "$(dark_share "$work/after.ppm" "$picture2_area")" '>' 0.05
+
+# Five more Tabs pass "&Salir", "?", Picture1 and Picture2 to DIAMANTE, where
+# Enter loads the diamond's values and clears both drawing areas.
+keys Tab Tab Tab Tab Tab Return
+wait_until 5 cleared_after_computation || fail "Enter five Tabs after CALCULAR did not press DIAMANTE"
+echo "ok: Enter on DIAMANTE, five Tabs after CALCULAR, cleared the drawing areas"
+expect "IR field filled by DIAMANTE" "$(dark_share "$work/after.ppm" "$text1_area")" '>' 0.02
+
+# Both menu titles have the mnemonic A: Alt+A opens "&Archivo", a second
+# Alt+A moves on to "&Ayuda", where A is "&Acerca de ..." (in "&Archivo" it
+# would be "&Abrir").
+keys alt+a alt+a a
+wait_until 5 about_open || fail "Alt+A, Alt+A, A did not open \"Acerca de ...\""
+echo "ok: Alt+A twice and A opened \"Acerca de ...\""
+# The focus starts on the picture: Tab to "&Aceptar". Escape leaves the
+# window open; the keypad's Enter presses the button.
+keys Tab Escape
+sleep 0.3
+about_open || fail "Escape closed \"Acerca de ...\""
+keys KP_Enter
+wait_until 5 about_closed || fail "the keypad's Enter on \"&Aceptar\" did not close the window"
+echo "ok: Enter on \"&Aceptar\" closed \"Acerca de ...\", Escape did not"
 
 quit_with_salir
 echo "PASS"

@@ -78,6 +78,11 @@ void verifyTextWidth(const QWidget &control, const ControlLayout &entry) {
 
 }  // namespace
 
+FaceColours faceColours(const QWidget &control) {
+    const Roles roles = rolesOf(control);
+    return {control.palette().color(roles.background), control.palette().color(roles.foreground)};
+}
+
 void verifyControl(QWidget &control, const ControlLayout &entry) {
     QCOMPARE(control.metaObject()->className(), entry.className);
     QCOMPARE(textOf(control), entry.text);

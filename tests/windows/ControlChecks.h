@@ -33,6 +33,14 @@ Q_DECLARE_METATYPE(ControlLayout)
 
 QRect pixels(const QRect &twips);
 
+// The colours a label, edit field or button fills its face and draws its
+// text with.
+struct FaceColours {
+    QColor face;
+    QColor text;
+};
+FaceColours faceColours(const QWidget &control);
+
 // Compares a shown control with its row; failures are reported through
 // QTest, so callers return when QTest::currentTestFailed().
 void verifyControl(QWidget &control, const ControlLayout &entry);

@@ -1,6 +1,8 @@
 // Saves pictures of the three windows as they first open: form1.png,
-// splash.png and acercade.png in the folder given as the only argument.
+// splash.png and acercade.png in the folder given as the first argument;
+// with --dark, under a dark desktop colour scheme.
 // Run by regenerate-screenshots.sh for the pictures in docs/.
+#include "DarkPalette.h"
 #include "windows/Acercade.h"
 #include "windows/Form1.h"
 #include "windows/FrmSplash.h"
@@ -24,10 +26,13 @@ bool save(QWidget &window, const QDir &folder, const QString &name) {
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: grab_windows FOLDER\n";
+    const bool dark = argc == 3 && qstrcmp(argv[2], "--dark") == 0;
+    if (argc != 2 && !dark) {
+        QTextStream(stderr) << "usage: grab_windows FOLDER [--dark]\n";
         return 2;
     }
+    if (dark)
+        QApplication::setPalette(darkPalette());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     Form1 form1;
     FrmSplash splash;

@@ -72,7 +72,7 @@ void TestAcercade::controls() {
     QCOMPARE(control->parentWidget(), m_window.get());
     verifyControl(*control, entry);
     if (auto *label = qobject_cast<QLabel *>(control))
-        QCOMPARE(label->wordWrap(), label->objectName() == QLatin1String("Label4"));
+        QVERIFY(label->wordWrap());
 }
 
 void TestAcercade::window() {
@@ -129,8 +129,6 @@ void TestAcercade::tabMovesBetweenPictureAndButton() {
 
 void TestAcercade::enterPressesAceptarOnlyWhenItHasTheFocus() {
     QPushButton *aceptar = control<QPushButton>(*m_window, "Aceptar");
-    QVERIFY(!aceptar->autoDefault());
-    QVERIFY(!aceptar->isDefault());
     QSignalSpy clicked(aceptar, &QPushButton::clicked);
     QTest::keyClick(control<QFrame>(*m_window, "Picture1"), Qt::Key_Return);
     QTest::keyClick(control<QFrame>(*m_window, "Picture1"), Qt::Key_Escape);
@@ -138,8 +136,11 @@ void TestAcercade::enterPressesAceptarOnlyWhenItHasTheFocus() {
     aceptar->setFocus();
     QTest::keyClick(aceptar, Qt::Key_Escape);
     QCOMPARE(clicked.count(), 0);
-    QTest::keyClick(aceptar, Qt::Key_Space);
+    QTest::keyClick(aceptar, Qt::Key_Return);
     QCOMPARE(clicked.count(), 1);
+    QTest::keyClick(aceptar, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(clicked.count(), 2);
+    QVERIFY2(!aceptar->isDefault(), "not a default button, though it has the focus");
 }
 
 QTEST_MAIN(TestAcercade)

@@ -3,6 +3,7 @@
 #include "windows/Form1.h"
 #include "windows/PictureButton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -52,9 +53,14 @@ private slots:
     void clientAreaOpensAtItsScreenPosition();
     void resizingLeavesControlsInPlace();
     void tabVisitsTheVisibleControlsInOrder();
-    void enterPressesNoButton();
-    void onlyPromptAndProductTextsWrap();
+    void enterPressesTheFocusedButtonOnly_data();
+    void enterPressesTheFocusedButtonOnly();
+    void labelsWrapUnlessAutoSize();
     void fieldsTakeTextOfAnyLength();
+    void accessibleNames_data();
+    void accessibleNames();
+    void fieldsHaveASunkenBorder_data();
+    void fieldsHaveASunkenBorder();
     void buttonsAreFilledWithTheirColour_data();
     void buttonsAreFilledWithTheirColour();
     void diamondPictureIsCentred();
@@ -183,32 +189,55 @@ void TestForm1::tabVisitsTheVisibleControlsInOrder() {
     QCOMPARE(visited, tabOrder + QStringList{tabOrder.first()});
 }
 
-void TestForm1::enterPressesNoButton() {
+void TestForm1::enterPressesTheFocusedButtonOnly_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("pressed");  // the button clicked, empty for none
+
+    const Qt::KeyboardModifiers none;
+    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+    QTest::newRow("Enter on CALCULAR") << "Command2" << int(Qt::Key_Return) << none << "Command2";
+    QTest::newRow("keypad Enter on Salir")
+        << "Command1" << int(Qt::Key_Enter) << keypad << "Command1";
+    QTest::newRow("Enter on ?") << "Command5" << int(Qt::Key_Return) << none << "Command5";
+    QTest::newRow("keypad Enter on DIAMANTE")
+        << "Command3" << int(Qt::Key_Enter) << keypad << "Command3";
+    QTest::newRow("Enter on CUARZO") << "Command4" << int(Qt::Key_Return) << none << "Command4";
+    QTest::newRow("Escape on CALCULAR") << "Command2" << int(Qt::Key_Escape) << none << "";
+    QTest::newRow("Enter in Text1") << "Text1" << int(Qt::Key_Return) << none << "";
+    QTest::newRow("keypad Enter in Text3") << "Text3" << int(Qt::Key_Enter) << keypad << "";
+    QTest::newRow("Enter in Text2") << "Text2" << int(Qt::Key_Return) << none << "";
+    QTest::newRow("Enter on Picture1") << "Picture1" << int(Qt::Key_Return) << none << "";
+}
+
+void TestForm1::enterPressesTheFocusedButtonOnly() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, pressed);
     const QList<QPushButton *> buttons = m_window->findChildren<QPushButton *>();
     QCOMPARE(buttons.size(), 5);
     QList<std::shared_ptr<QSignalSpy>> clicks;
-    for (QPushButton *button : buttons) {
-        QVERIFY(!button->autoDefault());
-        QVERIFY(!button->isDefault());
+    for (QPushButton *button : buttons)
         clicks << std::make_shared<QSignalSpy>(button, &QPushButton::clicked);
+
+    m_window->findChild<QWidget *>(focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+
+    for (int i = 0; i < buttons.size(); ++i) {
+        QCOMPARE(clicks.at(i)->count(), buttons.at(i)->objectName() == pressed ? 1 : 0);
+        QVERIFY2(!buttons.at(i)->isDefault(), "no button is a default button");
     }
-    for (const char *name : {"Text1", "Text3", "Text2"}) {
-        auto *field = control<QLineEdit>(*m_window, name);
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_Return);
-        QTest::keyClick(field, Qt::Key_Enter);
-        QTest::keyClick(field, Qt::Key_Escape);
-    }
-    for (const auto &spy : clicks)
-        QCOMPARE(spy->count(), 0);
 }
 
-void TestForm1::onlyPromptAndProductTextsWrap() {
+void TestForm1::labelsWrapUnlessAutoSize() {
     const QList<QLabel *> labels =
         m_window->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Label\\d+$")));
     QCOMPARE(labels.size(), 13);
     for (const QLabel *label : labels) {
-        QCOMPARE(label->wordWrap(), label->objectName() == QLatin1String("Label8"));
+        const bool autoSize = label->objectName() == "Label2" || label->objectName() == "Label3";
+        QCOMPARE(label->wordWrap(), !autoSize);
         QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 }
@@ -331,6 +360,66 @@ void TestForm1::fieldsTakeTextOfAnyLength() {
         field->setText(longText);
         QCOMPARE(field->text().size(), longText.size());
     }
+}
+
+// What a screen reader says of the controls whose faces show only a picture,
+// a sign or a drawing.
+void TestForm1::accessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("DIAMANTE") << "Command3"
+                              << "DIAMANTE"
+                              << "Cargar los valores del diamante y pasar a CALCULAR";
+    QTest::newRow("CUARZO") << "Command4"
+                            << "CUARZO"
+                            << "Cargar los valores del cuarzo y pasar a CALCULAR";
+    QTest::newRow("?") << "Command5"
+                       << "Personalice su gema"
+                       << "Borrar los valores y los dibujos y pasar a entre IR";
+    QTest::newRow("Picture1") << "Picture1" << QStringLiteral("Medidas y ángulos") << "";
+    QTest::newRow("Picture2") << "Picture2" << QStringLiteral("Reflexión total") << "";
+}
+
+void TestForm1::accessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(control));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+// A sunken border two pixels wide, dark at the top and left and light at the
+// bottom and right, around the field's own colour, with the focus as without.
+void TestForm1::fieldsHaveASunkenBorder_data() {
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Text1", "Text3", "Text2", "Text7"})
+        QTest::newRow(name) << name;
+}
+
+void TestForm1::fieldsHaveASunkenBorder() {
+    QFETCH(QString, name);
+    auto *field = m_window->findChild<QLineEdit *>(name);
+    field->setFocus();
+    const QImage face = field->grab().toImage();
+    const auto colourAt = [&face](int x, int y) {
+        return face.pixelColor(QPoint(x, y) * face.devicePixelRatio());
+    };
+    const int right = field->width() - 1, bottom = field->height() - 1;
+    const int middleX = field->width() / 2, middleY = field->height() / 2;
+    const QColor shade(0x80, 0x80, 0x80), light(Qt::white);
+    for (int inset : {0, 1}) {
+        QCOMPARE(colourAt(inset, middleY), shade);
+        QCOMPARE(colourAt(middleX, inset), shade);
+        QCOMPARE(colourAt(right - inset, middleY), light);
+        QCOMPARE(colourAt(middleX, bottom - inset), light);
+    }
+    QCOMPARE(colourAt(2, middleY), lightOrange);
+    QCOMPARE(colourAt(middleX, 2), lightOrange);
+    QCOMPARE(colourAt(right - 2, bottom - 2), lightOrange);
 }
 
 // The face shows the button's own colour, not a shade the style derives
