@@ -35,11 +35,12 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         return {};
     const QString &first = arguments.first();
     const Option *option = findOption(first);
-    if (!option)
-        return misuse(first.startsWith(u'-') ? u"opción no reconocida" : u"argumento no esperado",
-                      first);
-    if (arguments.size() > 1)
-        return misuse(u"argumento no esperado", arguments.at(1));
+    if (!option && first.startsWith(u'-'))
+        return misuse(u"opción no reconocida", first);
+    // Anything after a known option, or in place of one, is one argument too many.
+    const qsizetype used = option ? 1 : 0;
+    if (arguments.size() > used)
+        return misuse(u"argumento no esperado", arguments.at(used));
     return {option->request, {}};
 }
 
