@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs whatever Debian packages of scripts/debian-packages.txt are missing.
+# Installs whatever Debian packages of a list are missing: the list file given
+# as the argument, or scripts/debian-packages.txt (one package per line).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-mapfile -t wanted < <(grep -v '^\s*#' "$here/debian-packages.txt" | grep -v '^\s*$')
+list="${1:-$here/debian-packages.txt}"
+mapfile -t wanted < <(grep -v '^\s*#' "$list" | grep -v '^\s*$')
 missing=()
 for pkg in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")

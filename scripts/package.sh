@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
 # Builds the Debian package build-pkg/corvelux_1.0_<arch>.deb; install it with
 #     sudo apt-get install ./build-pkg/corvelux_*.deb
-# Installs what building needs first, dpkg-dev included: CPack asks its
-# dpkg-shlibdeps for the package's library dependencies.
+# Installs what packaging needs first (scripts/package-packages.txt). The
+# program is built with Debian's hardening flags, and the package is
+# reproducible: every time stamp in it is the last commit's date, so two
+# builds of one commit give the same bytes.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$root/build-pkg}"
 
-"$root/scripts/install-deps.sh"
-if ! dpkg-query -W -f='${Status}' dpkg-dev 2>/dev/null | grep -q 'install ok installed'; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends dpkg-dev
-fi
+"$root/scripts/install-deps.sh" "$root/scripts/package-packages.txt"
+
+# Read by the compiler's resource embedding and by CPack.
+SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}"
+export SOURCE_DATE_EPOCH
+# Run from the source folder: the flags map its path to "." in the program.
+cd "$root"
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+ldflags="$(dpkg-buildflags --get LDFLAGS)"
 
 # Only what the package holds is built; the tests and benchmarks are not.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target corvelux corvelux_docs
 cd "$build"
