@@ -1,3 +1,4 @@
+#include "app/HeadlessRunner.h"
 #include "app/ProgramWindows.h"
 #include "app/QtMessageSink.h"
 #include "app/QtTranslations.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvelux.corvelux"));
     installFontSubstitutes();
