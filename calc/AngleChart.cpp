@@ -1,5 +1,6 @@
 #include "calc/AngleChart.h"
 
+#include "calc/Constants.h"
 #include "calc/Gems.h"
 
 #include <cmath>
@@ -34,6 +35,11 @@ IndexSeries indexSeries(double from, double to, double step) {
     for (int k = 0; k < rows; ++k)
         series.irs.append(QString::number(from + k * step, 'f', 3));
     return series;
+}
+
+QList<double> chartValues(const CutResult &cut) {
+    return {degrees(cut.i), degrees(cut.alfa),      cut.aRatio, cut.bRatio, cut.qRatio,
+            cut.nRatio,     cut.nRatio + cut.qRatio};
 }
 
 QList<ChartRow> indexChart(const QStringList &irs, const QString &epsilon) {

@@ -34,6 +34,12 @@ struct IndexSeries {
 };
 IndexSeries indexSeries(double from, double to, double step);
 
+// The numbers of a computed row, in the chart's order: the angles i and alfa
+// in degrees, then a/D, b/D, q/D, n/D and H/D.
+inline constexpr int chartAngleCount = 2;
+inline constexpr int chartValueCount = 7;
+QList<double> chartValues(const CutResult &cut);
+
 // The rows for the given indices, or for the common gems, at one épsilon.
 QList<ChartRow> indexChart(const QStringList &irs, const QString &epsilon);
 QList<ChartRow> gemChart(const QString &epsilon);

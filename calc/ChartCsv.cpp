@@ -1,6 +1,5 @@
 #include "calc/ChartCsv.h"
 
-#include "calc/Constants.h"
 #include "calc/LeadingNumber.h"
 #include "calc/NumberText.h"
 
@@ -26,18 +25,15 @@ QString csvField(const QString &text) {
     return u'"' + quoted + u'"';
 }
 
+// The row's numbers and aviso: no numbers and the message when the row could
+// not be computed.
 QStringList resultFields(const ChartRow &row) {
     if (!row.plan.succeeded())
-        return QStringList(7, QString()) << row.plan.message;
-    const CutResult &cut = row.plan.cut;
-    return {number(degrees(cut.i)),
-            number(degrees(cut.alfa)),
-            number(cut.aRatio),
-            number(cut.bRatio),
-            number(cut.qRatio),
-            number(cut.nRatio),
-            number(cut.nRatio + cut.qRatio),
-            QString()};
+        return QStringList(chartValueCount, QString()) << row.plan.message;
+    QStringList fields;
+    for (const double value : chartValues(row.plan.cut))
+        fields.append(number(value));
+    return fields << QString();
 }
 
 QString record(const QStringList &fields) {

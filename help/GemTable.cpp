@@ -1,7 +1,6 @@
 #include "help/GemTable.h"
 
 #include "calc/AngleChart.h"
-#include "calc/Constants.h"
 #include "calc/Gems.h"
 
 namespace {
@@ -11,29 +10,31 @@ QString rowAnchor(qsizetype row) {
 }
 
 QString numberCell(double value, int decimals) {
-    return QStringLiteral("<td class=\"sin-corte\" align=\"right\">%1</td>").arg(value, 0, 'f', decimals);
+    return QStringLiteral("<td class=\"sin-corte\" align=\"right\">%1</td>")
+        .arg(value, 0, 'f', decimals);
 }
 
 QString resultCells(const ComputePlan &plan) {
-    if (!plan.succeeded())
-        return QStringLiteral("<td colspan=\"7\">%1</td>").arg(plan.message.toHtmlEscaped());
-    const CutResult &cut = plan.cut;
+    if (!plan.succeeded()) {
+        return QStringLiteral("<td colspan=\"%1\">%2</td>")
+            .arg(QString::number(chartValueCount), plan.message.toHtmlEscaped());
+    }
     constexpr int angleDecimals = 2;
     constexpr int ratioDecimals = 3;
-    return numberCell(degrees(cut.i), angleDecimals) +
-           numberCell(degrees(cut.alfa), angleDecimals) + numberCell(cut.aRatio, ratioDecimals) +
-           numberCell(cut.bRatio, ratioDecimals) + numberCell(cut.qRatio, ratioDecimals) +
-           numberCell(cut.nRatio, ratioDecimals) +
-           numberCell(cut.nRatio + cut.qRatio, ratioDecimals);
+    const QList<double> values = chartValues(plan.cut);
+    QString cells;
+    for (qsizetype k = 0; k < values.size(); ++k)
+        cells += numberCell(values[k], k < chartAngleCount ? angleDecimals : ratioDecimals);
+    return cells;
 }
 
 }  // namespace
 
 QString gemTableHtml() {
     const QList<ChartRow> rows = gemChart(QStringLiteral("0"));
-    QString html = QStringLiteral(
-        "<table class=\"gemas\">\n<tr><th>Gema</th><th>IR</th><th>i (º)</th><th>alfa (º)</th><th>a/D</th>"
-        "<th>b/D</th><th>q/D</th><th>n/D</th><th>H/D</th></tr>\n");
+    const QStringList titles{"Gema", "IR", "i (º)", "alfa (º)", "a/D", "b/D", "q/D", "n/D", "H/D"};
+    QString html = QStringLiteral("<table class=\"gemas\">\n<tr><th>") +
+                   titles.join(QStringLiteral("</th><th>")) + QStringLiteral("</th></tr>\n");
     for (qsizetype row = 0; row < rows.size(); ++row) {
         html += QStringLiteral("<tr><td><a name=\"%1\"></a>%2</td><td>%3</td>%4</tr>\n")
                     .arg(rowAnchor(row), rows[row].gem.toHtmlEscaped(), rows[row].ir,
