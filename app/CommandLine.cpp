@@ -2,20 +2,30 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
 
+using Request = CommandLine::Request;
+
 struct Option {
     QStringView name;
-    CommandLine::Request request;
+    QStringView operands;  // as the usage shows them
+    Request request;
     QStringView description;
 };
 
 constexpr Option options[] = {
-    {u"--help", CommandLine::Request::ShowHelp, u"muestra esta ayuda y termina"},
-    {u"--version", CommandLine::Request::ShowVersion,
-     u"muestra la versión y la licencia y termina"},
+    {u"--calcular", u" IR D EPSILON", Request::Calculate,
+     u"calcula como el botón CALCULAR y escribe IR y los ocho resultados"},
+    {u"--tabla", u" [--epsilon E] DESDE HASTA PASO", Request::IndexChart,
+     u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
+     u"de PASO en PASO (10000 filas como máximo), con épsilon E (0 si se omite)"},
+    {u"--gemas", u" [--epsilon E]", Request::GemChart,
+     u"escribe la misma tabla para las gemas más comunes"},
+    {u"--help", u"", Request::ShowHelp, u"muestra esta ayuda y termina"},
+    {u"--version", u"", Request::ShowVersion, u"muestra la versión y la licencia y termina"},
 };
 
 const Option *findOption(const QString &name) {
@@ -25,7 +35,61 @@ const Option *findOption(const QString &name) {
 }
 
 CommandLine misuse(QStringView what, const QString &argument) {
-    return {CommandLine::Request::Misuse, QStringLiteral("corvelux: %1 «%2»").arg(what, argument)};
+    CommandLine parsed;
+    parsed.request = Request::Misuse;
+    parsed.complaint = QStringLiteral("corvelux: %1 «%2»").arg(what, argument);
+    return parsed;
+}
+
+CommandLine request(Request request) {
+    CommandLine parsed;
+    parsed.request = request;
+    return parsed;
+}
+
+bool isNumber(const QString &text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);  // the C locale: period only
+    return ok && std::isfinite(value);
+}
+
+// Complains about the first argument past the count that an option takes.
+CommandLine countMisuse(const QString &option, const QStringList &values, qsizetype count) {
+    if (values.size() > count)
+        return misuse(u"argumento no esperado", values.at(count));
+    return misuse(u"faltan valores después de", option);
+}
+
+CommandLine calculation(const QString &option, const QStringList &values) {
+    if (values.size() != 3)
+        return countMisuse(option, values, 3);
+    CommandLine parsed = request(Request::Calculate);
+    parsed.inputs = {values[0], values[1], values[2]};
+    return parsed;
+}
+
+// A chart: an optional "--epsilon E" first, then its numbers.
+CommandLine chart(const Option &option, QStringList values) {
+    CommandLine parsed = request(option.request);
+    if (!values.isEmpty() && values.first() == QLatin1String("--epsilon")) {
+        if (values.size() < 2)
+            return misuse(u"faltan valores después de", values.first());
+        parsed.epsilon = values[1];
+        values.remove(0, 2);
+    }
+    const qsizetype count = option.request == Request::IndexChart ? 3 : 0;
+    if (values.size() != count)
+        return countMisuse(option.name.toString(), values, count);
+    for (const QString &number : QStringList(parsed.epsilon) + values) {
+        if (!isNumber(number))
+            return misuse(u"no es un número con punto decimal:", number);
+    }
+    if (count == 3) {
+        parsed.from = values[0].toDouble();
+        parsed.to = values[1].toDouble();
+        parsed.step = values[2].toDouble();
+    }
+    return parsed;
 }
 
 }  // namespace
@@ -35,18 +99,30 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         return {};
     const QString &first = arguments.first();
     const Option *option = findOption(first);
-    if (!option && first.startsWith(u'-'))
-        return misuse(u"opción no reconocida", first);
-    // Anything after a known option, or in place of one, is one argument too many.
-    const qsizetype used = option ? 1 : 0;
-    if (arguments.size() > used)
-        return misuse(u"argumento no esperado", arguments.at(used));
-    return {option->request, {}};
+    if (!option) {
+        return first.startsWith(u'-') ? misuse(u"opción no reconocida", first)
+                                      : misuse(u"argumento no esperado", first);
+    }
+    const QStringList values = arguments.mid(1);
+    switch (option->request) {
+        case Request::Calculate:
+            return calculation(first, values);
+        case Request::IndexChart:
+        case Request::GemChart:
+            return chart(*option, values);
+        default:
+            return values.isEmpty() ? request(option->request)
+                                    : misuse(u"argumento no esperado", values.first());
+    }
 }
 
 QString usageText() {
-    QString text = QStringLiteral(
-        "Uso: corvelux [OPCIÓN]\n"
+    QString text = QStringLiteral("Uso: corvelux [OPCIÓN]\n");
+    for (const Option &option : options) {
+        if (!option.operands.isEmpty())
+            text += QStringLiteral("     corvelux %1%2\n").arg(option.name, option.operands);
+    }
+    text += QStringLiteral(
         "Calcula los ángulos y proporciones que optimizan el brillo de una gema.\n"
         "Sin opciones, abre las ventanas del programa.\n"
         "\n"
@@ -54,9 +130,14 @@ QString usageText() {
     qsizetype nameWidth = 0;
     for (const Option &option : options)
         nameWidth = std::max(nameWidth, option.name.size());
-    for (const Option &option : options)
+    const QString indent(nameWidth + 4, u' ');
+    for (const Option &option : options) {
+        QString description = option.description.toString();
+        description.replace(u'\n', u'\n' + indent);
         text += QStringLiteral("  %1  %2\n")
-                    .arg(option.name.toString().leftJustified(nameWidth), option.description);
+                    .arg(option.name.toString().leftJustified(nameWidth), description);
+    }
+    text += QStringLiteral("Los números se escriben con punto decimal.\n");
     return text;
 }
 

@@ -1,26 +1,37 @@
 #pragma once
 
+#include "calc/ComputePlan.h"
+
 #include <QString>
 #include <QStringList>
 
-// What the command line asks for. It is read before the application object
+// What the command line asks for. It is read before any application object
 // exists, so that the requests answered on the terminal need no display.
 struct CommandLine {
-    enum class Request { OpenWindows, ShowHelp, ShowVersion, Misuse };
+    enum class Request {
+        OpenWindows,  // no arguments
+        ShowHelp,     // --help
+        ShowVersion,  // --version
+        Calculate,    // --calcular IR D EPSILON
+        IndexChart,   // --tabla [--epsilon E] DESDE HASTA PASO
+        GemChart,     // --gemas [--epsilon E]
+        Misuse,       // anything else
+    };
 
     Request request = Request::OpenWindows;
-    // For Misuse: the line that says which argument is wrong.
-    QString complaint;
+    InputFields inputs;                     // Calculate: the values as given
+    QString epsilon = QStringLiteral("0");  // charts: E, a number
+    double from = 0, to = 0, step = 0;      // IndexChart
+    QString complaint;                      // Misuse: which argument is wrong
 };
 
-// The exit status after a Misuse, as for any program used the wrong way.
-inline constexpr int misuseExitStatus = 2;
-
-// Reads the arguments that follow the program name. No argument opens the
-// windows; one known option asks for its text; anything else is a Misuse.
+// Reads the arguments that follow the program's name. The three values after
+// --calcular are taken whatever they look like ("-3" and "" included), to be
+// read as the fields are; DESDE, HASTA, PASO and E must be finite numbers
+// with a period.
 CommandLine parseCommandLine(const QStringList &arguments);
 
-// "--help": the usage, one line per option.
+// "--help", and after a Misuse: the usage, one line per option.
 QString usageText();
 // "--version": name, version and licence.
 QString versionText();

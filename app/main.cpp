@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "app/HeadlessRunner.h"
 #include "app/ProgramWindows.h"
 #include "app/QtMessageSink.h"
 #include "app/QtTranslations.h"
@@ -9,24 +9,10 @@
 #include "windows/Fonts.h"
 
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-QStringList argumentsAfterProgramName(int argc, char *argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
-int print(std::FILE *stream, const QString &text, int exitStatus) {
-    std::fputs(text.toUtf8().constData(), stream);
-    return exitStatus;
-}
-
-int openWindows(int &argc, char *argv[]) {
+int main(int argc, char *argv[]) {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvelux.corvelux"));
     installFontSubstitutes();
@@ -40,23 +26,4 @@ int openWindows(int &argc, char *argv[]) {
                             [](QWidget *owner) { return std::make_unique<QtCuadro>(owner); }});
     windows.openSplash();
     return app.exec();
-}
-
-}  // namespace
-
-// The command line is read first: what it answers on the terminal needs no
-// display.
-int main(int argc, char *argv[]) {
-    const CommandLine commandLine = parseCommandLine(argumentsAfterProgramName(argc, argv));
-    switch (commandLine.request) {
-        case CommandLine::Request::OpenWindows:
-            return openWindows(argc, argv);
-        case CommandLine::Request::ShowHelp:
-            return print(stdout, usageText(), EXIT_SUCCESS);
-        case CommandLine::Request::ShowVersion:
-            return print(stdout, versionText(), EXIT_SUCCESS);
-        case CommandLine::Request::Misuse:
-            break;
-    }
-    return print(stderr, commandLine.complaint + u'\n' + usageText(), misuseExitStatus);
 }

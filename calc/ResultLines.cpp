@@ -3,14 +3,6 @@
 #include "calc/Constants.h"
 #include "calc/NumberText.h"
 
-namespace {
-
-double degrees(double radians) {
-    return radians * 180 / pi;
-}
-
-}  // namespace
-
 QList<ResultLine> resultLines(double D, const CutResult &cut) {
     const QString mm = QStringLiteral(" mm.");
     const QString degreeMark = QStringLiteral(" º");

@@ -1,8 +1,9 @@
 #include "help/HelpWindow.h"
 
+#include "help/HelpBrowser.h"
 #include "help/HelpEntries.h"
+#include "help/HelpPages.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,22 +12,10 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
-
-// The help pages and their two lists are compiled into the program.
-const QString bookFolder = QStringLiteral(":/ayuda/");
-const QUrl bookBase(QStringLiteral("qrc:/ayuda/"));
-
-QList<HelpEntry> readEntries(const QString &listName) {
-    QFile list(bookFolder + listName);
-    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    return parseHelpEntries(QString::fromUtf8(list.readAll()), bookBase);
-}
 
 // A list of entries, each item keeping the page it leads to.
 QListWidget *createEntryList(const QList<HelpEntry> &entries, const QString &name) {
@@ -66,16 +55,15 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
 }
 
 QUrl HelpWindow::contentsPage() {
-    return bookBase.resolved(QUrl(QStringLiteral("contenido.html")));
+    return helpContentsPage();
 }
 
 QWidget *HelpWindow::createBook() {
-    m_page = new QTextBrowser;
+    m_page = new HelpBrowser;
     m_page->setObjectName(QStringLiteral("helpPage"));
     m_page->setOpenLinks(true);
 
-    m_topics =
-        createEntryList(readEntries(QStringLiteral("temas.txt")), QStringLiteral("helpTopics"));
+    m_topics = createEntryList(helpTopics(), QStringLiteral("helpTopics"));
     connect(m_topics, &QListWidget::itemClicked, this, &HelpWindow::showEntry);
     connect(m_topics, &QListWidget::itemActivated, this, &HelpWindow::showEntry);
 
@@ -126,8 +114,8 @@ QWidget *HelpWindow::createIndexPane() {
     auto *prompt = new QLabel(QStringLiteral("&Escriba la palabra que busca:"));
     prompt->setBuddy(m_filter);
 
-    m_keywords = createEntryList(sortedAlphabetically(readEntries(QStringLiteral("indice.txt"))),
-                                 QStringLiteral("helpKeywords"));
+    m_keywords =
+        createEntryList(sortedAlphabetically(helpKeywords()), QStringLiteral("helpKeywords"));
     connect(m_filter, &QLineEdit::textChanged, this, &HelpWindow::filterKeywords);
     connect(m_filter, &QLineEdit::returnPressed, this,
             [this] { showEntry(m_keywords->currentItem()); });

@@ -2,13 +2,13 @@
 
 #include <QWidget>
 
+class HelpBrowser;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QStackedWidget;
 class QTabWidget;
-class QTextBrowser;
 class QUrl;
 
 // The program's help window: its pages on the right, and on the left a list
@@ -46,6 +46,6 @@ private:
     QWidget *m_indexPane = nullptr;
     QLineEdit *m_filter = nullptr;
     QListWidget *m_keywords = nullptr;
-    QTextBrowser *m_page = nullptr;
+    HelpBrowser *m_page = nullptr;
     QLabel *m_missing = nullptr;
 };

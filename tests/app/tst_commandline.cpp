@@ -1,59 +1,210 @@
-#include <QProcess>
-#include <QTest>
+#include "MainWindowFixture.h"
 
-// The program answers its options on the terminal with no display at all:
-// neither an X or Wayland display nor a Qt platform is named.
+#include "app/CommandLine.h"
+#include "calc/AngleChart.h"
+#include "calc/Gems.h"
+#include "calc/Messages.h"
+
+#include <QProcess>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The real program as over SSH: no display, no Qt platform chosen, and a
+// locale whose decimal separator is the comma.
+Run corvelux(const QStringList &arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("es_ES.UTF-8"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CORVELUX_PROGRAM), arguments);
+    if (!program.waitForFinished() || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+// What the main window shows for the same three texts: the echo and the
+// results as its description reads them, or the message box's text.
+QString windowOutput(const QStringList &texts) {
+    MainWindowFixture f;
+    f.ui().Text1->setText(texts[0]);
+    f.ui().Text3->setText(texts[1]);
+    f.ui().Text2->setText(texts[2]);
+    QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+    if (!f.messages->messages().isEmpty())
+        return f.messages->messages().join(u'\n');
+    return "IR = " + f.ui().Label5->text() + u'\n' + f.ui().Picture1->accessibleDescription();
+}
+
+// The records of an RFC 4180 text; a record not ended by CR LF is lost.
+QList<QStringList> csvRecords(const QString &text) {
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'"' && quoted && text.mid(i + 1, 1) == u"\"")
+            field += text[++i];
+        else if (text[i] == u'"')
+            quoted = !quoted;
+        else if (!quoted && text[i] == u',')
+            record << std::exchange(field, {});
+        else if (!quoted && text.mid(i, 2) == u"\r\n" && ++i)
+            records << (std::exchange(record, {}) << std::exchange(field, {}));
+        else
+            field += text[i];
+    }
+    return records;
+}
+
+}  // namespace
+
 class TestCommandLine : public QObject {
     Q_OBJECT
 
 private slots:
-    void answersWithoutDisplay_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitStatus");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("alsoSays");
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-        const QString usage = QStringLiteral("Uso: corvelux [OPCIÓN]\n");
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << usage
-                                << "  --version  muestra la versión y la licencia y termina\n";
-        QTest::newRow("--version")
-            << QStringList{"--version"} << 0 << "CORVELUX " CORVELUX_VERSION "\n"
-            << "Licencia GPLv3 o posterior: GNU GPL versión 3 o posterior";
-        QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << 2 << "corvelux: opción no reconocida «--bogus»\n" + usage
-            << "  --help ";
+    void outcomes_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");  // the message or the complaint, alone on its line
+        const QString none;
+        const auto calcular = [](const char *ir, const char *diameter, const char *eps) {
+            return QStringList{"--calcular", ir, diameter, eps};
+        };
+        QTest::newRow("diamond") << calcular("2.419", "10", "10") << 0 << none;
+        QTest::newRow("quartz") << calcular("1.540", "10", "12") << 0 << none;
+        QTest::newRow("IR -3") << calcular("-3", "10", "10") << 1 << Messages::irTooSmall;
+        QTest::newRow("D empty") << calcular("2.419", "", "10") << 1 << Messages::diameterTooSmall;
+        QTest::newRow("crown") << calcular("1.5", "10", "40") << 1 << Messages::negativeCrown;
+        QTest::newRow("épsilon") << calcular("4", "10", "95") << 1 << Messages::epsilonRange;
+        QTest::newRow("unmatched") << calcular("2.4175", "10", "10") << 1 << Messages::irUnmatched;
+        QTest::newRow("out of scale")
+            << calcular("1.001", "1E308", "0") << 1 << Messages::outOfScale;
+        QTest::newRow("step 0") << QStringList{"--tabla", "1.5", "2", "0"} << 1
+                                << ChartMessages::stepNotPositive;
+        QTest::newRow("reversed") << QStringList{"--tabla", "2", "1.5", ".1"} << 1
+                                  << ChartMessages::reversed;
+        QTest::newRow("10001 rows")
+            << QStringList{"--tabla", "1", "11", ".001"} << 1 << ChartMessages::tooManyRows;
+        const QString notANumber =
+            QStringLiteral("corvelux: no es un número con punto decimal: «%1»");
+        QTest::newRow("step x") << QStringList{"--tabla", "1.5", "2", "x"} << 2
+                                << notANumber.arg("x");
+        QTest::newRow("épsilon 1,5")
+            << QStringList{"--gemas", "--epsilon", "1,5"} << 2 << notANumber.arg("1,5");
+        QTest::newRow("two values") << QStringList{"--calcular", "2.419", "10"} << 2
+                                    << "corvelux: faltan valores después de «--calcular»";
+        QTest::newRow("four values") << QStringList{"--calcular", "2.419", "10", "10", "7"} << 2
+                                     << "corvelux: argumento no esperado «7»";
+        QTest::newRow("unknown") << QStringList{"--calcula"} << 2
+                                 << "corvelux: opción no reconocida «--calcula»";
         QTest::newRow("argument") << QStringList{"extra-argument"} << 2
-                                  << "corvelux: argumento no esperado «extra-argument»\n" + usage
-                                  << "  --version ";
-        QTest::newRow("second option")
-            << QStringList{"--help", "--version"} << 2
-            << "corvelux: argumento no esperado «--version»\n" + usage << "  --help ";
+                                  << "corvelux: argumento no esperado «extra-argument»";
+        QTest::newRow("second option") << QStringList{"--help", "--version"} << 2
+                                       << "corvelux: argumento no esperado «--version»";
     }
 
-    void answersWithoutDisplay() {
+    // Rejections and usage errors write standard error only; computations
+    // print what the window shows for the same texts.
+    void outcomes() {
         QFETCH(QStringList, arguments);
-        QFETCH(int, exitStatus);
-        QFETCH(QString, start);
-        QFETCH(QString, alsoSays);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        const Run run = corvelux(arguments);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.err, status == 0 ? QString() : err + u'\n' + (status == 2 ? usageText() : ""));
+        QCOMPARE(run.out.isEmpty(), status != 0);
+        if (arguments.size() == 4 && arguments[0] == QLatin1String("--calcular")) {
+            QCOMPARE((status == 0 ? run.out : run.err).simplified(),
+                     windowOutput(arguments.mid(1)).simplified());
+        }
+    }
 
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(name));
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(CORVELUX_PROGRAM), arguments);
-        QVERIFY(program.waitForFinished(10000));
+    void helpAndVersion_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("--help") << "--help" << usageText();
+        QTest::newRow("--version") << "--version" << versionText();
+    }
 
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), exitStatus);
-        const QString out = QString::fromUtf8(program.readAllStandardOutput());
-        const QString err = QString::fromUtf8(program.readAllStandardError());
-        const QString &answer = exitStatus == 0 ? out : err;
-        QVERIFY2(answer.startsWith(start), qPrintable(answer));
-        QVERIFY2(answer.contains(alsoSays), qPrintable(answer));
-        QCOMPARE(exitStatus == 0 ? err : out, QString());
+    void helpAndVersion() {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        const Run run = corvelux({option});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, answer);
+        QCOMPARE(run.err, QString());
+        QVERIFY(answer.startsWith(option == "--help" ? "Uso: corvelux [OPCIÓN]\n"
+                                                     : "CORVELUX " CORVELUX_VERSION "\n"));
+    }
+
+    // The read-out's lines keep their blanks (the help's worked example).
+    void diamondReadOut() {
+        QCOMPARE(corvelux({"--calcular", "2.419", "10", "10"}).out,
+                 QStringLiteral("IR = 2.419\n     i =  34.93 º\nalfa =  40.71 º\n"
+                                "     D =  10  mm.\n     a =  5.377 mm.\n     b =  2.311 mm.\n"
+                                "     H =  5.918\n     q =  1.614\n     n =  4.303\n"));
+    }
+
+    void charts_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("lastIr");
+        QTest::addColumn<int>("failing");  // rows that carry aviso
+        QTest::addColumn<QString>("aviso");
+        const int gems = int(commonGems().size());
+        const QString lastGem = commonGems().constLast().ir;
+        QTest::newRow("3000") << QStringList{"--tabla", "1.001", "4.000", "0.001"} << 3000
+                              << "4.000" << 0 << QString();
+        QTest::newRow("from below 1") << QStringList{"--tabla", "0.999", "1.001", "0.001"} << 3
+                                      << "1.001" << 2 << Messages::irTooSmall;
+        QTest::newRow("gems") << QStringList{"--gemas"} << gems << lastGem << 0 << QString();
+        QTest::newRow("gems, épsilon 95") << QStringList{"--gemas", "--epsilon", "95"} << gems
+                                          << lastGem << gems << Messages::negativeCrown;
+    }
+
+    // The charts parse as CSV: their header, one record per row, the gem
+    // names whole, numbers where a row is computed, its message where not.
+    void charts() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, rows);
+        QFETCH(QString, lastIr);
+        QFETCH(int, failing);
+        QFETCH(QString, aviso);
+        const Run run = corvelux(arguments);
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.err.isEmpty() && run.out.endsWith(QLatin1String("\r\n")));
+        const QList<QStringList> records = csvRecords(run.out);
+        const qsizetype gem = arguments[0] == QLatin1String("--gemas") ? 1 : 0;
+        const QString header = QStringLiteral("IR,epsilon,i,alfa,a/D,b/D,q/D,n/D,H/D,aviso");
+        QCOMPARE(records.value(0).join(u','), gem ? "gema," + header : header);
+        QCOMPARE(records.size(), rows + 1);
+        QCOMPARE(records.constLast().value(gem), lastIr);
+
+        int avisos = 0;
+        for (qsizetype row = 1; row < records.size(); ++row) {
+            const QStringList &fields = records[row];
+            QCOMPARE(fields.size(), records[0].size());
+            QCOMPARE(fields[0], gem ? commonGems()[row - 1].name : fields[0]);
+            const bool failed = !fields.constLast().isEmpty();
+            avisos += failed;
+            QCOMPARE(fields.constLast(), failed ? aviso : QString());
+            for (const QString &number : fields.mid(gem + 2, 7))
+                QCOMPARE(number.toDouble() != 0, !failed);  // 0 when empty or not a number
+        }
+        QCOMPARE(avisos, failing);
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+QTEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

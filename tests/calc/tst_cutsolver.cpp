@@ -6,10 +6,6 @@
 
 namespace {
 
-double degrees(double radians) {
-    return radians * 180 / pi;
-}
-
 double radians(double degrees) {
     return degrees * pi / 180;
 }

@@ -1,9 +1,12 @@
+#include "calc/Constants.h"
+#include "calc/CutSolver.h"
+#include "calc/Gems.h"
+#include "help/HelpPages.h"
 #include "help/HelpWindow.h"
 #include "help/HelpWindowViewer.h"
 
 #include <QApplication>
 #include <QCollator>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -53,33 +57,16 @@ QListWidgetItem *itemNamed(const QListWidget *list, const QString &text) {
     return items.isEmpty() ? nullptr : items.constFirst();
 }
 
-// The resource file behind a help URL.
-QString pageFile(const QUrl &url) {
-    return QLatin1Char(':') + url.path();
-}
-
 // Every link target of the help: the topics, the index and the links inside
 // the pages, as absolute URLs.
 QList<QUrl> allHelpLinks() {
     QList<QUrl> links;
-    const QUrl base(QStringLiteral("qrc:/ayuda/"));
-    const QRegularExpression href(QStringLiteral("href=\"([^\"]+)\""));
-    for (const char *list : {"temas.txt", "indice.txt"}) {
-        QFile file(QStringLiteral(":/ayuda/") + QLatin1String(list));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("help list %s missing", list);
-        for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-            if (line.contains(QLatin1Char('\t')) && !line.startsWith(QLatin1Char('#')))
-                links.append(base.resolved(QUrl(line.section(QLatin1Char('\t'), 1).trimmed())));
-        }
-    }
+    for (const HelpEntry &entry : helpTopics() + helpKeywords())
+        links.append(entry.target);
     const QList<QUrl> pages = links;
+    const QRegularExpression href(QStringLiteral("href=\"([^\"]+)\""));
     for (const QUrl &page : pages) {
-        QFile file(pageFile(page));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;  // reported by the caller
-        const QString html = QString::fromUtf8(file.readAll());
-        for (const QRegularExpressionMatch &match : href.globalMatch(html))
+        for (const QRegularExpressionMatch &match : href.globalMatch(helpPageHtml(page)))
             links.append(page.resolved(QUrl(match.captured(1))));
     }
     return links;
@@ -250,15 +237,42 @@ private slots:
     // anchor that page has.
     void everyLinkLeadsToAPage() {
         const QList<QUrl> links = allHelpLinks();
-        QVERIFY(links.size() > 60);
+        QVERIFY(links.size() > 90);
         for (const QUrl &link : links) {
-            QFile page(pageFile(link));
-            QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(link.toString()));
+            const QString page = helpPageHtml(link);
+            QVERIFY2(!page.isEmpty(), qPrintable(link.toString()));
             if (link.hasFragment()) {
                 const QString anchor = QStringLiteral("name=\"%1\"").arg(link.fragment());
-                QVERIFY2(QString::fromUtf8(page.readAll()).contains(anchor),
-                         qPrintable(link.toString()));
+                QVERIFY2(page.contains(anchor), qPrintable(link.toString()));
             }
+        }
+    }
+
+    // Each material is an index keyword; the gem table's numbers are those
+    // of the cut solver.
+    void gemTable() {
+        HelpSession help;
+        auto *keywords = part<QListWidget>(help.request(indexCommand), "helpKeywords");
+        for (const Gem &gem : commonGems())
+            QVERIFY2(itemNamed(keywords, gem.name), qPrintable(gem.name));
+        QListWidgetItem *diamond = itemNamed(keywords, QStringLiteral("Diamante"));
+        keywords->scrollToItem(diamond);
+        QTest::mouseClick(keywords->viewport(), Qt::LeftButton, {},
+                          keywords->visualItemRect(diamond).center());
+
+        // One table cell per line, row after row.
+        const auto *page = part<QTextBrowser>(help.viewer.helpWindow(), "helpPage");
+        const QStringList cells = page->toPlainText().split(u'\n');
+        const QStringList row = cells.mid(cells.indexOf(QStringLiteral("Diamante")), 9);
+        QCOMPARE(row.mid(0, 2), (QStringList{"Diamante", "2.417"}));
+        const CutResult cut = solveCut(2.417, 0);
+        const double expected[] = {
+            degrees(cut.i), degrees(cut.alfa),      cut.aRatio, cut.bRatio, cut.qRatio,
+            cut.nRatio,     cut.nRatio + cut.qRatio};
+        for (int k = 0; k < 7; ++k) {
+            const double halfLastDigit = k < 2 ? 0.005 : 0.0005;
+            QVERIFY2(std::fabs(row.value(k + 2).toDouble() - expected[k]) <= halfLastDigit,
+                     qPrintable(row.value(k + 2)));
         }
     }
 };

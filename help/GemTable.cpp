@@ -1,0 +1,55 @@
+#include "help/GemTable.h"
+
+#include "calc/AngleChart.h"
+#include "calc/Gems.h"
+
+namespace {
+
+QString rowAnchor(qsizetype row) {
+    return QStringLiteral("gema%1").arg(row + 1);
+}
+
+QString numberCell(double value, int decimals) {
+    return QStringLiteral("<td class=\"sin-corte\" align=\"right\">%1</td>")
+        .arg(value, 0, 'f', decimals);
+}
+
+QString resultCells(const ComputePlan &plan) {
+    if (!plan.succeeded()) {
+        return QStringLiteral("<td colspan=\"%1\">%2</td>")
+            .arg(QString::number(chartValueCount), plan.message.toHtmlEscaped());
+    }
+    constexpr int angleDecimals = 2;
+    constexpr int ratioDecimals = 3;
+    const QList<double> values = chartValues(plan.cut);
+    QString cells;
+    for (qsizetype k = 0; k < values.size(); ++k)
+        cells += numberCell(values[k], k < chartAngleCount ? angleDecimals : ratioDecimals);
+    return cells;
+}
+
+}  // namespace
+
+QString gemTableHtml() {
+    const QList<ChartRow> rows = gemChart(QStringLiteral("0"));
+    const QStringList titles{"Gema", "IR", "i (º)", "alfa (º)", "a/D", "b/D", "q/D", "n/D", "H/D"};
+    QString html = QStringLiteral("<table class=\"gemas\">\n<tr><th>") +
+                   titles.join(QStringLiteral("</th><th>")) + QStringLiteral("</th></tr>\n");
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        html += QStringLiteral("<tr><td><a name=\"%1\"></a>%2</td><td>%3</td>%4</tr>\n")
+                    .arg(rowAnchor(row), rows[row].gem.toHtmlEscaped(), rows[row].ir,
+                         resultCells(rows[row].plan));
+    }
+    return html + QStringLiteral("</table>\n");
+}
+
+QList<HelpEntry> gemIndexEntries(const QUrl &page) {
+    QList<HelpEntry> entries;
+    const QList<Gem> &gems = commonGems();
+    for (qsizetype row = 0; row < gems.size(); ++row) {
+        QUrl target = page;
+        target.setFragment(rowAnchor(row));
+        entries.append({gems[row].name, target});
+    }
+    return entries;
+}

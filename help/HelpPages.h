@@ -1,0 +1,24 @@
+#pragma once
+
+#include "help/HelpEntries.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+// The program's help as a book: its pages and its two lists, compiled into
+// the program.
+
+// The first page of the book.
+QUrl helpContentsPage();
+
+// The topics, in reading order.
+QList<HelpEntry> helpTopics();
+
+// The index keywords, unsorted: those of the index list, then the name of
+// each material of the gem table.
+QList<HelpEntry> helpKeywords();
+
+// A page's HTML as the help window shows it. The gem table page gets its
+// table computed now; an unknown page gives an empty text.
+QString helpPageHtml(const QUrl &page);
