@@ -6,8 +6,10 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-asan"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVELUX_SANITIZE=ON \
-    -DCORVELUX_BENCHMARKS=OFF >/dev/null
+# -O1 with line tables only, as is usual for sanitizer builds: reports keep
+# their file and line numbers, and the build takes about a third less time.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g1" \
+    -DCORVELUX_SANITIZE=ON -DCORVELUX_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
 # Leaks are checked too, less the few inside system libraries that
