@@ -31,6 +31,6 @@ void paintCutSheet(QPainter &painter, const QRectF &paper, const CutSheetContent
 // from the paper's edges. False when the device cannot be painted on.
 bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content);
 
-// The sheet as an image of a white A4 page at the given resolution, which
-// the image records.
+// The sheet as a greyscale image of a white A4 page at the given
+// resolution, which the image records.
 QImage cutSheetImage(const CutSheetContent &content, int dotsPerInch);
