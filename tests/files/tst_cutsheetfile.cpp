@@ -45,10 +45,7 @@ class TestCutSheetFile : public QObject {
 
 private slots:
     void pdfIsOneA4Page() {
-        QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("hoja.PDF"));
-        QCOMPARE(writeCutSheet(fileName, diamond), QString());
-        const QByteArray pdf = contentsOf(fileName);
+        const QByteArray pdf = written(QStringLiteral("hoja.PDF"));
         QVERIFY(pdf.startsWith("%PDF-"));
         QCOMPARE(pdfPages(pdf), 1);
         QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]"));  // A4 in points
@@ -56,10 +53,7 @@ private slots:
 
     // Vectors: the lines as shapes, the eight results as texts.
     void svgHoldsShapesAndTheResults() {
-        QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("hoja.svg"));
-        QCOMPARE(writeCutSheet(fileName, diamond), QString());
-        QXmlStreamReader xml(contentsOf(fileName));
+        QXmlStreamReader xml(written(QStringLiteral("hoja.svg")));
         QStringList texts;
         int shapes = 0;
         while (!xml.atEnd()) {
@@ -77,10 +71,7 @@ private slots:
     }
 
     void pngIsA4At300DpiWithTheProfile() {
-        QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("hoja.png"));
-        QCOMPARE(writeCutSheet(fileName, diamond), QString());
-        const QImage image(fileName);
+        const QImage image = QImage::fromData(written(QStringLiteral("hoja.png")));
         QCOMPARE(image.size(), QSize(2480, 3508));
         QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 300);
         // The girdle line of Picture1's profile: 4500 of its 7515 twips
@@ -120,6 +111,16 @@ private slots:
                      .arg(fileName));
         QVERIFY(!QFile::exists(fileName));
     }
+
+private:
+    // The diamond's sheet written under name, or the message why not.
+    QByteArray written(const QString &name) {
+        const QString fileName = m_dir.filePath(name);
+        const QString error = writeCutSheet(fileName, diamond);
+        return error.isEmpty() ? contentsOf(fileName) : error.toUtf8();
+    }
+
+    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestCutSheetFile)
