@@ -17,10 +17,10 @@ QFont arialFont(qreal pointSize);
 // bitmap face's 13, and the warning and letters keep their places.
 QFont msSansSerifFont(qreal pointSize);
 
-// font as a painter on device must be given it so that its point size counts
-// in painter units of 1/unitsPerInch inch, as it does on a screen of that
-// resolution, and a painter that scales those units scales the text with the
-// lines. Qt would size it by the device's own resolution instead: a 1200 dpi
-// page would get letters 12.5 times the size of a 96 dpi screen's. Unchanged
-// where the device has that resolution, or is nullptr.
+// The font to set on a painter of device so that font's point size counts in
+// painter units of 1/unitsPerInch inch, as on a screen of that resolution; a
+// painter that scales its units then scales the text with the lines. Qt sizes
+// text by the device's own resolution instead: on a 1200 dpi page, letters
+// would be 12.5 times their size on a 96 dpi screen. font itself where the
+// device has that resolution, or is nullptr.
 QFont fontInUnits(const QFont &font, qreal unitsPerInch, const QPaintDevice *device);

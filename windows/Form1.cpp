@@ -66,8 +66,7 @@ void Form1::addImageMenu() {
             &Form1::saveImageRequested);
     addItem(QStringLiteral("mnuImImprimir"), QStringLiteral("Imprimir…"), &Form1::printRequested);
     setImageActionsEnabled(false);
-    for (QWidget *area :
-         {static_cast<QWidget *>(m_ui->Picture1), static_cast<QWidget *>(m_ui->Picture2)}) {
+    for (CanvasWidget *area : {m_ui->Picture1, m_ui->Picture2}) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(area, &QWidget::customContextMenuRequested, this,
                 [this, area](const QPoint &at) { m_imageMenu->popup(area->mapToGlobal(at)); });
