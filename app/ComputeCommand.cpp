@@ -1,7 +1,6 @@
 #include "app/ComputeCommand.h"
 
 #include "app/MessageSink.h"
-#include "calc/ComputePlan.h"
 #include "drawing/CanvasWidget.h"
 #include "drawing/CutDrawing.h"
 #include "drawing/ReadOut.h"
@@ -9,7 +8,7 @@
 
 #include <QLocale>
 
-void computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer) {
+ComputePlan computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer) {
     window.showResultsHeading();
     window.clearDrawings();
     const InputFields fields{window.irText(), window.diameterText(), window.epsilonText()};
@@ -27,4 +26,5 @@ void computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer) {
             window.hideIrEcho();
     }
     window.focusCalculate();
+    return plan;
 }

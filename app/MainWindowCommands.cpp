@@ -3,6 +3,8 @@
 #include "app/ComputeCommand.h"
 #include "app/MessageSink.h"
 #include "app/ParameterCommands.h"
+#include "app/PrintDialog.h"
+#include "app/SheetCommands.h"
 #include "calc/Presets.h"
 #include "files/Cuadro.h"
 #include "help/HelpCommands.h"
@@ -17,6 +19,9 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     connect(&window, &Form1::customGemRequested, this, &C::startCustomGem);
     connect(&window, &Form1::openRequested, this, &C::openFile);
     connect(&window, &Form1::saveRequested, this, &C::saveFile);
+    connect(&window, &Form1::copyImageRequested, this, &C::copyImage);
+    connect(&window, &Form1::saveImageRequested, this, &C::saveImage);
+    connect(&window, &Form1::printRequested, this, &C::printImage);
     connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
     connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
 }
@@ -30,17 +35,20 @@ void MainWindowCommands::calculate() {
     if (m_computing)
         return;
     m_computing = true;
-    computeCommand(m_window, *m_services.messages, *m_services.pacer);
+    forgetShownCut();
+    keepShownCut(computeCommand(m_window, *m_services.messages, *m_services.pacer));
     m_computing = false;
 }
 
 void MainWindowCommands::applyPreset(const InputFields &preset) {
+    forgetShownCut();
     m_window.clearDrawings();
     m_window.setInputs(preset.ir, preset.diameter, preset.epsilon);
     m_window.focusCalculate();
 }
 
 void MainWindowCommands::startCustomGem() {
+    forgetShownCut();
     m_window.clearDrawings();
     m_window.setInputs(QString(), QString(), QString());
     m_window.focusIr();
@@ -52,6 +60,39 @@ void MainWindowCommands::openFile() {
 
 void MainWindowCommands::saveFile() {
     saveParameterFile(*m_services.cuadro, m_window, *m_services.messages);
+}
+
+void MainWindowCommands::copyImage() {
+    if (m_shownCut)
+        copySheetImage(sheet());
+}
+
+void MainWindowCommands::saveImage() {
+    if (m_shownCut)
+        saveSheetImage(*m_services.cuadro, sheet(), *m_services.messages);
+}
+
+void MainWindowCommands::printImage() {
+    if (m_shownCut)
+        printSheet(*m_services.printDialog, sheet(), *m_services.messages);
+}
+
+void MainWindowCommands::keepShownCut(const ComputePlan &plan) {
+    if (!plan.succeeded())
+        return;
+    m_shownCut = CutSheetContent{plan.D, plan.cut, {}};
+    m_window.setImageActionsEnabled(true);
+}
+
+void MainWindowCommands::forgetShownCut() {
+    m_shownCut.reset();
+    m_window.setImageActionsEnabled(false);
+}
+
+CutSheetContent MainWindowCommands::sheet() const {
+    CutSheetContent content = *m_shownCut;
+    content.date = QDate::currentDate();
+    return content;
 }
 
 void MainWindowCommands::openHelpContents() {

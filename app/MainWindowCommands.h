@@ -1,7 +1,10 @@
 #pragma once
 
+#include "drawing/CutSheet.h"
+
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class Cuadro;
 class Form1;
@@ -9,6 +12,8 @@ class HelpSettings;
 class HelpViewer;
 class MessageSink;
 class Pacer;
+class PrintDialog;
+struct ComputePlan;
 struct InputFields;
 
 // What the main window's commands need from the rest of the program.
@@ -18,12 +23,14 @@ struct MainWindowServices {
     Pacer *pacer = nullptr;                 // paces the ray animation
     HelpSettings *helpSettings = nullptr;   // program-wide help file setting
     HelpViewer *helpViewer = nullptr;
+    std::unique_ptr<PrintDialog> printDialog;  // this window's print dialog
 };
 
 // Carries out what the user asks of the main window: computing, the presets,
-// a custom gem, the parameter file and help. It lives as long as the window
-// and shares nothing but the window and the program-wide services. The About
-// window and quitting belong to the program's windows, which connect them.
+// a custom gem, the parameter file, the cut sheet of the drawing shown, and
+// help. It lives as long as the window and shares nothing but the window and
+// the program-wide services. The About window and quitting belong to the
+// program's windows, which connect them.
 class MainWindowCommands : public QObject {
     Q_OBJECT
 
@@ -37,10 +44,21 @@ private:
     void startCustomGem();
     void openFile();
     void saveFile();
+    void copyImage();
+    void saveImage();
+    void printImage();
     void openHelpContents();
     void openHelpIndex();
+
+    // Keeps the cut the drawing areas show after a computation, or forgets
+    // it when they are cleared; their menu is enabled while there is one.
+    void keepShownCut(const ComputePlan &plan);
+    void forgetShownCut();
+    // The sheet of the cut shown, dated today.
+    CutSheetContent sheet() const;
 
     Form1 &m_window;
     MainWindowServices m_services;
     bool m_computing = false;
+    std::optional<CutSheetContent> m_shownCut;
 };

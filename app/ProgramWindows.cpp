@@ -63,8 +63,11 @@ Form1 *ProgramWindows::openMainWindow() {
     if (!m_main) {
         m_main = newWindow<Form1>();
         MainWindowServices services{m_services.makeMessageSink(m_main),
-                                    m_services.makeCuadro(m_main), &m_services.pacer,
-                                    &m_services.helpSettings, &m_services.helpViewer};
+                                    m_services.makeCuadro(m_main),
+                                    &m_services.pacer,
+                                    &m_services.helpSettings,
+                                    &m_services.helpViewer,
+                                    m_services.makePrintDialog(m_main)};
         new MainWindowCommands(*m_main, std::move(services));
         connect(m_main, &Form1::aboutRequested, this, &ProgramWindows::openAbout);
         connect(m_main, &Form1::quitRequested, this, &ProgramWindows::quit);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/QtPrintDialog.h"
+
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -16,13 +18,14 @@ class Pacer;
 class QWidget;
 
 // The services the windows share, and how each main window gets its own
-// message box and file dialog.
+// message box, file dialog and print dialog.
 struct ProgramServices {
     Pacer &pacer;
     HelpSettings &helpSettings;
     HelpViewer &helpViewer;
     std::function<std::unique_ptr<MessageSink>(QWidget *owner)> makeMessageSink;
     std::function<std::unique_ptr<Cuadro>(QWidget *owner)> makeCuadro;
+    std::function<std::unique_ptr<PrintDialog>(QWidget *owner)> makePrintDialog = makeQtPrintDialog;
 };
 
 // The program's three windows, each open at most once. Opening a window that

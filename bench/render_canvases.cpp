@@ -1,9 +1,13 @@
 // Saves both drawing areas as PNG after a whole computation for the diamond
-// and the quartz presets, to look at the drawing without the window:
+// and the quartz presets, and their cut sheets, to look at the drawing
+// without the window:
 //   render_canvases <folder>
-// writes <preset>-picture1.png and <preset>-picture2.png into the folder.
+// writes <preset>-picture1.png, <preset>-picture2.png and
+// <preset>-sheet.pdf, .svg and .png into the folder.
 
 #include "PresetDrawing.h"
+#include "drawing/CutSheet.h"
+#include "files/CutSheetFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +21,18 @@ bool save(const CanvasWidget &canvas, const QDir &folder, const QString &name) {
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
+}
+
+bool saveSheets(const ComputePlan &plan, const QDir &folder, const QString &name) {
+    bool saved = true;
+    for (const char *extension : {".pdf", ".svg", ".png"}) {
+        const QString path = folder.filePath(name + QLatin1String(extension));
+        const QString error = writeCutSheet(path, {plan.D, plan.cut, QDate::currentDate()});
+        if (!error.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+        saved = saved && error.isEmpty();
+    }
+    return saved;
 }
 
 }  // namespace
@@ -41,6 +57,8 @@ int main(int argc, char *argv[]) {
         const QString name = QString::fromLatin1(preset.name);
         saved = save(canvases.picture1, folder, name + QStringLiteral("-picture1.png")) && saved;
         saved = save(canvases.picture2, folder, name + QStringLiteral("-picture2.png")) && saved;
+        saved =
+            saveSheets(planPreset(preset.fields), folder, name + QStringLiteral("-sheet")) && saved;
     }
     return saved ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "drawing/CanvasFonts.h"
 
+#include <QPaintDevice>
 #include <QStringList>
 
 namespace {
@@ -25,4 +26,13 @@ QFont msSansSerifFont(qreal pointSize) {
         {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
          QStringLiteral("Liberation Sans")},
         pointSize);
+}
+
+QFont fontInUnits(const QFont &font, qreal unitsPerInch, const QPaintDevice *device) {
+    const qreal pointSize = font.pointSizeF();
+    if (device == nullptr || pointSize <= 0 || device->logicalDpiY() == unitsPerInch)
+        return font;
+    QFont scaled(font);
+    scaled.setPointSizeF(pointSize * unitsPerInch / device->logicalDpiY());
+    return scaled;
 }

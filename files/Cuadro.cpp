@@ -1,9 +1,10 @@
 #include "files/Cuadro.h"
 
 bool Cuadro::show(Mode mode) {
-    const QString chosen = askFileName(mode, m_fileTypes);
-    if (chosen.isEmpty())
+    const Answer answer = askFileName(mode, m_fileTypes);
+    if (answer.fileName.isEmpty())
         return false;
-    m_fileName = chosen;
+    m_fileName = answer.fileName;
+    m_fileTypeIndex = answer.fileTypeIndex;
     return true;
 }

@@ -34,15 +34,25 @@ public:
 
     // The last name chosen in either dialog; empty until the first choice.
     const QString &fileName() const { return m_fileName; }
+    // Where in the list the file type selected with that name stands.
+    qsizetype fileTypeIndex() const { return m_fileTypeIndex; }
 
 protected:
-    // Asks the user for a file name; an empty name when cancelled. The first
-    // of the file types is the one selected when the dialog opens.
-    virtual QString askFileName(Mode mode, const FileTypes &types) = 0;
+    // What the user chose: a file name, empty when cancelled, and the index
+    // of the file type selected at the time.
+    struct Answer {
+        QString fileName;
+        qsizetype fileTypeIndex = 0;
+    };
+
+    // Asks the user for a file name. The first of the file types is the one
+    // selected when the dialog opens.
+    virtual Answer askFileName(Mode mode, const FileTypes &types) = 0;
 
 private:
     bool show(Mode mode);
 
     FileTypes m_fileTypes;
     QString m_fileName;
+    qsizetype m_fileTypeIndex = 0;
 };

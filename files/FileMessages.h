@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QString>
 
-// The texts of the messages about a parameter file that cannot be opened,
-// read or saved, shown in the "CUIDADO !!!" box. Each names the file in full.
+// The texts of the messages about a file that cannot be opened, read or
+// saved, shown in the "CUIDADO !!!" box. Each names the file in full.
 namespace FileMessages {
 
 inline QString quoted(const QString &fileName) {
@@ -56,6 +56,13 @@ inline QString cannotFinishSaving(const QString &fileName) {
     return QStringLiteral(
                "No se pudo terminar de guardar el archivo %1, que puede haber quedado "
                "incompleto. Compruebe que hay espacio en el disco.")
+        .arg(quoted(fileName));
+}
+
+inline QString notACutSheetName(const QString &fileName) {
+    return QStringLiteral(
+               "No se puede guardar la hoja de corte como %1: el nombre debe terminar en "
+               ".pdf, .svg o .png.")
         .arg(quoted(fileName));
 }
 

@@ -1,5 +1,6 @@
 #include "files/ParameterFile.h"
 
+#include "files/AtomicSave.h"
 #include "files/FileMessages.h"
 #include "files/Windows1252.h"
 
@@ -8,7 +9,6 @@
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace ParameterFile {
 
@@ -54,16 +54,6 @@ QString openRegularFile(QFile &file, const QString &fileName) {
     return {};
 }
 
-// Whether file writes into fileName itself rather than into a temporary file
-// that replaces it once complete.
-bool writesInPlace(const QSaveFile &file, const QString &fileName) {
-    struct stat opened {};
-    struct stat target {};
-    return ::fstat(file.handle(), &opened) == 0 &&
-           ::stat(QFile::encodeName(fileName).constData(), &target) == 0 &&
-           opened.st_dev == target.st_dev && opened.st_ino == target.st_ino;
-}
-
 }  // namespace
 
 ReadOutcome read(const QString &fileName) {
@@ -83,30 +73,7 @@ ReadOutcome read(const QString &fileName) {
 }
 
 QString write(const QString &fileName, const QString &text) {
-    const QFileInfo info(fileName);
-    if (info.isDir())
-        return FileMessages::isFolder(fileName);
-    // QSaveFile would put a file in place of a device or FIFO or, in a
-    // read-only folder, write into it, waiting for a FIFO's reader.
-    if (info.exists() && !info.isFile())
-        return FileMessages::isSpecialFile(fileName);
-
-    // QSaveFile writes to a temporary file beside the target and renames it
-    // over the target only in commit(), so a failure leaves the old file whole.
-    // Where the folder forbids the temporary file, an existing file the user
-    // may write is written in place instead.
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileMessages::cannotSave(fileName);
-    const bool inPlace = writesInPlace(file, fileName);
-    const QByteArray bytes = Windows1252::encode(text);
-    // The buffered bytes reach the file in flush(); commit() would rename a
-    // file cut short by a failed flush over the target all the same.
-    if (file.write(bytes) == bytes.size() && file.flush() && file.commit())
-        return {};
-    return inPlace ? FileMessages::cannotFinishSaving(fileName)
-                   : FileMessages::cannotSave(fileName);
+    return saveAtomically(fileName, Windows1252::encode(text));
 }
 
 }  // namespace ParameterFile

@@ -43,12 +43,13 @@ QStringList captions(const FileTypes &types) {
 
 }  // namespace
 
-QString QtCuadro::askFileName(Mode mode, const FileTypes &types) {
+Cuadro::Answer QtCuadro::askFileName(Mode mode, const FileTypes &types) {
     QFileDialog dialog(m_parent);
     setUpFileDialog(dialog, mode, types);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().value(0);
+    return {dialog.selectedFiles().value(0),
+            dialog.nameFilters().indexOf(dialog.selectedNameFilter())};
 }
 
 void setUpFileDialog(QFileDialog &dialog, Cuadro::Mode mode, const FileTypes &types) {

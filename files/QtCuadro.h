@@ -16,7 +16,7 @@ public:
     explicit QtCuadro(QWidget *parent = nullptr) : m_parent(parent) {}
 
 protected:
-    QString askFileName(Mode mode, const FileTypes &types) override;
+    Answer askFileName(Mode mode, const FileTypes &types) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -6,6 +6,7 @@
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
+#include <QMenu>
 #include <limits>
 
 namespace {
@@ -26,6 +27,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
     liftLengthLimits();
     letEnterPressFocusedButtons(*this);
     connectControls();
+    addImageMenu();
     m_ui->Text1->setFocus();
 }
 
@@ -49,6 +51,26 @@ void Form1::connectControls() {
     connect(ui.mnuArIR, &QAction::triggered, this, focusOn(ui.Text1));
     connect(ui.mnuArDiámmetro, &QAction::triggered, this, focusOn(ui.Text3));
     connect(ui.mnuArepsilon, &QAction::triggered, this, focusOn(ui.Text2));
+}
+
+void Form1::addImageMenu() {
+    m_imageMenu = new QMenu(this);
+    m_imageMenu->setObjectName(QStringLiteral("mnuImagen"));
+    const auto addItem = [this](const QString &name, const QString &text, void (Form1::*signal)()) {
+        QAction *item = m_imageMenu->addAction(text, this, signal);
+        item->setObjectName(name);
+    };
+    addItem(QStringLiteral("mnuImCopiar"), QStringLiteral("Copiar imagen"),
+            &Form1::copyImageRequested);
+    addItem(QStringLiteral("mnuImGuardar"), QStringLiteral("Guardar imagen…"),
+            &Form1::saveImageRequested);
+    addItem(QStringLiteral("mnuImImprimir"), QStringLiteral("Imprimir…"), &Form1::printRequested);
+    setImageActionsEnabled(false);
+    for (CanvasWidget *area : {m_ui->Picture1, m_ui->Picture2}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](const QPoint &at) { m_imageMenu->popup(area->mapToGlobal(at)); });
+    }
 }
 
 void Form1::liftLengthLimits() {
@@ -107,6 +129,11 @@ CanvasWidget &Form1::resultsCanvas() {
 
 CanvasWidget &Form1::rayCanvas() {
     return *m_ui->Picture2;
+}
+
+void Form1::setImageActionsEnabled(bool enabled) {
+    for (QAction *item : m_imageMenu->actions())
+        item->setEnabled(enabled);
 }
 
 void Form1::showResultsHeading() {

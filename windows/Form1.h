@@ -6,6 +6,7 @@
 #include <memory>
 
 class CanvasWidget;
+class QMenu;
 namespace Ui {
 class Form1;
 }
@@ -36,6 +37,10 @@ public:
     // The dimensioned profile with the results, and the ray picture.
     CanvasWidget &resultsCanvas();
     CanvasWidget &rayCanvas();
+    // The menu of both drawing areas (right click, or the Menu key on the
+    // focused area) acts on the drawing they show: its items are enabled
+    // only while there is one. They start disabled.
+    void setImageActionsEnabled(bool enabled);
 
     // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
     // after a file was opened, the prompt and the reference line with the
@@ -62,11 +67,16 @@ signals:
     void helpIndexRequested();     // "&Indice"
     void aboutRequested();         // "&Acerca de ..."
     void quitRequested();          // "&Salir", button or menu
+    void copyImageRequested();     // "Copiar imagen"
+    void saveImageRequested();     // "Guardar imagen…"
+    void printRequested();         // "Imprimir…"
 
 private:
     void connectControls();
     void placeClientArea();
     void liftLengthLimits();
+    void addImageMenu();
 
     std::unique_ptr<Ui::Form1> m_ui;
+    QMenu *m_imageMenu = nullptr;
 };

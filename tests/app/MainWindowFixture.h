@@ -7,21 +7,24 @@
 #include "tests/support/RecordingHelpViewer.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedCuadro.h"
+#include "tests/support/ScriptedPrintDialog.h"
 #include "windows/Form1.h"
 
 #include <QTest>
 
 // A main window with its commands, shown and active, whose message box, file
-// dialog and help viewer record what they are asked, and whose ray animation
-// does not wait.
+// and print dialogs and help viewer record what they are asked, and whose ray
+// animation does not wait.
 struct MainWindowFixture {
     MainWindowFixture() {
         auto sink = std::make_unique<RecordingMessageSink>();
         auto dialog = std::make_unique<ScriptedCuadro>();
+        auto printing = std::make_unique<ScriptedPrintDialog>();
         messages = sink.get();
         cuadro = dialog.get();
-        new MainWindowCommands(
-            window, {std::move(sink), std::move(dialog), &pacer, &helpSettings, &helpViewer});
+        printDialog = printing.get();
+        new MainWindowCommands(window, {std::move(sink), std::move(dialog), &pacer, &helpSettings,
+                                        &helpViewer, std::move(printing)});
         QObject::connect(&window, &Form1::aboutRequested, [this] { ++aboutRequests; });
         QObject::connect(&window, &Form1::quitRequested, [this] { ++quitRequests; });
         window.show();
@@ -40,6 +43,7 @@ struct MainWindowFixture {
     MainWindowControls controls{window};
     RecordingMessageSink *messages = nullptr;  // owned by the window's commands
     ScriptedCuadro *cuadro = nullptr;
+    ScriptedPrintDialog *printDialog = nullptr;
     int aboutRequests = 0;
     int quitRequests = 0;
 };

@@ -11,18 +11,21 @@ public:
         FileTypes fileTypes;
     };
 
-    // The name the next dialog yields; an empty name cancels it.
-    void answer(const QString &fileName) { m_answers.append(fileName); }
+    // The name the next dialog yields, with the file type selected then; an
+    // empty name cancels it.
+    void answer(const QString &fileName, qsizetype fileTypeIndex = 0) {
+        m_answers.append({fileName, fileTypeIndex});
+    }
 
     const QList<Request> &requests() const { return m_requests; }
 
 protected:
-    QString askFileName(Mode mode, const FileTypes &types) override {
+    Answer askFileName(Mode mode, const FileTypes &types) override {
         m_requests.append({mode, types});
-        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        return m_answers.isEmpty() ? Answer() : m_answers.takeFirst();
     }
 
 private:
-    QList<QString> m_answers;
+    QList<Answer> m_answers;
     QList<Request> m_requests;
 };

@@ -1,0 +1,127 @@
+#include "calc/Constants.h"
+#include "calc/CutSolver.h"
+#include "drawing/CutSheet.h"
+#include "drawing/ReadOut.h"
+#include "files/CutSheetFile.h"
+#include "files/FileMessages.h"
+#include "tst_parameterfile_files.h"
+#include "tst_parameterfile_limits.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+
+const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14)};
+
+int pdfPages(const QByteArray &pdf) {
+    return int(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+// Whether a row of the top half of image has its longest run of dark pixels
+// between shortest and longest pixels long.
+bool hasRowWithDarkRun(const QImage &image, int shortest, int longest) {
+    for (int y = 0; y < image.height() / 2; ++y) {
+        int run = 0;
+        int longestInRow = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            run = qGray(image.pixel(x, y)) < 100 ? run + 1 : 0;
+            longestInRow = qMax(longestInRow, run);
+        }
+        if (longestInRow >= shortest && longestInRow <= longest)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class TestCutSheetFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pdfIsOneA4Page() {
+        const QByteArray pdf = written(QStringLiteral("hoja.PDF"));
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QCOMPARE(pdfPages(pdf), 1);
+        QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]"));  // A4 in points
+    }
+
+    // Vectors: the lines as shapes, the eight results as texts.
+    void svgHoldsShapesAndTheResults() {
+        QXmlStreamReader xml(written(QStringLiteral("hoja.svg")));
+        QStringList texts;
+        int shapes = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"text")
+                texts.append(xml.readElementText());
+            shapes += xml.name() == u"polyline" || xml.name() == u"path" ? 1 : 0;
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(shapes >= 13 * 5);  // every segment of the thirteen rays at least
+        for (const QString &line : readOutTopToBottom(diamond.D, diamond.cut))
+            QVERIFY2(texts.contains(line), qPrintable(line));
+        QVERIFY(texts.contains(QStringLiteral("14 de marzo de 2025")));
+    }
+
+    void pngIsA4At300DpiWithTheProfile() {
+        const QImage image = QImage::fromData(written(QStringLiteral("hoja.png")));
+        QCOMPARE(image.size(), QSize(2480, 3508));
+        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 300);
+        // The girdle line of Picture1's profile: 4500 of its 7515 twips
+        // across 170 of the page's 210 mm, some 48% of the width, where the
+        // frames and the rule run longer.
+        QVERIFY(hasRowWithDarkRun(image, 0.46 * 2480, 0.50 * 2480));
+    }
+
+    // A disk that fills up leaves the old file whole and no temporary file.
+    void failedWriteKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("PDF") << "hoja.pdf";
+        QTest::newRow("SVG") << "hoja.svg";
+        QTest::newRow("PNG") << "hoja.png";
+    }
+    void failedWriteKeepsTheOldFile() {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(name);
+        createFile(fileName, "old");
+        QString error;
+        {
+            const FileSizeLimit diskFull(4096);
+            error = writeCutSheet(fileName, diamond);
+        }
+        QCOMPARE(error, FileMessages::cannotSave(fileName));
+        QCOMPARE(contentsOf(fileName), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
+    }
+
+    void refusesOtherExtensions() {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("hoja.jpg"));
+        QCOMPARE(writeCutSheet(fileName, diamond),
+                 QStringLiteral("No se puede guardar la hoja de corte como \"%1\": el nombre "
+                                "debe terminar en .pdf, .svg o .png.")
+                     .arg(fileName));
+        QVERIFY(!QFile::exists(fileName));
+    }
+
+private:
+    // The diamond's sheet written under name, or the message why not.
+    QByteArray written(const QString &name) {
+        const QString fileName = m_dir.filePath(name);
+        const QString error = writeCutSheet(fileName, diamond);
+        return error.isEmpty() ? contentsOf(fileName) : error.toUtf8();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestCutSheetFile)
+#include "tst_cutsheetfile.moc"
