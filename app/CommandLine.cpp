@@ -17,8 +17,9 @@ struct Option {
 };
 
 constexpr Option options[] = {
-    {u"--calcular", u" IR D EPSILON", Request::Calculate,
-     u"calcula como el botón CALCULAR y escribe IR y los ocho resultados"},
+    {u"--calcular", u" IR D EPSILON [--exportar ARCHIVO]", Request::Calculate,
+     u"calcula como el botón CALCULAR y escribe IR y los ocho resultados;\n"
+     u"con --exportar guarda además la hoja de corte en ARCHIVO (.pdf, .svg o .png)"},
     {u"--tabla", u" [--epsilon E] DESDE HASTA PASO", Request::IndexChart,
      u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
      u"de PASO en PASO (10000 filas como máximo), con épsilon E (0 si se omite)"},
@@ -60,11 +61,18 @@ CommandLine countMisuse(const QString &option, const QStringList &values, qsizet
     return misuse(u"faltan valores después de", option);
 }
 
+// The three values, then an optional "--exportar ARCHIVO".
 CommandLine calculation(const QString &option, const QStringList &values) {
-    if (values.size() != 3)
-        return countMisuse(option, values, 3);
+    const bool exporting = values.size() > 3 && values[3] == QLatin1String("--exportar");
+    if (exporting && values.size() == 4)
+        return misuse(u"faltan valores después de", values[3]);
+    const qsizetype count = exporting ? 5 : 3;
+    if (values.size() != count)
+        return countMisuse(option, values, count);
     CommandLine parsed = request(Request::Calculate);
     parsed.inputs = {values[0], values[1], values[2]};
+    if (exporting)
+        parsed.exportFile = values[4];
     return parsed;
 }
 

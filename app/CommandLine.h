@@ -12,7 +12,7 @@ struct CommandLine {
         OpenWindows,  // no arguments
         ShowHelp,     // --help
         ShowVersion,  // --version
-        Calculate,    // --calcular IR D EPSILON
+        Calculate,    // --calcular IR D EPSILON [--exportar ARCHIVO]
         IndexChart,   // --tabla [--epsilon E] DESDE HASTA PASO
         GemChart,     // --gemas [--epsilon E]
         Misuse,       // anything else
@@ -20,6 +20,7 @@ struct CommandLine {
 
     Request request = Request::OpenWindows;
     InputFields inputs;                     // Calculate: the values as given
+    QString exportFile;                     // Calculate: where the cut sheet goes
     QString epsilon = QStringLiteral("0");  // charts: E, a number
     double from = 0, to = 0, step = 0;      // IndexChart
     QString complaint;                      // Misuse: which argument is wrong

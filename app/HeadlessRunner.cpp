@@ -4,20 +4,46 @@
 #include "calc/AngleChart.h"
 #include "calc/ChartCsv.h"
 #include "calc/ComputePlan.h"
+#include "drawing/CutSheet.h"
 #include "drawing/ReadOut.h"
+#include "files/CutSheetFile.h"
 
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 using Request = CommandLine::Request;
 
-// The IR echo and the eight lines of the read-out, from top to bottom.
-int calculate(const InputFields &inputs, QTextStream &out, QTextStream &err) {
-    const ComputePlan plan = planComputation(inputs, QStringLiteral("."));
-    if (!plan.succeeded()) {
-        err << plan.message << '\n';
+// Writes the cut sheet of plan; returns why it could not, or nothing.
+QString exportCutSheet(const QString &fileName, const ComputePlan &plan) {
+    // Text is laid out by a GUI application; the offscreen platform needs no
+    // display.
+    std::optional<QGuiApplication> application;
+    if (!QCoreApplication::instance()) {
+        // Qt's notes about the environment it starts in are not for the
+        // user of the command line, who asked for the results alone.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "corvelux";
+        static char *argv[] = {name, nullptr};
+        application.emplace(argc, argv);
+    }
+    return writeCutSheet(fileName, {plan.D, plan.cut, QDate::currentDate()});
+}
+
+// The IR echo and the eight lines of the read-out, from top to bottom, after
+// the cut sheet is written when one is asked for.
+int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
+    const ComputePlan plan = planComputation(command.inputs, QStringLiteral("."));
+    QString problem = plan.message;
+    if (plan.succeeded() && !command.exportFile.isEmpty())
+        problem = exportCutSheet(command.exportFile, plan);
+    if (!problem.isEmpty()) {
+        err << problem << '\n';
         return exitRejected;
     }
     out << "IR = " << plan.irEcho << '\n';
@@ -41,7 +67,7 @@ int indexChartCsv(const CommandLine &command, QTextStream &out, QTextStream &err
 int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) {
     switch (command.request) {
         case Request::Calculate:
-            return calculate(command.inputs, out, err);
+            return calculate(command, out, err);
         case Request::IndexChart:
             return indexChartCsv(command, out, err);
         case Request::GemChart:

@@ -5,7 +5,9 @@
 #include "calc/Gems.h"
 #include "calc/Messages.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -146,6 +148,31 @@ private slots:
         QCOMPARE(run.err, QString());
         QVERIFY(answer.startsWith(option == "--help" ? "Uso: corvelux [OPCIÓN]\n"
                                                      : "CORVELUX " CORVELUX_VERSION "\n"));
+    }
+
+    // --exportar writes the cut sheet before the results are printed; a name
+    // that gives no format is rejected with nothing printed.
+    void exportsTheCutSheet_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start");  // of the file; empty: none written
+        QTest::newRow("PDF") << "hoja.pdf" << QByteArray("%PDF");
+        QTest::newRow("SVG") << "hoja.svg" << QByteArray("<?xml");
+        QTest::newRow("PNG") << "hoja.PNG" << QByteArray("\x89PNG");
+        QTest::newRow("no format") << "hoja.doc" << QByteArray();
+    }
+
+    void exportsTheCutSheet() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        const Run run = corvelux({"--calcular", "2.419", "10", "10", "--exportar", path});
+        QFile sheet(path);
+        QCOMPARE(sheet.open(QIODevice::ReadOnly), !start.isEmpty());
+        QVERIFY(sheet.read(start.size()) == start);
+        QCOMPARE(run.status, start.isEmpty() ? 1 : 0);
+        QCOMPARE(run.out.startsWith(QLatin1String("IR = 2.419\n")), !start.isEmpty());
+        QCOMPARE(run.err.isEmpty(), !start.isEmpty());
     }
 
     // The read-out's lines keep their blanks (the help's worked example).
