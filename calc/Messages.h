@@ -14,13 +14,14 @@ inline const QString negativeCrown =
 inline const QString epsilonRange = QStringLiteral("épsilon entre 0º y 89º ");
 
 // No cut exists for an IR that the solver cannot match (more than three
-// decimals, or far too large).
+// decimals, or too large). Three-decimal IRs below 500000 are matched; from
+// about 566000 up a few are not (566005.357, 600030.647).
 inline const QString irUnmatched = QStringLiteral(
     "No hay solución para este IR: escriba IR con tres decimales como máximo "
-    "(por ejemplo 2.419) y menor que 700000");
+    "(por ejemplo 2.419) y menor que 500000.");
 // A value or result too large to compute, draw or print.
 inline const QString outOfScale = QStringLiteral(
-    "Valores fuera de escala: el resultado no es un número finito. "
-    "Escriba valores menores de IR, D o épsilon");
+    "Valores fuera de escala: un valor o un resultado es demasiado grande. "
+    "Escriba valores menores de IR, D o épsilon.");
 
 }  // namespace Messages

@@ -45,6 +45,9 @@ private slots:
         row("IR with four decimals", {"1.5005", "10", "10"}, Messages::irUnmatched, "1.5005");
         row("IR just above 1", {"1.0004", "10", "0"}, Messages::irUnmatched, "1.0004");
         row("IR beyond solvable", {"3000000", "10", "10"}, Messages::irUnmatched, "3000000");
+        row("IR above 500000 unmatched", {"600030.647", "10", "0"}, Messages::irUnmatched,
+            "600030.647");
+        row("IR just below 500000", {"499999.999", "10", "0"}, QString(), "499999.999");
         row("IR infinite", {"1E400", "10", "10"}, Messages::outOfScale, none);
         row("D infinite", {"2.419", "1E400", "10"}, Messages::outOfScale, "2.419");
         row("D overflowing the read-out", {"1.001", "1E308", "0"}, Messages::outOfScale, "1.001");
@@ -85,6 +88,16 @@ private slots:
         QCOMPARE(Messages::epsilonRange,
                  QString::fromUtf8("\xC3\xA9psilon entre 0\xC2\xBA y 89\xC2\xBA "));
         QCOMPARE(Messages::diameterTooSmall, QString::fromUtf8("Di\xC3\xA1metro mayor que 0"));
+        // The program's own sentences end with a full stop and promise no more
+        // than the solver keeps.
+        QCOMPARE(Messages::irUnmatched,
+                 QString::fromUtf8("No hay soluci\xC3\xB3n para este IR: escriba IR con tres "
+                                   "decimales como m\xC3\xA1ximo (por ejemplo 2.419) y menor "
+                                   "que 500000."));
+        QCOMPARE(Messages::outOfScale,
+                 QString::fromUtf8("Valores fuera de escala: un valor o un resultado es "
+                                   "demasiado grande. Escriba valores menores de IR, D o "
+                                   "\xC3\xA9psilon."));
     }
 
     void printableNeedsFiniteLengths() {

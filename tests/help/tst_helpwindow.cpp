@@ -94,7 +94,7 @@ private slots:
         QVERIFY(page->isVisible());
         QCOMPARE(page->source(), QUrl(QStringLiteral("qrc:/ayuda/contenido.html")));
         QCOMPARE(page->documentTitle(), QStringLiteral("Ayuda de CORVELUX"));
-        QVERIFY(page->toPlainText().contains(QStringLiteral("Cómo ingresar IR, D y épsilon")));
+        QVERIFY(page->toPlainText().contains(QStringLiteral("Cómo introducir IR, D y épsilon")));
         const auto *tabs = part<QTabWidget>(window, "helpTabs");
         QCOMPARE(tabs->currentWidget(), part<QListWidget>(window, "helpTopics"));
     }
