@@ -20,10 +20,10 @@ inline constexpr int maxChartRows = 10000;
 
 // Why a chart by index cannot be made.
 namespace ChartMessages {
-inline const QString stepNotPositive = QStringLiteral("PASO mayor que 0");
-inline const QString reversed = QStringLiteral("HASTA mayor o igual que DESDE");
+inline const QString stepNotPositive = QStringLiteral("PASO debe ser mayor que 0.");
+inline const QString reversed = QStringLiteral("HASTA debe ser mayor o igual que DESDE.");
 inline const QString tooManyRows =
-    QStringLiteral("Más de 10000 filas: aumente PASO o acerque DESDE y HASTA");
+    QStringLiteral("Más de 10000 filas: aumente PASO o acerque DESDE y HASTA.");
 }  // namespace ChartMessages
 
 // The indices of a chart from `from` to `to` in steps of `step`, each rounded
