@@ -24,6 +24,8 @@ ldflags="$(dpkg-buildflags --get LDFLAGS)"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target corvelux corvelux_docs
+# From scratch: objects of an earlier commit would keep that commit's time
+# stamps in the embedded resources.
+cmake --build "$build" --clean-first --parallel "$(nproc)" --target corvelux corvelux_docs
 cd "$build"
 cpack -G DEB
