@@ -2,6 +2,7 @@
 // (A4 at 300 dpi), from the computed cut to the file on disk: each should
 // take well under 200 ms, so that saving or copying it feels immediate.
 
+#include "OffscreenBenchmark.h"
 #include "PresetDrawing.h"
 #include "drawing/CutSheet.h"
 #include "files/CutSheetFile.h"
@@ -36,11 +37,7 @@ private slots:
 };
 
 int main(int argc, char *argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    BenchCutSheet bench;
-    return QTest::qExec(&bench, argc, argv);
+    return runOffscreenBenchmark<QGuiApplication, BenchCutSheet>(argc, argv);
 }
 
 #include "bench_cutsheet.moc"

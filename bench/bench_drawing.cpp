@@ -4,6 +4,7 @@
 // one segment's draw-and-show well under a millisecond, so that the pacing
 // alone sets the speed of the ray animation.
 
+#include "OffscreenBenchmark.h"
 #include "PresetDrawing.h"
 #include "calc/Constants.h"
 #include "drawing/RayTrace.h"
@@ -42,11 +43,7 @@ private:
 };
 
 int main(int argc, char *argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    BenchDrawing bench;
-    return QTest::qExec(&bench, argc, argv);
+    return runOffscreenBenchmark<QApplication, BenchDrawing>(argc, argv);
 }
 
 #include "bench_drawing.moc"

@@ -4,6 +4,7 @@
 // must still show without a noticeable pause. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise (e.g. xcb on Xvfb).
 
+#include "OffscreenBenchmark.h"
 #include "app/ParameterCommands.h"
 #include "files/ParameterFile.h"
 #include "tests/support/Controls.h"
@@ -89,11 +90,7 @@ private:
 };
 
 int main(int argc, char *argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    BenchOpenFile bench;
-    return QTest::qExec(&bench, argc, argv);
+    return runOffscreenBenchmark<QApplication, BenchOpenFile>(argc, argv);
 }
 
 #include "bench_openfile.moc"

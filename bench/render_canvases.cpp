@@ -5,6 +5,7 @@
 // writes <preset>-picture1.png, <preset>-picture2.png and
 // <preset>-sheet.pdf, .svg and .png into the folder.
 
+#include "OffscreenBenchmark.h"
 #include "PresetDrawing.h"
 #include "drawing/CutSheet.h"
 #include "files/CutSheetFile.h"
@@ -38,8 +39,7 @@ bool saveSheets(const ComputePlan &plan, const QDir &folder, const QString &name
 }  // namespace
 
 int main(int argc, char *argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreenPlatform();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: render_canvases <folder>\n");

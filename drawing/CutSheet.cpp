@@ -90,7 +90,7 @@ void paintValues(QPainter &painter, const CutSheetContent &content) {
     const QStringList lines{
         QStringLiteral("IR = %1").arg(plainNumberText(content.cut.IR, period)),
         QStringLiteral("D = %1 mm").arg(plainNumberText(content.D, period)),
-        QStringLiteral("épsilon = %1 º").arg(plainNumberText(content.cut.eps * 180 / pi, period)),
+        QStringLiteral("épsilon = %1 º").arg(plainNumberText(degrees(content.cut.eps), period)),
     };
     QPointF at = valuesAt;
     drawText(painter, boldArial(11), at, Align::Left, QStringLiteral("DATOS"));
