@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 class QTextStream;
@@ -8,9 +9,13 @@ struct CommandLine;
 // Exit statuses of the requests answered on the terminal.
 enum ExitStatus : int {
     exitDone = 0,
-    exitRejected = 1,  // a value the computation rejects, or no chart
+    exitRejected = 1,  // a value the computation rejects, no chart, or a failed write
     exitWrongUsage = 2,
 };
+
+// Why the status is exitRejected although the request was answered.
+inline const QString outputFailure =
+    QStringLiteral("corvelux: no se pudo escribir en la salida estándar.");
 
 // Answers a request of the command line other than opening the windows:
 // results go to out; a rejection's message, alone on its line, or the
