@@ -20,8 +20,9 @@ struct Option {
 
 constexpr Option options[] = {
     {u"--calcular", u" IR D EPSILON [--exportar ARCHIVO]", Request::Calculate,
-     u"calcula como el botón CALCULAR y escribe IR y los ocho resultados;\n"
-     u"con --exportar guarda además la hoja de corte en ARCHIVO (.pdf, .svg o .png)"},
+     u"calcula como el botón CALCULAR y escribe IR, los ocho resultados y,\n"
+     u"si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de\n"
+     u"corte en ARCHIVO (.pdf, .svg o .png)"},
     {u"--tabla", u" [--epsilon E] [--coma-decimal] DESDE HASTA PASO", Request::IndexChart,
      u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
      u"de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),\n"
