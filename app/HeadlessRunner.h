@@ -20,10 +20,12 @@ inline const QString outputFailure =
 // Answers a request of the command line other than opening the windows:
 // results go to out; a rejection's message, alone on its line, or the
 // complaint and the usage go to err. Numbers are written with a period
-// whatever the locale.
+// whatever the locale, unless a chart asks for decimal commas.
 int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err);
 
 // For main(), before any application object exists: answers what the
 // arguments ask for on standard output and standard error and returns the
-// exit status, or returns nothing when the windows are to open.
+// exit status, or returns nothing when the windows are to open. Output that
+// could not be written whole turns the status into exitRejected, with
+// outputFailure on standard error.
 std::optional<int> runCommandLine(int argc, char *argv[]);
