@@ -284,10 +284,18 @@ private slots:
         QTest::newRow("name not text")
             << QStringList{"--calcular", "2.419", "10", "10", "--exportar"}
             << R"sh(exec "$0" "$@" "$(printf 'h\377.pdf')")sh" << 2
-            << QStringLiteral("corvelux: no es texto en la codificación del sistema: «h\uFFFD.pdf»");
+            << QStringLiteral(
+                   "corvelux: no es texto en la codificación del sistema: «h\uFFFD.pdf»");
+        QTest::newRow("no display")
+            << QStringList{}
+            << R"(QT_LOGGING_RULES='qt.*=false' QT_QPA_PLATFORM=xcb DISPLAY=:9999 exec "$0")" << 1
+            << QStringLiteral(
+                   "corvelux: no se pueden abrir las ventanas: no hay pantalla gráfica a "
+                   "la que conectarse.");
     }
 
-    // Output that is lost, or an argument that is not text, is never a success.
+    // Output that is lost, an argument that is not text, or windows that cannot
+    // open are never a success.
     void shellRuns() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, shell);
