@@ -121,6 +121,15 @@ private slots:
         QCOMPARE(bytes.size(), 17);
     }
 
+    // A file the program saved opens with its values, to be saved again.
+    void openingAndSavingAgainKeepsTheValues() {
+        const QByteArray saved("IR= 1.54  D= 8  eps= 12");
+        createFile(s->path("cuarzo.txt"), saved);
+        s->open(s->path("cuarzo.txt"));
+        s->save(s->path("cuarzo.txt"));
+        QCOMPARE(contentsOf(s->path("cuarzo.txt")), saved);
+    }
+
     void savingChangesNothingInTheWindow() {
         s->window.type(QStringLiteral("2.419"), QStringLiteral("10"), QStringLiteral("10"));
         const QStringList before = s->window.state();
@@ -134,9 +143,9 @@ private slots:
         QVERIFY(s->window.ui.Label11->isVisible());
 
         s->open(s->path("diamante.txt"));
-        QCOMPARE(s->window.ui.Text1->text(), QStringLiteral(" "));
-        QCOMPARE(s->window.ui.Text2->text(), QString());
-        QCOMPARE(s->window.ui.Text3->text(), QString());
+        QCOMPARE(s->window.ui.Text1->text(), QStringLiteral("2.419"));
+        QCOMPARE(s->window.ui.Text2->text(), QStringLiteral("10"));
+        QCOMPARE(s->window.ui.Text3->text(), QStringLiteral("10"));
         QCOMPARE(s->window.ui.Text7->text(), QStringLiteral("  IR=2.419  D=10  eps.=10"));
         QVERIFY(s->window.ui.Text7->isVisible());
         QVERIFY(s->window.ui.Label13->isVisible());
@@ -168,6 +177,8 @@ private slots:
         QTest::newRow("several lines") << QByteArray("IR=2.42\r\nD=10\nepsilon=10\r\n")
                                        << QStringLiteral("IR=2.42\r\nD=10\nepsilon=10\r\n");
         QTest::newRow("non-ASCII") << QByteArray("\xE9\xBA\xF1\x80") << QStringLiteral("éºñ€");
+        QTest::newRow("UTF-8") << QByteArray("rub\xC3\xAD") << QStringLiteral("rubí");
+        QTest::newRow("UTF-8 after a byte order mark") << QByteArray("\xEF\xBB\xBFIR") << "IR";
         QTest::newRow("opened as a whole")
             << QByteArray(ParameterFile::maxSize, 'x') << QString(ParameterFile::maxSize, u'x');
     }
@@ -179,6 +190,7 @@ private slots:
 
         s->open(s->path("archivo"));
         QCOMPARE(s->window.ui.Text7->text(), shown);
+        QCOMPARE(s->window.ui.Text7->cursorPosition(), 0);  // shows the start
         QVERIFY(s->window.ui.Text7->isVisible());
         QCOMPARE(s->window.ui.Text1->text(), QStringLiteral(" "));
         QCOMPARE(s->window.ui.Text2->text(), QString());
