@@ -1,4 +1,5 @@
 #include "app/ParameterCommands.h"
+#include "app/QtMessageSink.h"
 #include "files/ParameterFile.h"
 #include "tests/files/tst_parameterfile_files.h"
 #include "tests/support/MainWindowControls.h"
@@ -6,8 +7,12 @@
 #include "tests/support/ScriptedCuadro.h"
 #include "windows/Form1.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -264,6 +269,23 @@ private slots:
         QVERIFY(!expected.isEmpty());
         QCOMPARE(s->messages.messages(), QStringList{expected});
         QCOMPARE(s->window.state(), before);
+    }
+
+    // What a screen reader reads is what the box shows: the name, not markup.
+    void messageShowsARichTextNameAsWritten() {
+        const QString fileName = s->path("<h1>gema<img src=x>");
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget *const box = QApplication::activeModalWidget();
+            shown =
+                QAccessible::queryAccessibleInterface(box->findChild<QLabel *>("qt_msgbox_label"))
+                    ->text(QAccessible::Name);
+            box->close();
+        });
+        QtMessageSink sink(&s->window.form);
+        s->cuadro.answer(fileName);
+        openParameterFile(s->cuadro, s->window.form, sink);
+        QCOMPARE(shown, QStringLiteral("No se encuentra el archivo \"%1\".").arg(fileName));
     }
 
     void failedSaveReportsOnceAndKeepsTheOldFile() {
