@@ -126,9 +126,10 @@ private slots:
         QCOMPARE(bytes.size(), 17);
     }
 
-    // A file the program saved opens with its values, to be saved again.
+    // A file the program saved opens with its values as written, blanks and
+    // all, to be saved again.
     void openingAndSavingAgainKeepsTheValues() {
-        const QByteArray saved("IR= 1.54  D= 8  eps= 12");
+        const QByteArray saved("IR=  1.54  D= 8   eps= 12");
         createFile(s->path("cuarzo.txt"), saved);
         s->open(s->path("cuarzo.txt"));
         s->save(s->path("cuarzo.txt"));
@@ -184,6 +185,10 @@ private slots:
         QTest::newRow("non-ASCII") << QByteArray("\xE9\xBA\xF1\x80") << QStringLiteral("éºñ€");
         QTest::newRow("UTF-8") << QByteArray("rub\xC3\xAD") << QStringLiteral("rubí");
         QTest::newRow("UTF-8 after a byte order mark") << QByteArray("\xEF\xBB\xBFIR") << "IR";
+        // Not quite the program's own text: the values are typed again.
+        for (const char *text :
+             {"  IR=2  D= 3  eps= 4", "IR= 1.54  D= 8", "IR= 1.54  D= 8  eps= 2\n"})
+            QTest::newRow(text) << QByteArray(text) << QString::fromLatin1(text);
         QTest::newRow("opened as a whole")
             << QByteArray(ParameterFile::maxSize, 'x') << QString(ParameterFile::maxSize, u'x');
     }
@@ -277,12 +282,11 @@ private slots:
         QString shown;
         QTimer::singleShot(0, [&shown] {
             QWidget *const box = QApplication::activeModalWidget();
-            shown =
-                QAccessible::queryAccessibleInterface(box->findChild<QLabel *>("qt_msgbox_label"))
-                    ->text(QAccessible::Name);
+            auto *const label = box->findChild<QLabel *>("qt_msgbox_label");
+            shown = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
             box->close();
         });
-        QtMessageSink sink(&s->window.form);
+        QtMessageSink sink(nullptr);
         s->cuadro.answer(fileName);
         openParameterFile(s->cuadro, s->window.form, sink);
         QCOMPARE(shown, QStringLiteral("No se encuentra el archivo \"%1\".").arg(fileName));

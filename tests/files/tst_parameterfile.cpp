@@ -62,24 +62,6 @@ private slots:
         QCOMPARE(TextEncoding::encode(text), bytes);
     }
 
-    // The program's own layouts are told from other text; their values are
-    // taken as written.
-    void findsTheValuesOfTheProgramsOwnText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("values");  // IR, D, épsilon; none for other text
-
-        QTest::newRow("blanks kept") << "IR=    D= 1   eps= " << QStringList{" ", "1 ", ""};
-        QTest::newRow("labels of both layouts") << "  IR=2  D= 3  eps= 4" << QStringList();
-        QTest::newRow("no épsilon") << "IR= 1.54  D= 8" << QStringList();
-        QTest::newRow("line end") << "IR= 1.54  D= 8  eps= 12\n" << QStringList();
-    }
-    void findsTheValuesOfTheProgramsOwnText() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, values);
-        const std::optional<ParameterFile::Values> found = ParameterFile::valuesOf(text);
-        QCOMPARE((found ? QStringList{found->ir, found->d, found->eps} : QStringList()), values);
-    }
-
     void everyByteSurvivesDecodeAndEncode() {
         QByteArray allBytes;
         for (int value = 0; value < 256; ++value)
