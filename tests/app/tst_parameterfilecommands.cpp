@@ -126,16 +126,6 @@ private slots:
         QCOMPARE(bytes.size(), 17);
     }
 
-    // A file the program saved opens with its values as written, blanks and
-    // all, to be saved again.
-    void openingAndSavingAgainKeepsTheValues() {
-        const QByteArray saved("IR=  1.54  D= 8   eps= 12");
-        createFile(s->path("cuarzo.txt"), saved);
-        s->open(s->path("cuarzo.txt"));
-        s->save(s->path("cuarzo.txt"));
-        QCOMPARE(contentsOf(s->path("cuarzo.txt")), saved);
-    }
-
     void savingChangesNothingInTheWindow() {
         s->window.type(QStringLiteral("2.419"), QStringLiteral("10"), QStringLiteral("10"));
         const QStringList before = s->window.state();

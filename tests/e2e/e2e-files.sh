@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# A parameter file through Qt's file dialog on a real X display: saves typed
-# values, opens the file, which puts them back into the fields, and saves over
-# it, answering "&Sí" to the dialog's question; checks the file's bytes.
-# Usage: e2e-files.sh PROGRAM. Exit status: 0 passed, 1 failed, 77 skipped.
-# The screen with the question is kept as e2e-files.png.
+# On a real X display, saves typed values, opens the file, which puts them
+# back as written, and saves over it, answering "&Sí" to Qt's question; checks
+# the file's bytes. Usage: e2e-files.sh PROGRAM. Exit status: 0 passed, 1
+# failed, 77 skipped. The screen with the question is kept as e2e-files.png.
 set -euo pipefail
 
 program="$1"
@@ -28,13 +27,13 @@ choose_file() {
 start_program
 open_main_window
 click "172 186" # "?": empties the fields and puts the focus on IR
-typed 1.54 && keys Tab && typed 8 && keys Tab && typed 12
-choose_file g '^Guardar como$' && expect_bytes '  IR=1.54  D=8  eps.=12'
+typed " 1.54" && keys Tab && typed "8 " && keys Tab && typed 12
+choose_file g '^Guardar como$' && expect_bytes '  IR= 1.54  D=8   eps.=12'
 choose_file a '^Abrir$'
 choose_file g '^Guardar como$'
 wait_until 5 windows_named '^Guardar como$' 2 || fail "no question before replacing the file"
 screenshot "$work/screen.ppm" && convert "$work/screen.ppm" e2e-files.png
-keys alt+s && expect_bytes 'IR= 1.54  D= 8  eps= 12'
+keys alt+s && expect_bytes 'IR=  1.54  D= 8   eps= 12'
 echo "ok: saved, opened into the fields, saved over after the question"
 quit_with_salir
 echo "PASS"
