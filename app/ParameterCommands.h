@@ -12,7 +12,7 @@ class MessageSink;
 void openParameterFile(Cuadro &cuadro, Form1 &window, MessageSink &messages);
 
 // "&Guardar": writes the three input texts, each after the label the window
-// holds for it, under the chosen name, once the dialog has had the user
-// confirm replacing an existing file. A cancelled dialog writes nothing; a file that cannot be
-// written is reported.
+// holds for it, under the chosen name; the dialog has the user confirm
+// replacing an existing file. A cancelled dialog writes nothing; a file that
+// cannot be written is reported.
 void saveParameterFile(Cuadro &cuadro, const Form1 &window, MessageSink &messages);

@@ -4,12 +4,13 @@
 #include "files/FileMessages.h"
 #include "files/TextEncoding.h"
 
-#include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace ParameterFile {
 
@@ -43,7 +44,8 @@ QString openRegularFile(QFile &file, const QString &fileName) {
     const int fd =
         ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        // A socket cannot be opened at all, whatever its permissions.
+        // A socket that has taken the checked file's place cannot be opened at
+        // all (ENXIO), whatever its permissions.
         return errno == ENXIO ? FileMessages::isSpecialFile(fileName)
                               : FileMessages::cannotOpen(fileName);
     }

@@ -30,10 +30,6 @@ struct Values {
     QString ir;
     QString d;
     QString eps;
-
-    friend bool operator==(const Values &a, const Values &b) {
-        return a.ir == b.ir && a.d == b.d && a.eps == b.eps;
-    }
 };
 
 // The text of a parameter file: each value after its label, in the order IR,
