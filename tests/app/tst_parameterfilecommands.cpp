@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -272,7 +271,7 @@ private slots:
         QString shown;
         QTimer::singleShot(0, [&shown] {
             QWidget *const box = QApplication::activeModalWidget();
-            auto *const label = box->findChild<QLabel *>("qt_msgbox_label");
+            auto *const label = box->findChild<QWidget *>("qt_msgbox_label");
             shown = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
             box->close();
         });
