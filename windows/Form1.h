@@ -79,4 +79,5 @@ private:
 
     std::unique_ptr<Ui::Form1> m_ui;
     QMenu *m_imageMenu = nullptr;
+    int m_irEchoWidth = 0;  // the read-out's width in the form, its least
 };
