@@ -1,9 +1,9 @@
 #include "app/ComputeCommand.h"
 
 #include "app/MessageSink.h"
-#include "drawing/CanvasWidget.h"
 #include "drawing/CutDrawing.h"
 #include "drawing/ReadOut.h"
+#include "windows/CanvasWidget.h"
 #include "windows/Form1.h"
 
 #include <QLocale>

@@ -5,7 +5,7 @@
 #include "calc/Messages.h"
 #include "drawing/CutDrawing.h"
 #include "drawing/Profile.h"
-#include "tests/support/WindowCanvases.h"
+#include "windows/WindowCanvases.h"
 
 #include <QAccessible>
 #include <QApplication>

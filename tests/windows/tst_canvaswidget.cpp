@@ -1,8 +1,9 @@
 #include "calc/Constants.h"
 #include "drawing/CanvasFonts.h"
-#include "drawing/CanvasWidget.h"
 #include "drawing/MainCanvases.h"
+#include "windows/CanvasWidget.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QTest>
 #include <cfloat>
@@ -68,6 +69,8 @@ class TestCanvasWidget : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QApplication::setPalette(QPalette()); }
+
     void interiorInsideTheBorder() {
         Canvases canvases;
         QCOMPARE(canvases.picture1.image().size(), QSize(501, 341));
@@ -159,14 +162,25 @@ private slots:
         QVERIFY(lineLeft > 5);
     }
 
-    // On a dark desktop the text colour is light; the canvases keep black.
+    // On a dark desktop the text colour is light; the canvases keep black,
+    // whether the scheme comes to the widget or to the whole application.
+    void inkIsBlackWhateverTheColourScheme_data() {
+        QTest::addColumn<bool>("desktopWide");
+        QTest::newRow("widget's palette") << false;
+        QTest::newRow("application's palette") << true;
+    }
+
     void inkIsBlackWhateverTheColourScheme() {
+        QFETCH(bool, desktopWide);
         Canvases canvases;
         CanvasWidget &picture1 = canvases.picture1;
         QPalette dark = picture1.palette();
         for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             dark.setColor(role, QColor(0xF0, 0xF0, 0xF0));
-        picture1.setPalette(dark);
+        if (desktopWide)
+            QApplication::setPalette(dark);
+        else
+            picture1.setPalette(dark);
         picture1.DrawLine(0, 150, 7515, 150);
         picture1.DrawCircle(3000, 2000, 600);
         picture1.SetPosition(1500, 2000);
