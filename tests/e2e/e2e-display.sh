@@ -55,8 +55,6 @@ wait_until 5 help_open || fail "F1 did not open the help"
 keys Escape
 wait_until 5 help_closed || fail "Escape did not close the help"
 echo "ok: F1 opened the help, Escape closed it"
-# Without a window manager nothing activates the main window again; the
-# clicks below do.
 
 click "$diamante_click"
 ir_field_filled() {

@@ -106,7 +106,7 @@ private slots:
         HelpWindow *window = help.request(indexCommand);
         QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
-        QVERIFY(!window->isVisible());
+        QVERIFY(window->isHidden());
     }
 
     void indexWithoutKeyword() {

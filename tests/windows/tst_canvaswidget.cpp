@@ -162,25 +162,16 @@ private slots:
         QVERIFY(lineLeft > 5);
     }
 
-    // On a dark desktop the text colour is light; the canvases keep black,
-    // whether the scheme comes to the widget or to the whole application.
-    void inkIsBlackWhateverTheColourScheme_data() {
-        QTest::addColumn<bool>("desktopWide");
-        QTest::newRow("widget's palette") << false;
-        QTest::newRow("application's palette") << true;
-    }
-
+    // On a dark desktop the text colour is light; the canvases keep black.
+    // The desktop's scheme comes as the application's palette, which the
+    // widget's own follows.
     void inkIsBlackWhateverTheColourScheme() {
-        QFETCH(bool, desktopWide);
         Canvases canvases;
         CanvasWidget &picture1 = canvases.picture1;
         QPalette dark = picture1.palette();
         for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             dark.setColor(role, QColor(0xF0, 0xF0, 0xF0));
-        if (desktopWide)
-            QApplication::setPalette(dark);
-        else
-            picture1.setPalette(dark);
+        QApplication::setPalette(dark);
         picture1.DrawLine(0, 150, 7515, 150);
         picture1.DrawCircle(3000, 2000, 600);
         picture1.SetPosition(1500, 2000);
