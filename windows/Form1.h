@@ -63,7 +63,7 @@ signals:
     void customGemRequested();     // "?"
     void openRequested();          // "&Abrir"
     void saveRequested();          // "&Guardar"
-    void helpContentsRequested();  // "&Contenido"
+    void helpContentsRequested();  // "&Contenido", or F1
     void helpIndexRequested();     // "&Indice"
     void aboutRequested();         // "&Acerca de ..."
     void quitRequested();          // "&Salir", button or menu
