@@ -2,9 +2,9 @@
 
 #include "app/MessageSink.h"
 #include "calc/ResultLines.h"
-#include "drawing/CanvasWidget.h"
 #include "drawing/CutDrawing.h"
 #include "drawing/ReadOut.h"
+#include "windows/CanvasWidget.h"
 #include "windows/Form1.h"
 
 #include <QLocale>

@@ -3,8 +3,8 @@
 #include "calc/ComputePlan.h"
 #include "calc/Presets.h"
 #include "drawing/CutDrawing.h"
-#include "tests/support/NoWaitPacer.h"
-#include "tests/support/WindowCanvases.h"
+#include "drawing/NoWaitPacer.h"
+#include "windows/WindowCanvases.h"
 
 // The two presets of the main window, named for file names and reports, and
 // the drawing of one whole computation on canvases set up like the window's,

@@ -6,7 +6,7 @@
 #include "drawing/CutDrawing.h"
 #include "drawing/DeviceCanvas.h"
 #include "drawing/MainCanvases.h"
-#include "drawing/Pacer.h"
+#include "drawing/NoWaitPacer.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -67,12 +67,6 @@ void drawCaption(QPainter &painter, const QRectF &area, const QString &caption) 
              Align::Centre, caption);
 }
 
-// The ray animation at once: paper shows every segment anyway.
-class NoPause final : public Pacer {
-public:
-    void pause() override {}
-};
-
 void paintPictures(QPainter &painter, const CutSheetContent &content) {
     DeviceCanvas picture1(painter, picture1Interior, picture1Area);
     DeviceCanvas picture2(painter, picture2Interior, picture2Area);
@@ -80,8 +74,8 @@ void paintPictures(QPainter &painter, const CutSheetContent &content) {
     setUpPicture2(picture2);
     picture1.setLineWidth(lineWidth / millimetresPerPixel);
     picture2.setLineWidth(lineWidth / millimetresPerPixel);
-    NoPause noPause;
-    drawCut(picture1, picture2, content.D, content.cut, noPause);
+    NoWaitPacer noWait;
+    drawCut(picture1, picture2, content.D, content.cut, noWait);
 }
 
 // The values the cut was computed for, as read from the fields.

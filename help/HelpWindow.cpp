@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -36,6 +37,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     // Like the platform's help viewer, this window does not keep the program
     // alive once the program's own windows are closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // A reader's window: Escape puts it away, as it does a dialog.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     m_missing = new QLabel;
     m_missing->setObjectName(QStringLiteral("helpMissingFile"));

@@ -21,6 +21,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
     installFontSubstitutes();
     m_ui->setupUi(this);
     fitLabelsToText(*this);
+    m_irEchoWidth = m_ui->Label5->width();
     setUpPicture1(*m_ui->Picture1);
     setUpPicture2(*m_ui->Picture2);
     placeClientArea();
@@ -108,6 +109,9 @@ void Form1::setInputs(const QString &ir, const QString &diameter, const QString 
 void Form1::showIrEcho(const QString &echo) {
     m_ui->Label4->setText(QStringLiteral("IR ="));
     m_ui->Label5->setText(echo);
+    // Nothing stands to the right of the read-out: a long IR widens it
+    // instead of losing its last digits.
+    widenToText(*m_ui->Label5, m_irEchoWidth);
     m_ui->Label4->show();
     m_ui->Label5->show();
 }

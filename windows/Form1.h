@@ -63,7 +63,7 @@ signals:
     void customGemRequested();     // "?"
     void openRequested();          // "&Abrir"
     void saveRequested();          // "&Guardar"
-    void helpContentsRequested();  // "&Contenido"
+    void helpContentsRequested();  // "&Contenido", or F1
     void helpIndexRequested();     // "&Indice"
     void aboutRequested();         // "&Acerca de ..."
     void quitRequested();          // "&Salir", button or menu
@@ -79,4 +79,5 @@ private:
 
     std::unique_ptr<Ui::Form1> m_ui;
     QMenu *m_imageMenu = nullptr;
+    int m_irEchoWidth = 0;  // the read-out's width in the form, its least
 };

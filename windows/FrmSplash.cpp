@@ -31,6 +31,11 @@ bool FrmSplash::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void FrmSplash::keyPressEvent(QKeyEvent *event) {
+    // Enter leads on, so that keyboard users are not shut out of the program.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit nextRequested();
+        return;
+    }
     if (event->text().isEmpty()) {
         QWidget::keyPressEvent(event);
         return;

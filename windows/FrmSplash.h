@@ -19,8 +19,8 @@ public:
     ~FrmSplash() override;
 
 signals:
-    void nextRequested();        // a click on "Siguiente" (Label2)
-    void characterKeyPressed();  // a key that types a character, Enter and Escape included
+    void nextRequested();        // a click on "Siguiente" (Label2), Enter or the keypad's Enter
+    void characterKeyPressed();  // any other key that types a character, Escape included
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -4,14 +4,10 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-
-void fitWidthToText(QLabel &label) {
-    const qreal textWidth = QFontMetricsF(label.font()).horizontalAdvance(label.text());
-    label.resize(static_cast<int>(std::ceil(textWidth)), label.height());
-}
 
 // The stand-in faces measure a few texts up to a pixel wider than the boxes
 // that the original faces filled exactly. Such a text stays on its line, as
@@ -39,9 +35,14 @@ void fitLabelsToText(QWidget &window) {
     const QList<QLabel *> labels = window.findChildren<QLabel *>();
     for (QLabel *label : labels) {
         if (label->property("autoSize").toBool())
-            fitWidthToText(*label);
+            widenToText(*label, 0);
         else
             label->setWordWrap(!overhangsByLessThanAPixel(*label));
         makeRoomForAccents(*label);
     }
+}
+
+void widenToText(QLabel &label, int minimumWidth) {
+    const qreal textWidth = QFontMetricsF(label.font()).horizontalAdvance(label.text());
+    label.resize(std::max(minimumWidth, static_cast<int>(std::ceil(textWidth))), label.height());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QLabel;
 class QWidget;
 
 // What the form files cannot say about labels, applied to every label of a
@@ -12,3 +13,7 @@ class QWidget;
 //   face that keeps accents outside the ascent, as Lato does) shows its text
 //   that much lower, so that the accents are not cut off at the top.
 void fitLabelsToText(QWidget &window);
+
+// Widens a label to its one-line text in its own font, but never below
+// minimumWidth; its left edge and height stay.
+void widenToText(QLabel &label, int minimumWidth);

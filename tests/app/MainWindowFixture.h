@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/MainWindowCommands.h"
+#include "drawing/NoWaitPacer.h"
 #include "help/HelpSettings.h"
 #include "tests/support/MainWindowControls.h"
-#include "tests/support/NoWaitPacer.h"
 #include "tests/support/RecordingHelpViewer.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedCuadro.h"

@@ -5,11 +5,12 @@
 #include "calc/Messages.h"
 #include "drawing/CutDrawing.h"
 #include "drawing/Profile.h"
-#include "tests/support/WindowCanvases.h"
+#include "windows/WindowCanvases.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace {
@@ -25,9 +26,15 @@ QStringList inputs(const MainWindowControls &ui) {
     return {ui.Text1->text(), ui.Text3->text(), ui.Text2->text()};
 }
 
+// Presses CALCULAR as a screen reader does, which unlike a click moves no
+// focus: where the focus ends is the command's doing.
 void compute(MainWindowControls &ui, const QStringList &typed) {
     typeInputs(ui, typed[0], typed[1], typed[2]);
-    QTest::mouseClick(ui.Command2, Qt::LeftButton);
+    QSignalSpy pressed(ui.Command2, &QAbstractButton::clicked);
+    QAccessible::queryAccessibleInterface(ui.Command2)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    pressed.wait();
 }
 
 }  // namespace
@@ -53,6 +60,8 @@ private slots:
             << QStringList{"2.4175", "10", "10"} << Messages::irUnmatched << "2.4175";
         QTest::newRow("diamond") << QStringList{"2.419", "10", "10"} << QString() << "2.419";
         QTest::newRow("comma reads as 2") << QStringList{"2,42", "10", "0"} << QString() << "2";
+        QTest::newRow("IR wider than the read-out")
+            << QStringList{"1000.001", "10", "0"} << QString() << "1000.001";
     }
 
     void computeOutcomes() {
@@ -70,6 +79,7 @@ private slots:
         QCOMPARE(f.messages->messages(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(ui.Label5->text(), echo);
         QCOMPARE(ui.Label5->isVisible(), !echo.isEmpty());
+        QVERIFY(ui.Label5->width() >= QFontMetrics(ui.Label5->font()).horizontalAdvance(echo));
         QCOMPARE(ui.Label4->text(), echo.isEmpty() ? QString() : QStringLiteral("IR ="));
         QCOMPARE(isBlank(*ui.Picture1), !message.isEmpty());
         QCOMPARE(isBlank(*ui.Picture2), !message.isEmpty());
@@ -224,11 +234,13 @@ private slots:
         f.ui().menuItem("mnuAyContenido")->trigger();
         f.ui().menuItem("mnuAyIndice")->trigger();
         f.ui().menuItem("mnuAyAcerca")->trigger();
+        QTest::keyClick(&f.window, Qt::Key_F1);
 
         const QList<HelpRequest> &requests = f.helpViewer.requests();
-        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.size(), 3);
         QCOMPARE(requests[0].command, 3u);
         QCOMPARE(requests[1].command, 261u);
+        QCOMPARE(requests[2].command, 3u);
         QCOMPARE(requests[1].window, &f.window);
         QCOMPARE(requests[1].helpFile, QByteArray("DIVORURADIDAR-5.hlp"));
         QCOMPARE(f.aboutRequests, 1);

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The whole program on a real X display: starts it under a private Xvfb with
-# Qt's xcb platform, clicks "Siguiente", DIAMANTE and CALCULAR with real X
-# events, waits for the computation to end, checks the screen's pixels where
-# the outline, the rays, the printed results and the IR echo must be. Then a
+# Qt's xcb platform, opens the main window with Enter on the splash window,
+# opens the help with F1 and closes it with Escape, clicks DIAMANTE and
+# CALCULAR with real X events, waits for the computation to end, checks the
+# screen's pixels where the outline, the rays, the printed results and the IR
+# echo must be. Then a
 # keyboard-only user types the values, moving on with Tab, computes with
 # Enter on CALCULAR, presses DIAMANTE with Enter, opens "Acerca de ..."
 # through the menus with Alt+A and closes it with Enter on "&Aceptar".
@@ -38,8 +40,21 @@ readonly girdle_band_area="211x30+30+378"
 
 # --- The run -----------------------------------------------------------------
 
+keys() { timeout 10 xdotool key --delay 50 "$@"; }
+
 start_program
-open_main_window
+wait_until 10 splash_shown || fail "the splash window with \"Siguiente\" did not appear"
+keys Return
+wait_until 5 main_window_shown || fail "Enter on the splash window did not open the main window"
+echo "ok: Enter on the splash window opened the main window"
+
+help_open() { timeout 5 xdotool search --onlyvisible --name '^Ayuda de CORVELUX$' >/dev/null; }
+help_closed() { ! help_open; }
+keys F1
+wait_until 5 help_open || fail "F1 did not open the help"
+keys Escape
+wait_until 5 help_closed || fail "Escape did not close the help"
+echo "ok: F1 opened the help, Escape closed it"
 
 click "$diamante_click"
 ir_field_filled() {
@@ -105,7 +120,6 @@ expect "IR field emptied by \"?\"" "$(dark_share "$work/after.ppm" "$text1_area"
 
 # --- A keyboard-only user ----------------------------------------------------
 
-keys() { timeout 10 xdotool key --delay 50 "$@"; }
 type_text() { timeout 10 xdotool type --delay 50 "$1"; }
 # True when an area of a fresh screenshot shows typed text, not just a cursor.
 shows_text() {

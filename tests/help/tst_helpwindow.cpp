@@ -101,6 +101,14 @@ private slots:
 
     // The index lists every keyword in Spanish alphabetical order, with
     // nothing typed in the field above it, which has the focus.
+    void escapeClosesTheWindow() {
+        HelpSession help;
+        HelpWindow *window = help.request(indexCommand);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
+        QVERIFY(window->isHidden());
+    }
+
     void indexWithoutKeyword() {
         HelpSession help;
         HelpWindow *window = help.request(indexCommand);

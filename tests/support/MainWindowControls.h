@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing/CanvasWidget.h"
 #include "tests/support/Controls.h"
+#include "windows/CanvasWidget.h"
 
 #include <QAction>
 #include <QLabel>

@@ -317,7 +317,8 @@ void TestForm1::menu() {
         QCOMPARE(action->objectName(), names.at(i));
         QCOMPARE(action->isSeparator(), captions.at(i).isEmpty());
         QCOMPARE(action->text(), captions.at(i));
-        QVERIFY(action->shortcuts().isEmpty());
+        const bool opensTheHelp = names.at(i) == QLatin1String("mnuAyContenido");
+        QCOMPARE(action->shortcut(), opensTheHelp ? QKeySequence(Qt::Key_F1) : QKeySequence());
         QVERIFY(!action->isCheckable());
         QVERIFY(action->isEnabled() && action->isVisible());
     }
@@ -362,8 +363,8 @@ void TestForm1::fieldsTakeTextOfAnyLength() {
     }
 }
 
-// What a screen reader says of the controls whose faces show only a picture,
-// a sign or a drawing.
+// What a screen reader says of the input fields, whose captions stand apart,
+// and of the controls whose faces show only a picture, a sign or a drawing.
 void TestForm1::accessibleNames_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
@@ -377,6 +378,17 @@ void TestForm1::accessibleNames_data() {
     QTest::newRow("?") << "Command5"
                        << "Personalice su gema"
                        << "Borrar los valores y los dibujos y pasar a entre IR";
+    QTest::newRow("Text1") << "Text1"
+                           << "entre IR"
+                           << QStringLiteral(
+                                  "Índice de refracción de la piedra, con punto "
+                                  "decimal (por ejemplo 2.419)");
+    QTest::newRow("Text3") << "Text3" << QStringLiteral("entre Diámetro")
+                           << QStringLiteral("Ancho o diámetro de la piedra en el filetín, en mm");
+    QTest::newRow("Text2") << "Text2" << QStringLiteral("entre épsilon")
+                           << QStringLiteral(
+                                  "Inclinación de la luz que sale por la mesa, en "
+                                  "grados, de 0 a 89");
     QTest::newRow("Picture1") << "Picture1" << QStringLiteral("Medidas y ángulos") << "";
     QTest::newRow("Picture2") << "Picture2" << QStringLiteral("Reflexión total") << "";
 }

@@ -1,4 +1,4 @@
-#include "drawing/CanvasWidget.h"
+#include "windows/CanvasWidget.h"
 
 #include <QPaintEvent>
 #include <QPainter>

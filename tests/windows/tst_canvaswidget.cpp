@@ -1,8 +1,9 @@
 #include "calc/Constants.h"
 #include "drawing/CanvasFonts.h"
-#include "drawing/CanvasWidget.h"
 #include "drawing/MainCanvases.h"
+#include "windows/CanvasWidget.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QTest>
 #include <cfloat>
@@ -68,6 +69,8 @@ class TestCanvasWidget : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QApplication::setPalette(QPalette()); }
+
     void interiorInsideTheBorder() {
         Canvases canvases;
         QCOMPARE(canvases.picture1.image().size(), QSize(501, 341));
@@ -160,13 +163,15 @@ private slots:
     }
 
     // On a dark desktop the text colour is light; the canvases keep black.
+    // The desktop's scheme comes as the application's palette, which the
+    // widget's own follows.
     void inkIsBlackWhateverTheColourScheme() {
         Canvases canvases;
         CanvasWidget &picture1 = canvases.picture1;
         QPalette dark = picture1.palette();
         for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             dark.setColor(role, QColor(0xF0, 0xF0, 0xF0));
-        picture1.setPalette(dark);
+        QApplication::setPalette(dark);
         picture1.DrawLine(0, 150, 7515, 150);
         picture1.DrawCircle(3000, 2000, 600);
         picture1.SetPosition(1500, 2000);

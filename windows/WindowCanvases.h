@@ -1,10 +1,11 @@
 #pragma once
 
-#include "drawing/CanvasWidget.h"
 #include "drawing/MainCanvases.h"
+#include "windows/CanvasWidget.h"
 
 // Two blank canvases set up and sized like the main window's own, for
-// drawing a computation without the window.
+// drawing a computation without the window: to measure it, or to compare
+// the window with.
 struct WindowCanvases {
     WindowCanvases() {
         setUpPicture1(picture1);
