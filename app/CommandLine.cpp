@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "files/CutSheetFile.h"
+
 #include <QStringView>
 #include <algorithm>
 #include <cmath>
@@ -13,13 +15,13 @@ struct Option {
     QStringView name;
     QStringView operands;  // as the usage shows them
     Request request;
-    QStringView description;
+    QStringView description;  // %1, if there, stands for the cut sheet's extensions
 };
 
 constexpr Option options[] = {
     {u"--calcular", u" IR D EPSILON [--exportar ARCHIVO]", Request::Calculate,
      u"calcula como el botón CALCULAR y escribe IR y los ocho resultados;\n"
-     u"con --exportar guarda además la hoja de corte en ARCHIVO (.pdf, .svg o .png)"},
+     u"con --exportar guarda además la hoja de corte en ARCHIVO (%1)"},
     {u"--tabla", u" [--epsilon E] DESDE HASTA PASO", Request::IndexChart,
      u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
      u"de PASO en PASO (10000 filas como máximo), con épsilon E (0 si se omite)"},
@@ -141,6 +143,8 @@ QString usageText() {
     const QString indent(nameWidth + 4, u' ');
     for (const Option &option : options) {
         QString description = option.description.toString();
+        if (description.contains(u"%1"))
+            description = description.arg(cutSheetExtensions());
         description.replace(u'\n', u'\n' + indent);
         text += QStringLiteral("  %1  %2\n")
                     .arg(option.name.toString().leftJustified(nameWidth), description);

@@ -8,7 +8,8 @@ class QFileDialog;
 class QWidget;
 
 // The file dialog component on Qt's own file dialog, the same on every
-// platform. No title, initial folder or default extension is set, and an
+// platform. No title or default extension is set, nor a folder other than a
+// proposed name's, and an
 // existing file is replaced without a question, as the save command expects.
 class QtCuadro final : public Cuadro {
 public:
@@ -16,7 +17,7 @@ public:
     explicit QtCuadro(QWidget *parent = nullptr) : m_parent(parent) {}
 
 protected:
-    Answer askFileName(Mode mode, const FileTypes &types) override;
+    Answer askFileName(Mode mode, const FileTypes &types, const QString &proposed) override;
 
 private:
     QPointer<QWidget> m_parent;
