@@ -13,7 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace {
 
@@ -48,11 +48,7 @@ void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &mess
 }
 
 void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("CORVELUX"));
-    if (!dialog.choose(printer))
-        return;
-    if (!paintCutSheet(printer, content))
+    const std::unique_ptr<QPagedPaintDevice> printer = dialog.choosePrinter();
+    if (printer && !paintCutSheet(*printer, content))
         messages.showMessage(cannotPrintMessage);
 }
