@@ -11,8 +11,9 @@ namespace {
 using NewPrintDialog = PrintDialog *(*)(QWidget *parent);
 
 NewPrintDialog findModule() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
     for (const QString &folder :
-         {QCoreApplication::applicationDirPath(), QStringLiteral(CORVELUX_MODULE_DIR)}) {
+         {programFolder, programFolder + QStringLiteral("/" CORVELUX_MODULE_PATH)}) {
         QLibrary module(folder + QStringLiteral("/corvelux-imprimir"));
         if (const auto create = NewPrintDialog(module.resolve("corveluxNewPrintDialog")))
             return create;  // the module stays loaded until the program ends
