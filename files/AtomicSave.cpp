@@ -12,13 +12,13 @@ namespace {
 // Overwrites an existing file where its folder allows no other file beside
 // it. The disk must first give the file room for every byte, so that a full
 // disk or the size limit leaves the old contents as they were; only a write
-// that fails once begun (a failing device) leaves it cut short.
+// that fails once begun (a failing device) leaves it incomplete.
 QString saveInPlace(const QString &fileName, const QByteArray &bytes) {
     QFile file(fileName);
-    if (bytes.isEmpty() || !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return FileMessages::cannotSave(fileName);
     const qint64 oldSize = file.size();
-    if (::posix_fallocate(file.handle(), 0, bytes.size()) != 0) {
+    if (!bytes.isEmpty() && ::posix_fallocate(file.handle(), 0, bytes.size()) != 0) {
         // A failed reservation may have lengthened the file with zeros.
         file.resize(oldSize);
         return FileMessages::cannotSave(fileName);
