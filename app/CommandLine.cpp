@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "calc/DecimalNumber.h"
+#include "files/CutSheetFile.h"
 
 #include <QStringDecoder>
 #include <QStringView>
@@ -15,14 +16,14 @@ struct Option {
     QStringView name;
     QStringView operands;  // as the usage shows them
     Request request;
-    QStringView description;
+    QStringView description;  // %1, if there, stands for the cut sheet's extensions
 };
 
 constexpr Option options[] = {
     {u"--calcular", u" IR D EPSILON [--exportar ARCHIVO]", Request::Calculate,
      u"calcula como el botón CALCULAR y escribe IR, los ocho resultados y,\n"
      u"si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de\n"
-     u"corte en ARCHIVO (.pdf, .svg o .png)"},
+     u"corte en ARCHIVO (%1)"},
     {u"--tabla", u" [--epsilon E] [--coma-decimal] DESDE HASTA PASO", Request::IndexChart,
      u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
      u"de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),\n"
@@ -201,6 +202,8 @@ QString usageText() {
     const QString indent(nameWidth + 4, u' ');
     for (const Option &option : options) {
         QString description = option.description.toString();
+        if (description.contains(u"%1"))
+            description = description.arg(cutSheetExtensions());
         description.replace(u'\n', u'\n' + indent);
         text += QStringLiteral("  %1  %2\n")
                     .arg(option.name.toString().leftJustified(nameWidth), description);

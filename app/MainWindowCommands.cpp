@@ -20,8 +20,8 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     connect(&window, &Form1::openRequested, this, &C::openFile);
     connect(&window, &Form1::saveRequested, this, &C::saveFile);
     connect(&window, &Form1::copyImageRequested, this, &C::copyImage);
-    connect(&window, &Form1::saveImageRequested, this, &C::saveImage);
-    connect(&window, &Form1::printRequested, this, &C::printImage);
+    connect(&window, &Form1::saveSheetRequested, this, &C::saveCutSheet);
+    connect(&window, &Form1::printSheetRequested, this, &C::printCutSheet);
     connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
     connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
 }
@@ -62,17 +62,17 @@ void MainWindowCommands::saveFile() {
     saveParameterFile(*m_services.cuadro, m_window, *m_services.messages);
 }
 
-void MainWindowCommands::copyImage() {
-    if (m_shownCut)
-        copySheetImage(sheet());
+void MainWindowCommands::copyImage(const CanvasWidget *area) {
+    if (m_shownCut && area)
+        copyDrawing(*area);
 }
 
-void MainWindowCommands::saveImage() {
+void MainWindowCommands::saveCutSheet() {
     if (m_shownCut)
-        saveSheetImage(*m_services.cuadro, sheet(), *m_services.messages);
+        saveSheet(*m_services.cuadro, sheet(), *m_services.messages, m_sheetFolder);
 }
 
-void MainWindowCommands::printImage() {
+void MainWindowCommands::printCutSheet() {
     if (m_shownCut)
         printSheet(*m_services.printDialog, sheet(), *m_services.messages);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+class CanvasWidget;
 class Cuadro;
 class Form1;
 class HelpSettings;
@@ -44,9 +45,9 @@ private:
     void startCustomGem();
     void openFile();
     void saveFile();
-    void copyImage();
-    void saveImage();
-    void printImage();
+    void copyImage(const CanvasWidget *area);
+    void saveCutSheet();
+    void printCutSheet();
     void openHelpContents();
     void openHelpIndex();
 
@@ -61,4 +62,5 @@ private:
     MainWindowServices m_services;
     bool m_computing = false;
     std::optional<CutSheetContent> m_shownCut;
+    QString m_sheetFolder;  // where the last cut sheet was saved
 };

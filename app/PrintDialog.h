@@ -1,12 +1,15 @@
 #pragma once
 
-class QPrinter;
+#include <memory>
+
+class QPagedPaintDevice;
 
 // Where the user chooses the printer and its settings before printing: Qt's
 // print dialog in the program. Tests choose instead.
 class PrintDialog {
 public:
     virtual ~PrintDialog() = default;
-    // Sets printer up as the user chooses; false when the user cancels.
-    virtual bool choose(QPrinter &printer) = 0;
+    // The printer the user chose, set up for one A4 page; nullptr when the
+    // user cancels.
+    virtual std::unique_ptr<QPagedPaintDevice> choosePrinter() = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/QtPrintDialog.h"
+#include "app/PrintModule.h"
 
 #include <QObject>
 #include <QPointer>

@@ -4,19 +4,16 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <memory>
 
 // The real print dialog, modal over its window; the sheet is one page, so
-// it offers no page range.
+// it offers no page range. It lives in the module corvelux-imprimir, which
+// alone links Qt Print Support, so that the program starts without loading
+// it: makeQtPrintDialog (PrintModule.h) loads the module on the first print.
 class QtPrintDialog final : public PrintDialog {
 public:
     explicit QtPrintDialog(QWidget *parent) : m_parent(parent) {}
-    bool choose(QPrinter &printer) override;
+    std::unique_ptr<QPagedPaintDevice> choosePrinter() override;
 
 private:
     QPointer<QWidget> m_parent;
 };
-
-inline std::unique_ptr<PrintDialog> makeQtPrintDialog(QWidget *owner) {
-    return std::make_unique<QtPrintDialog>(owner);
-}

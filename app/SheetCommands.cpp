@@ -2,54 +2,53 @@
 
 #include "app/MessageSink.h"
 #include "app/PrintDialog.h"
+#include "calc/NumberText.h"
+#include "drawing/CanvasWidget.h"
 #include "drawing/CutSheet.h"
 #include "files/Cuadro.h"
 #include "files/CutSheetFile.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPrinter>
+#include <QMimeData>
+#include <QPagedPaintDevice>
 
 namespace {
 
-const FileTypes sheetFileTypes{
-    {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("*.png")},
-    {QStringLiteral("Imagen SVG (*.svg)"), QStringLiteral("*.svg")},
-    {QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")},
-};
-
-// The chosen name, followed by the chosen type's extension where it does
-// not end in one of the sheet's.
-QString chosenSheetName(const Cuadro &cuadro) {
-    const QString &name = cuadro.fileName();
-    if (isCutSheetFileName(name))
-        return name;
-    const QString pattern = cuadro.fileTypes().value(cuadro.fileTypeIndex()).pattern;
-    return name + pattern.mid(1);  // "*.png" gives ".png"
+// hoja-de-corte-2.419.pdf for a diamond, in the first type's format.
+QString proposedName(const CutSheetContent &content, const QString &folder) {
+    const QString ir = plainNumberText(content.cut.IR, QStringLiteral("."));
+    const QString name = withCutSheetExtension(QStringLiteral("hoja-de-corte-%1").arg(ir), 0);
+    return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }
 
 }  // namespace
 
-void copySheetImage(const CutSheetContent &content) {
-    QGuiApplication::clipboard()->setImage(cutSheetImage(content, cutSheetImageDpi));
+void copyDrawing(const CanvasWidget &area) {
+    auto *data = new QMimeData;
+    data->setImageData(area.image());
+    const QString words = area.accessibleDescription();
+    if (!words.isEmpty())
+        data->setText(words);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void saveSheetImage(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages) {
-    cuadro.setFileTypes(sheetFileTypes);
-    if (!cuadro.showSave())
+void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages,
+               QString &folder) {
+    cuadro.setFileTypes(cutSheetFileTypes());
+    if (!cuadro.showSave(proposedName(content, folder)))
         return;
-    const QString error = writeCutSheet(chosenSheetName(cuadro), content);
+    folder = QFileInfo(cuadro.fileName()).absolutePath();
+    const QString name = withCutSheetExtension(cuadro.fileName(), cuadro.fileTypeIndex());
+    const QString error = writeCutSheet(name, content);
     if (!error.isEmpty())
         messages.showMessage(error);
 }
 
 void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("CORVELUX"));
-    if (!dialog.choose(printer))
-        return;
-    if (!paintCutSheet(printer, content))
+    const std::unique_ptr<QPagedPaintDevice> printer = dialog.choosePrinter();
+    if (printer && !paintCutSheet(*printer, content))
         messages.showMessage(cannotPrintMessage);
 }

@@ -2,25 +2,31 @@
 
 #include <QString>
 
+class CanvasWidget;
 class Cuadro;
 class MessageSink;
 class PrintDialog;
 struct CutSheetContent;
 
-// The menu of the drawing areas, for the cut they show: each command makes
-// the cut sheet of it.
+// The menu of the drawing areas: the drawing clicked, or the cut sheet of
+// the cut they show.
 
-// "Copiar imagen": puts the sheet on the clipboard as an image.
-void copySheetImage(const CutSheetContent &content);
+// "Copiar imagen": puts the drawing of area on the clipboard as it shows
+// it, with what it shows in words (Picture1's eight results) as text.
+void copyDrawing(const CanvasWidget &area);
 
-// "Guardar imagen…": writes the sheet under the chosen name, as PNG, SVG or
-// PDF as its extension says; a name without one of these takes the chosen
-// type's. A cancelled dialog writes nothing; a file that cannot be written
-// is reported.
-void saveSheetImage(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages);
+// "Guardar hoja de corte…": the save dialog proposes hoja-de-corte-IR.pdf in
+// folder (empty: the dialog's own) and remembers there the folder of the
+// name chosen. The sheet is written in the format of the name's extension; a
+// name without one takes the chosen type's, one with another is refused, as
+// on the command line. A cancelled dialog writes nothing; a file that cannot
+// be written is reported.
+void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages,
+               QString &folder);
 
-// "Imprimir…": prints the sheet, one page, on the printer the user chooses.
-// A cancelled dialog prints nothing; a printer that cannot start is reported.
+// "Imprimir hoja de corte…": prints the sheet, one page, on the printer the
+// user chooses. A cancelled dialog prints nothing; a printer that cannot
+// start is reported.
 void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages);
 
 inline const QString cannotPrintMessage = QStringLiteral(

@@ -95,6 +95,8 @@ void paintValues(QPainter &painter, const CutSheetContent &content) {
 }
 
 void paintPage(QPainter &painter, const CutSheetContent &content) {
+    // The paper itself, for the formats whose background is transparent.
+    painter.fillRect(QRectF(QPointF(0, 0), pageSize), Qt::white);
     paintPictures(painter, content);
     painter.setPen(QPen(Qt::black, frameWidth));
     painter.setBrush(Qt::NoBrush);

@@ -2,20 +2,36 @@
 
 #include "files/FileMessages.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
 
-// Whether file writes into fileName itself rather than into a temporary file
-// that replaces it once complete.
-bool writesInPlace(const QSaveFile &file, const QString &fileName) {
-    struct stat opened {};
-    struct stat target {};
-    return ::fstat(file.handle(), &opened) == 0 &&
-           ::stat(QFile::encodeName(fileName).constData(), &target) == 0 &&
-           opened.st_dev == target.st_dev && opened.st_ino == target.st_ino;
+// Overwrites an existing file where its folder allows no other file beside
+// it. The disk must first give the file room for every byte, so that a full
+// disk or the size limit leaves the old contents as they were; only a write
+// that fails once begun (a failing device) leaves it incomplete.
+QString saveInPlace(const QString &fileName, const QByteArray &bytes) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return FileMessages::cannotSave(fileName);
+    const qint64 oldSize = file.size();
+    if (!bytes.isEmpty() && ::posix_fallocate(file.handle(), 0, bytes.size()) != 0) {
+        // A failed reservation may have lengthened the file with zeros.
+        file.resize(oldSize);
+        return FileMessages::cannotSave(fileName);
+    }
+    if (file.write(bytes) == bytes.size() && file.flush() && file.resize(bytes.size()))
+        return {};
+    return FileMessages::cannotFinishSaving(fileName);
+}
+
+// Whether the program may add a file to the folder, by its effective rights
+// (QFileInfo asks with the real ones).
+bool mayAddFilesTo(const QString &folder) {
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace
@@ -24,25 +40,20 @@ QString saveAtomically(const QString &fileName, const QByteArray &bytes) {
     const QFileInfo info(fileName);
     if (info.isDir())
         return FileMessages::isFolder(fileName);
-    // QSaveFile would put a file in place of a device or FIFO or, in a
-    // read-only folder, write into it, waiting for a FIFO's reader.
+    // QSaveFile would put a file in place of a device or FIFO.
     if (info.exists() && !info.isFile())
         return FileMessages::isSpecialFile(fileName);
+    if (info.exists() && !mayAddFilesTo(info.absolutePath()))
+        return saveInPlace(fileName, bytes);
 
     // QSaveFile writes to a temporary file beside the target and renames it
     // over the target only in commit(), so a failure leaves the old file whole.
-    // Where the folder forbids the temporary file, an existing file the user
-    // may write is written in place instead.
     QSaveFile file(fileName);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileMessages::cannotSave(fileName);
-    const bool inPlace = writesInPlace(file, fileName);
     // The buffered bytes reach the file in flush(); commit() would rename a
     // file cut short by a failed flush over the target all the same. A write
     // that stops short, at the file size limit, reports no error of its own.
-    if (file.write(bytes) == bytes.size() && file.flush() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
         return {};
-    return inPlace ? FileMessages::cannotFinishSaving(fileName)
-                   : FileMessages::cannotSave(fileName);
+    return FileMessages::cannotSave(fileName);
 }

@@ -1,7 +1,7 @@
 #include "files/Cuadro.h"
 
-bool Cuadro::show(Mode mode) {
-    const Answer answer = askFileName(mode, m_fileTypes);
+bool Cuadro::show(Mode mode, const QString &proposed) {
+    const Answer answer = askFileName(mode, m_fileTypes, proposed);
     if (answer.fileName.isEmpty())
         return false;
     m_fileName = answer.fileName;

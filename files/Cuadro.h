@@ -29,8 +29,10 @@ public:
 
     // Each shows its dialog and returns true when the user chose a name; a
     // cancelled dialog or an empty name returns false and keeps the last name.
-    bool showOpen() { return show(Mode::Open); }
-    bool showSave() { return show(Mode::Save); }
+    // A save dialog may start on a proposed name, in the folder that name
+    // gives; otherwise the dialog starts where it likes, with no name.
+    bool showOpen() { return show(Mode::Open, {}); }
+    bool showSave(const QString &proposed = {}) { return show(Mode::Save, proposed); }
 
     // The last name chosen in either dialog; empty until the first choice.
     const QString &fileName() const { return m_fileName; }
@@ -45,12 +47,12 @@ protected:
         qsizetype fileTypeIndex = 0;
     };
 
-    // Asks the user for a file name. The first of the file types is the one
-    // selected when the dialog opens.
-    virtual Answer askFileName(Mode mode, const FileTypes &types) = 0;
+    // Asks the user for a file name, starting on proposed unless it is empty.
+    // The first of the file types is the one selected when the dialog opens.
+    virtual Answer askFileName(Mode mode, const FileTypes &types, const QString &proposed) = 0;
 
 private:
-    bool show(Mode mode);
+    bool show(Mode mode, const QString &proposed);
 
     FileTypes m_fileTypes;
     QString m_fileName;

@@ -10,22 +10,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <optional>
+#include <algorithm>
 
 namespace {
-
-enum class Format { Pdf, Svg, Png };
-
-std::optional<Format> formatOf(const QString &fileName) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == u"pdf")
-        return Format::Pdf;
-    if (suffix == u"svg")
-        return Format::Svg;
-    if (suffix == u"png")
-        return Format::Png;
-    return std::nullopt;
-}
 
 const QString title = QStringLiteral("CORVELUX");
 
@@ -57,36 +44,72 @@ bool writePng(QIODevice &file, const CutSheetContent &content) {
     return cutSheetImage(content, cutSheetImageDpi).save(&file, "PNG");
 }
 
+struct Format {
+    QStringView extension;  // lower case, without the dot
+    QStringView caption;    // the save dialog's file type
+    bool (*write)(QIODevice &file, const CutSheetContent &content);
+};
+
+// PDF first: the save dialog selects it, and the name it suggests ends in it.
+constexpr Format formats[] = {
+    {u"pdf", u"Documento PDF (*.pdf)", writePdf},
+    {u"svg", u"Imagen SVG (*.svg)", writeSvg},
+    {u"png", u"Imagen PNG (*.png)", writePng},
+};
+
+const Format *formatOf(const QString &fileName) {
+    const QString suffix = QFileInfo(fileName).suffix();
+    for (const Format &format : formats) {
+        if (suffix.compare(format.extension, Qt::CaseInsensitive) == 0)
+            return &format;
+    }
+    return nullptr;
+}
+
+bool hasExtension(const QString &fileName) {
+    const QString suffix = QFileInfo(fileName).suffix();
+    return std::any_of(suffix.cbegin(), suffix.cend(), [](QChar c) { return c.isLetter(); });
+}
+
 // The whole file in memory, so that it reaches the disk in one checked write:
 // the writers do not notice a write that stops short. Empty on failure.
-QByteArray fileBytes(Format format, const CutSheetContent &content) {
+QByteArray fileBytes(const Format &format, const CutSheetContent &content) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    bool written = false;
-    switch (format) {
-        case Format::Pdf:
-            written = writePdf(buffer, content);
-            break;
-        case Format::Svg:
-            written = writeSvg(buffer, content);
-            break;
-        case Format::Png:
-            written = writePng(buffer, content);
-            break;
-    }
-    return written ? buffer.data() : QByteArray();
+    return format.write(buffer, content) ? buffer.data() : QByteArray();
 }
 
 }  // namespace
 
+FileTypes cutSheetFileTypes() {
+    FileTypes types;
+    for (const Format &format : formats)
+        types.append({format.caption.toString(), QStringLiteral("*.%1").arg(format.extension)});
+    return types;
+}
+
+QString cutSheetExtensions() {
+    QStringList extensions;
+    for (const Format &format : formats)
+        extensions.append(QStringLiteral(".%1").arg(format.extension));
+    const QString last = extensions.takeLast();
+    return QStringLiteral("%1 o %2").arg(extensions.join(QStringLiteral(", ")), last);
+}
+
 bool isCutSheetFileName(const QString &fileName) {
-    return formatOf(fileName).has_value();
+    return formatOf(fileName) != nullptr;
+}
+
+QString withCutSheetExtension(const QString &typed, qsizetype fileTypeIndex) {
+    if (hasExtension(typed) || fileTypeIndex < 0 || fileTypeIndex >= qsizetype(std::size(formats)))
+        return typed;
+    return QStringLiteral("%1.%2").arg(typed, formats[fileTypeIndex].extension);
 }
 
 QString writeCutSheet(const QString &fileName, const CutSheetContent &content) {
-    const std::optional<Format> format = formatOf(fileName);
+    const Format *format = formatOf(fileName);
     if (!format)
-        return FileMessages::notACutSheetName(fileName);
+        return FileMessages::notACutSheetName(fileName, cutSheetExtensions());
     const QByteArray bytes = fileBytes(*format, content);
     if (bytes.isEmpty())
         return FileMessages::cannotSave(fileName);

@@ -1,17 +1,32 @@
 #pragma once
 
+#include "files/Cuadro.h"
+
 #include <QString>
 
 struct CutSheetContent;
 
 // The cut sheet as a file, in the format that the name's extension gives, in
 // any case: .pdf (one A4 page), .svg (an A4 drawing) or .png (an A4 image).
+// One table in CutSheetFile.cpp lists the formats; the save dialog, the
+// writer, the command line and the messages all read it.
 
-// The resolution of a PNG sheet and of the sheet copied as an image.
+// The resolution of a PNG sheet.
 inline constexpr int cutSheetImageDpi = 300;
 
-// Whether fileName ends in one of the three extensions.
+// The save dialog's file types, one per format, in the table's order.
+FileTypes cutSheetFileTypes();
+
+// The extensions as a sentence lists them: ".pdf, .svg o .png".
+QString cutSheetExtensions();
+
+// Whether fileName ends in one of the extensions.
 bool isCutSheetFileName(const QString &fileName);
+
+// The name typed in the save dialog, with the extension of the file type
+// chosen there added when it has none. A name's extension is what follows
+// its last dot when that holds a letter: "hoja-2.419" has none.
+QString withCutSheetExtension(const QString &typed, qsizetype fileTypeIndex);
 
 // Writes the sheet under fileName, whole or not at all, like a parameter
 // file. Returns the message that says why it could not be written, an

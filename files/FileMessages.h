@@ -59,11 +59,11 @@ inline QString cannotFinishSaving(const QString &fileName) {
         .arg(quoted(fileName));
 }
 
-inline QString notACutSheetName(const QString &fileName) {
+// extensions: the sheet's, as a sentence lists them.
+inline QString notACutSheetName(const QString &fileName, const QString &extensions) {
     return QStringLiteral(
-               "No se puede guardar la hoja de corte como %1: el nombre debe terminar en "
-               ".pdf, .svg o .png.")
-        .arg(quoted(fileName));
+               "No se puede guardar la hoja de corte como %1: el nombre debe terminar en %2.")
+        .arg(quoted(fileName), extensions);
 }
 
 }  // namespace FileMessages

@@ -43,9 +43,11 @@ QStringList captions(const FileTypes &types) {
 
 }  // namespace
 
-Cuadro::Answer QtCuadro::askFileName(Mode mode, const FileTypes &types) {
+Cuadro::Answer QtCuadro::askFileName(Mode mode, const FileTypes &types, const QString &proposed) {
     QFileDialog dialog(m_parent);
     setUpFileDialog(dialog, mode, types);
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);  // a name with a folder opens that folder
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return {dialog.selectedFiles().value(0),

@@ -8,15 +8,16 @@ class QFileDialog;
 class QWidget;
 
 // The file dialog component on Qt's own file dialog, the same on every
-// platform. No title, initial folder or default extension is set; the save
-// dialog asks before a chosen existing file is replaced.
+// platform. No title or default extension is set, nor a folder other than a
+// proposed name's; the save dialog asks before a chosen existing file is
+// replaced.
 class QtCuadro final : public Cuadro {
 public:
     // parent: the window the dialogs are modal to.
     explicit QtCuadro(QWidget *parent = nullptr) : m_parent(parent) {}
 
 protected:
-    Answer askFileName(Mode mode, const FileTypes &types) override;
+    Answer askFileName(Mode mode, const FileTypes &types, const QString &proposed) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -26,6 +26,6 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 # From scratch: objects of an earlier commit would keep that commit's time
 # stamps in the embedded resources.
-cmake --build "$build" --clean-first --parallel "$(nproc)" --target corvelux corvelux_docs
+cmake --build "$build" --clean-first --parallel "$(nproc)" --target corvelux corvelux_imprimir corvelux_docs
 cd "$build"
 cpack -G DEB

@@ -57,20 +57,24 @@ void Form1::connectControls() {
 void Form1::addImageMenu() {
     m_imageMenu = new QMenu(this);
     m_imageMenu->setObjectName(QStringLiteral("mnuImagen"));
-    const auto addItem = [this](const QString &name, const QString &text, void (Form1::*signal)()) {
-        QAction *item = m_imageMenu->addAction(text, this, signal);
+    const auto addItem = [this](const QString &name, const QString &text, auto request) {
+        QAction *item = m_imageMenu->addAction(text, this, request);
         item->setObjectName(name);
     };
     addItem(QStringLiteral("mnuImCopiar"), QStringLiteral("Copiar imagen"),
-            &Form1::copyImageRequested);
-    addItem(QStringLiteral("mnuImGuardar"), QStringLiteral("Guardar imagen…"),
-            &Form1::saveImageRequested);
-    addItem(QStringLiteral("mnuImImprimir"), QStringLiteral("Imprimir…"), &Form1::printRequested);
+            [this] { emit copyImageRequested(m_menuArea); });
+    addItem(QStringLiteral("mnuImGuardar"), QStringLiteral("Guardar hoja de corte…"),
+            &Form1::saveSheetRequested);
+    addItem(QStringLiteral("mnuImImprimir"), QStringLiteral("Imprimir hoja de corte…"),
+            &Form1::printSheetRequested);
     setImageActionsEnabled(false);
+    m_menuArea = m_ui->Picture1;
     for (CanvasWidget *area : {m_ui->Picture1, m_ui->Picture2}) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(area, &QWidget::customContextMenuRequested, this,
-                [this, area](const QPoint &at) { m_imageMenu->popup(area->mapToGlobal(at)); });
+        connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint &at) {
+            m_menuArea = area;
+            m_imageMenu->popup(area->mapToGlobal(at));
+        });
     }
 }
 

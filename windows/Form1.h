@@ -1,11 +1,11 @@
 #pragma once
 
+#include "drawing/CanvasWidget.h"
 #include "files/ParameterFile.h"
 
 #include <QMainWindow>
 #include <memory>
 
-class CanvasWidget;
 class QMenu;
 namespace Ui {
 class Form1;
@@ -39,7 +39,8 @@ public:
     CanvasWidget &rayCanvas();
     // The menu of both drawing areas (right click, or the Menu key on the
     // focused area) acts on the drawing they show: its items are enabled
-    // only while there is one. They start disabled.
+    // only while there is one. They start disabled. Its copy request names
+    // the area the menu was opened on.
     void setImageActionsEnabled(bool enabled);
 
     // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
@@ -57,19 +58,19 @@ public:
     void focusIr();
 
 signals:
-    void calculateRequested();     // "CALCULAR"
-    void diamondRequested();       // DIAMANTE
-    void quartzRequested();        // CUARZO
-    void customGemRequested();     // "?"
-    void openRequested();          // "&Abrir"
-    void saveRequested();          // "&Guardar"
-    void helpContentsRequested();  // "&Contenido", or F1
-    void helpIndexRequested();     // "&Indice"
-    void aboutRequested();         // "&Acerca de ..."
-    void quitRequested();          // "&Salir", button or menu
-    void copyImageRequested();     // "Copiar imagen"
-    void saveImageRequested();     // "Guardar imagen…"
-    void printRequested();         // "Imprimir…"
+    void calculateRequested();                    // "CALCULAR"
+    void diamondRequested();                      // DIAMANTE
+    void quartzRequested();                       // CUARZO
+    void customGemRequested();                    // "?"
+    void openRequested();                         // "&Abrir"
+    void saveRequested();                         // "&Guardar"
+    void helpContentsRequested();                 // "&Contenido", or F1
+    void helpIndexRequested();                    // "&Indice"
+    void aboutRequested();                        // "&Acerca de ..."
+    void quitRequested();                         // "&Salir", button or menu
+    void copyImageRequested(CanvasWidget *area);  // "Copiar imagen"
+    void saveSheetRequested();                    // "Guardar hoja de corte…"
+    void printSheetRequested();                   // "Imprimir hoja de corte…"
 
 private:
     void connectControls();
@@ -79,5 +80,6 @@ private:
 
     std::unique_ptr<Ui::Form1> m_ui;
     QMenu *m_imageMenu = nullptr;
-    int m_irEchoWidth = 0;  // the read-out's width in the form, its least
+    int m_irEchoWidth = 0;               // the read-out's width in the form, its least
+    CanvasWidget *m_menuArea = nullptr;  // where the menu was last opened
 };

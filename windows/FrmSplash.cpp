@@ -1,6 +1,7 @@
 #include "windows/FrmSplash.h"
 
 #include "ui_FrmSplash.h"
+#include "windows/BitmapPicture.h"
 #include "windows/Fonts.h"
 #include "windows/LabelFitting.h"
 
@@ -12,6 +13,7 @@ FrmSplash::FrmSplash(QWidget *parent)
       m_ui(std::make_unique<Ui::frmSplash>()) {
     installFontSubstitutes();
     m_ui->setupUi(this);
+    m_ui->imgLogo->setPixmap(bitmapPicture(QStringLiteral(":/pictures/corvelux.bmp")));
     fitLabelsToText(*this);
     setGeometry(QRect(QPoint(0, 0), size()));
     m_ui->Label2->installEventFilter(this);

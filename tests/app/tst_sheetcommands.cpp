@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/SheetCommands.h"
+#include "files/CutSheetFile.h"
 #include "files/FileMessages.h"
 #include "tests/files/tst_parameterfile_files.h"
 
@@ -56,28 +57,33 @@ private slots:
             QCOMPARE(item->isEnabled(), enabled);
             items.append(item->text());
         }
-        QCOMPARE(items, (QStringList{"Copiar imagen", "Guardar imagen…", "Imprimir…"}));
+        QCOMPARE(items, (QStringList{"Copiar imagen", "Guardar hoja de corte…",
+                                     "Imprimir hoja de corte…"}));
     }
 
     // A right click on either area opens the menu where it was clicked, and
-    // "Guardar imagen…" clicked there replaces the file with the sheet in
-    // the format that the name says, or else the chosen type's; a file that
-    // cannot be replaced (no room for the temporary file beside a name at
-    // the limit) stays whole, with one message.
+    // "Guardar hoja de corte…" clicked there replaces the file with the sheet
+    // in the format that the name's extension says, or else the chosen
+    // type's; another extension is refused. A file that cannot be replaced
+    // (no room for the temporary file beside a name at the limit) stays
+    // whole, with one message.
     void saveFromTheMenu_data() {
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("type");  // 0 PNG, 1 SVG, 2 PDF
+        QTest::addColumn<int>("type");  // 0 PDF, 1 SVG, 2 PNG
         QTest::addColumn<QString>("saved");
         QTest::addColumn<QByteArray>("start");
         QTest::newRow("PNG chosen") << "Picture1"
-                                    << "hoja" << 0 << "hoja.png" << QByteArray("\x89PNG");
+                                    << "hoja" << 2 << "hoja.png" << QByteArray("\x89PNG");
         QTest::newRow("PDF chosen") << "Picture2"
-                                    << "hoja" << 2 << "hoja.pdf" << QByteArray("%PDF-");
+                                    << "hoja" << 0 << "hoja.pdf" << QByteArray("%PDF-");
         QTest::newRow("SVG named") << "Picture1"
                                    << "hoja.SVG" << 2 << "hoja.SVG" << QByteArray("<?xml");
+        QTest::newRow("a number is no extension")
+            << "Picture2"
+            << "hoja-2.419" << 1 << "hoja-2.419.svg" << QByteArray("<?xml");
         QTest::newRow("other extension") << "Picture2"
-                                         << "hoja.v2" << 1 << "hoja.v2.svg" << QByteArray("<?xml");
+                                         << "hoja3.jpg" << 2 << "hoja3.jpg" << QByteArray("old");
         const QString longest = nameAtTheLimit() + ".pdf";
         QTest::newRow("cannot replace")
             << "Picture1" << longest << 0 << longest << QByteArray("old");
@@ -106,13 +112,29 @@ private slots:
 
         QVERIFY(contentsOf(dir.filePath(saved)).startsWith(start));
         QCOMPARE(f.cuadro->requests().constLast().fileTypes,
-                 (FileTypes{{"Imagen PNG (*.png)", "*.png"},
+                 (FileTypes{{"Documento PDF (*.pdf)", "*.pdf"},
                             {"Imagen SVG (*.svg)", "*.svg"},
-                            {"Documento PDF (*.pdf)", "*.pdf"}}));
-        const bool failed = start == "old";
+                            {"Imagen PNG (*.png)", "*.png"}}));
+        const QString path = dir.filePath(saved);
+        const QString message = start != "old" ? QString()
+                                : isCutSheetFileName(path)
+                                    ? FileMessages::cannotSave(path)
+                                    : FileMessages::notACutSheetName(path, cutSheetExtensions());
+        QCOMPARE(f.messages->messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    // The dialog proposes a name after the IR, in the folder of the last
+    // sheet once there is one.
+    void proposesANameInTheLastFolder() {
+        MainWindowFixture f;
+        computeDiamond(f);
+        QTemporaryDir dir;
+        f.cuadro->answer(dir.filePath(QStringLiteral("hoja.pdf")));
+        menuItem(f.window, "mnuImGuardar")->trigger();
+        menuItem(f.window, "mnuImGuardar")->trigger();
         QCOMPARE(
-            f.messages->messages(),
-            failed ? QStringList{FileMessages::cannotSave(dir.filePath(saved))} : QStringList());
+            f.cuadro->requests()[0].proposed + u'|' + f.cuadro->requests()[1].proposed,
+            "hoja-de-corte-2.419.pdf|" + dir.filePath(QStringLiteral("hoja-de-corte-2.419.pdf")));
     }
 
     // What the platform sends for the Menu key opens the menu too.
@@ -125,12 +147,28 @@ private slots:
         QVERIFY(imageMenu(f.window)->isVisible());
     }
 
-    void copyPutsAnA4ImageOnTheClipboard() {
+    // "Copiar imagen" copies the drawing clicked as it shows it, and the
+    // results that Picture1 shows as text (the help's worked example).
+    void copiesTheDrawingClicked_data() {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Picture1") << "Picture1"
+                                  << "i = 34.93 º\nalfa = 40.71 º\nD = 10 mm.\na = 5.377 mm.\n"
+                                     "b = 2.311 mm.\nH = 5.918\nq = 1.614\nn = 4.303";
+        QTest::newRow("Picture2") << "Picture2" << QString();
+    }
+    void copiesTheDrawingClicked() {
+        QFETCH(QString, area);
+        QFETCH(QString, text);
         MainWindowFixture f;
         computeDiamond(f);
         QGuiApplication::clipboard()->clear();
+        const CanvasWidget *canvas = f.ui().canvas(qPrintable(area));
+        QTest::mouseClick(f.window.windowHandle(), Qt::RightButton, {},
+                          canvas->mapTo(&f.window, QPoint(30, 40)));
         menuItem(f.window, "mnuImCopiar")->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(2480, 3508));
+        QCOMPARE(QGuiApplication::clipboard()->image(), canvas->image());
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }
 
     // Printed on a printer that writes a PDF: one page.

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -22,14 +23,19 @@ int pdfPages(const QByteArray &pdf) {
         QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
 }
 
-// Whether a row of the top half of image has its longest run of dark pixels
-// between shortest and longest pixels long.
-bool hasRowWithDarkRun(const QImage &image, int shortest, int longest) {
-    for (int y = 0; y < image.height() / 2; ++y) {
+bool isDark(const QImage &image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 100;
+}
+
+// Whether a row of the top or bottom half of image has its longest run of
+// dark pixels between shortest and longest pixels long.
+bool hasRowWithDarkRun(const QImage &image, bool bottomHalf, int shortest, int longest) {
+    const int half = image.height() / 2;
+    for (int y = bottomHalf ? half : 0; y < (bottomHalf ? image.height() : half); ++y) {
         int run = 0;
         int longestInRow = 0;
         for (int x = 0; x < image.width(); ++x) {
-            run = qGray(image.pixel(x, y)) < 100 ? run + 1 : 0;
+            run = isDark(image, x, y) ? run + 1 : 0;
             longestInRow = qMax(longestInRow, run);
         }
         if (longestInRow >= shortest && longestInRow <= longest)
@@ -51,9 +57,12 @@ private slots:
         QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]"));  // A4 in points
     }
 
-    // Vectors: the lines as shapes, the eight results as texts.
+    // Vectors on white paper: the lines as shapes, the eight results, the
+    // date and the values computed for as texts.
     void svgHoldsShapesAndTheResults() {
-        QXmlStreamReader xml(written(QStringLiteral("hoja.svg")));
+        const QByteArray svg = written(QStringLiteral("hoja.svg"));
+        QVERIFY(svg.contains("<g fill=\"#ffffff\""));  // the white paper, for any viewer
+        QXmlStreamReader xml(svg);
         QStringList texts;
         int shapes = 0;
         while (!xml.atEnd()) {
@@ -65,9 +74,10 @@ private slots:
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(shapes >= 13 * 5);  // every segment of the thirteen rays at least
-        for (const QString &line : readOutTopToBottom(diamond.D, diamond.cut))
+        const QStringList values{"14 de marzo de 2025", "IR = 2.419", "D = 10 mm",
+                                 "épsilon = 10 º"};
+        for (const QString &line : readOutTopToBottom(diamond.D, diamond.cut) + values)
             QVERIFY2(texts.contains(line), qPrintable(line));
-        QVERIFY(texts.contains(QStringLiteral("14 de marzo de 2025")));
     }
 
     void pngIsA4At300DpiWithTheProfile() {
@@ -77,25 +87,51 @@ private slots:
         // The girdle line of Picture1's profile: 4500 of its 7515 twips
         // across 170 of the page's 210 mm, some 48% of the width, where the
         // frames and the rule run longer.
-        QVERIFY(hasRowWithDarkRun(image, 0.46 * 2480, 0.50 * 2480));
+        QVERIFY(hasRowWithDarkRun(image, false, 0.46 * 2480, 0.50 * 2480));
+        // Picture2's, 3000 units of 219/224 twip on the same scale: 31.6%
+        // (32.3% in Picture1's units).
+        QVERIFY(hasRowWithDarkRun(image, true, 0.313 * 2480, 0.319 * 2480));
     }
 
-    // A disk that fills up leaves the old file whole and no temporary file.
+    // Paper narrower than A4 takes the whole sheet, smaller: its margins
+    // keep the paper's edges clear.
+    void narrowPaperHoldsTheWholeSheet() {
+        QImage paper(200, 594, QImage::Format_Grayscale8);  // 100 x 297 mm
+        paper.fill(Qt::white);
+        QPainter painter(&paper);
+        paintCutSheet(painter, paper.rect(), diamond);
+        painter.end();
+        bool inkOnTheEdges = false;
+        for (int y = 0; y < paper.height(); ++y)
+            inkOnTheEdges |= isDark(paper, 0, y) || isDark(paper, paper.width() - 1, y);
+        QVERIFY(!inkOnTheEdges);
+    }
+
+    // A disk that fills up leaves the old file whole and no temporary file,
+    // in a read-only folder too, where the file is written in place.
     void failedWriteKeepsTheOldFile_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("PDF") << "hoja.pdf";
-        QTest::newRow("SVG") << "hoja.svg";
-        QTest::newRow("PNG") << "hoja.png";
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("PDF") << "hoja.pdf" << false;
+        QTest::newRow("SVG") << "hoja.svg" << false;
+        QTest::newRow("PNG") << "hoja.png" << false;
+        QTest::newRow("PDF, read-only folder") << "hoja.pdf" << true;
     }
     void failedWriteKeepsTheOldFile() {
         QFETCH(QString, name);
+        QFETCH(bool, readOnlyFolder);
         QTemporaryDir dir;
         const QString fileName = dir.filePath(name);
         createFile(fileName, "old");
         QString error;
         {
+            const PermissionsEnforced enforced;
+            if (readOnlyFolder)
+                QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
             const FileSizeLimit diskFull(4096);
             error = writeCutSheet(fileName, diamond);
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         QCOMPARE(error, FileMessages::cannotSave(fileName));
         QCOMPARE(contentsOf(fileName), QByteArray("old"));

@@ -205,8 +205,9 @@ private slots:
 
     // The new text goes to a temporary file that replaces the old one once
     // complete, so a write that fails leaves the old file whole. Where the
-    // folder forbids that temporary file, the old file is written in place:
-    // saving works, but a write that fails leaves it cut short.
+    // folder forbids that temporary file, the old file is written in place
+    // once the disk has room for the new text: saving works, but a write
+    // that fails after that leaves it part new, part old.
     void savesOverAnExistingFile_data() {
         QTest::addColumn<bool>("readOnlyFolder");
         QTest::addColumn<bool>("diskFull");
@@ -222,7 +223,7 @@ private slots:
             << QStringLiteral(
                    "No se pudo terminar de guardar el archivo \"%1\", que puede haber "
                    "quedado incompleto. Compruebe que hay espacio en el disco.")
-            << saved.left(fullDiskSize);
+            << saved.left(fullDiskSize) + oldText.mid(fullDiskSize);
     }
     void savesOverAnExistingFile() {
         QFETCH(bool, readOnlyFolder);

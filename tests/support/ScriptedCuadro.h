@@ -9,6 +9,7 @@ public:
     struct Request {
         Mode mode;
         FileTypes fileTypes;
+        QString proposed;
     };
 
     // The name the next dialog yields, with the file type selected then; an
@@ -20,8 +21,8 @@ public:
     const QList<Request> &requests() const { return m_requests; }
 
 protected:
-    Answer askFileName(Mode mode, const FileTypes &types) override {
-        m_requests.append({mode, types});
+    Answer askFileName(Mode mode, const FileTypes &types, const QString &proposed) override {
+        m_requests.append({mode, types, proposed});
         return m_answers.isEmpty() ? Answer() : m_answers.takeFirst();
     }
 

@@ -2,19 +2,17 @@
 
 #include "app/PrintDialog.h"
 
-#include <QPrinter>
+#include <QPdfWriter>
 
 // A print dialog that asks nobody: the printer it chooses writes a PDF file,
 // or, while no file is named, the user cancels. It counts its requests.
 class ScriptedPrintDialog final : public PrintDialog {
 public:
-    bool choose(QPrinter &printer) override {
+    std::unique_ptr<QPagedPaintDevice> choosePrinter() override {
         ++requests;
         if (pdfFile.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
-        return true;
+            return nullptr;
+        return std::make_unique<QPdfWriter>(pdfFile);
     }
 
     QString pdfFile;
