@@ -3,10 +3,10 @@
 #include "app/MessageSink.h"
 #include "app/PrintDialog.h"
 #include "calc/NumberText.h"
-#include "drawing/CanvasWidget.h"
 #include "drawing/CutSheet.h"
 #include "files/Cuadro.h"
 #include "files/CutSheetFile.h"
+#include "windows/CanvasWidget.h"
 
 #include <QClipboard>
 #include <QDir>

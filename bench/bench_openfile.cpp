@@ -34,7 +34,7 @@ public:
     QString name;
 
 protected:
-    Answer askFileName(Mode, const FileTypes &) override { return {name}; }
+    Answer askFileName(Mode, const FileTypes &, const QString &) override { return {name}; }
 };
 
 // The files opened are all accepted: no message is expected.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing/CanvasWidget.h"
 #include "files/ParameterFile.h"
+#include "windows/CanvasWidget.h"
 
 #include <QMainWindow>
 #include <memory>
