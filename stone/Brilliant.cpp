@@ -57,8 +57,6 @@ struct Layout {
 
     double mainAzimuth(int k) const { return k * kSector; }
     double starAzimuth(int k) const { return (k + 0.5) * kSector; }
-    Vec3 upperGirdle(double azimuth) const { return horizontal(azimuth, radius, halfGirdle); }
-    Vec3 lowerGirdle(double azimuth) const { return horizontal(azimuth, radius, -halfGirdle); }
     double tableHeight() const { return halfGirdle + crownHeight; }
 
     // The height of bezel k above a horizontal point whose distance along its
@@ -137,26 +135,26 @@ TierPlanes stars(const Layout &l) {
     return t;
 }
 
-// Each half runs from the point at star azimuth k to the girdle at the mains
-// or bezels k and k + 1 on either side.
-TierPlanes upperHalves(const Layout &l) {
-    TierPlanes t{Tier::UpperHalf, {}};
-    for (int k = 0; k < kFold; ++k) {
-        const Vec3 tip = starPoint(l, k);
-        const Vec3 middle = l.upperGirdle(l.starAzimuth(k));
-        t.planes.push_back(planeThrough(tip, l.upperGirdle(l.mainAzimuth(k)), middle));
-        t.planes.push_back(planeThrough(tip, middle, l.upperGirdle(l.mainAzimuth(k + 1))));
-    }
-    return t;
+// The plane through three points, its normal turned up for the crown and
+// down for the pavilion.
+Plane outwardPlaneThrough(const Vec3 &a, const Vec3 &b, const Vec3 &c, bool crown) {
+    const Plane plane = planeThrough(a, b, c);
+    return (plane.normal.z > 0) == crown ? plane : Plane{-plane.normal, -plane.offset};
 }
 
-TierPlanes lowerHalves(const Layout &l) {
-    TierPlanes t{Tier::LowerHalf, {}};
+// The 16 halves of the crown or of the pavilion: each through the tip at star
+// azimuth k and the girdle's edge at that azimuth and at the main or bezel k
+// or k + 1 beside it.
+TierPlanes halves(const Layout &l, bool crown) {
+    TierPlanes t{crown ? Tier::UpperHalf : Tier::LowerHalf, {}};
+    const double girdleZ = crown ? l.halfGirdle : -l.halfGirdle;
     for (int k = 0; k < kFold; ++k) {
-        const Vec3 tip = lowerPoint(l, k);
-        const Vec3 middle = l.lowerGirdle(l.starAzimuth(k));
-        t.planes.push_back(planeThrough(tip, middle, l.lowerGirdle(l.mainAzimuth(k))));
-        t.planes.push_back(planeThrough(tip, l.lowerGirdle(l.mainAzimuth(k + 1)), middle));
+        const Vec3 tip = crown ? starPoint(l, k) : lowerPoint(l, k);
+        const Vec3 middle = horizontal(l.starAzimuth(k), l.radius, girdleZ);
+        for (const int side : {k, k + 1}) {
+            const Vec3 beside = horizontal(l.mainAzimuth(side), l.radius, girdleZ);
+            t.planes.push_back(outwardPlaneThrough(tip, middle, beside, crown));
+        }
     }
     return t;
 }
@@ -244,8 +242,8 @@ Proportions proportionsOf(const CutResult &cut) {
 
 Brilliant buildBrilliant(const Proportions &cut, const CutChoices &choices) {
     const Layout l = layoutOf(cut, choices);
-    const std::vector<TierPlanes> tiers{mains(l), lowerHalves(l), bezels(l),
-                                        stars(l), upperHalves(l), table(l)};
+    const std::vector<TierPlanes> tiers{mains(l), halves(l, false), bezels(l),
+                                        stars(l), halves(l, true),  table(l)};
     std::vector<Plane> solid;
     for (const TierPlanes &t : tiers)
         solid.insert(solid.end(), t.planes.begin(), t.planes.end());
