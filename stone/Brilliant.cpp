@@ -163,13 +163,27 @@ TierPlanes table(const Layout &l) {
     return {Tier::Table, {Plane{{0, 0, 1}, l.tableHeight()}}};
 }
 
+double girdleStep() {
+    return 2 * pi / kGirdleSides;
+}
+
 std::vector<Plane> girdlePrism(const Layout &l) {
     std::vector<Plane> sides;
-    const double step = 2 * pi / kGirdleSides;
-    for (int k = 0; k < kGirdleSides; ++k)
+    for (int k = 0; k < kGirdleSides; ++k) {
+        const double azimuth = (k + 0.5) * girdleStep();
         sides.push_back(
-            inclinedPlane((k + 0.5) * step, pi / 2, l.radius * std::cos(step / 2), 0, true));
+            {{std::cos(azimuth), std::sin(azimuth), 0}, l.radius * std::cos(girdleStep() / 2)});
+    }
     return sides;
+}
+
+// Side k of the girdle prism, taller than any stone, counter-clockwise seen
+// from outside.
+std::vector<Vec3> girdleSide(const Layout &l, int k) {
+    constexpr double kTallest = 1e3;
+    const double right = k * girdleStep(), left = (k + 1) * girdleStep();
+    return {horizontal(left, l.radius, kTallest), horizontal(right, l.radius, kTallest),
+            horizontal(right, l.radius, -kTallest), horizontal(left, l.radius, -kTallest)};
 }
 
 double azimuthOf(const Vec3 &normal) {
@@ -226,11 +240,17 @@ std::pair<double, double> heightRange(const std::vector<Facet> &facets) {
 }
 
 // By the divergence theorem, a convex solid containing the origin has the
-// volume sum(offset · area) / 3 over all its faces, the girdle's included.
-double volumeOf(const std::vector<Plane> &solid) {
+// volume sum(offset · area) / 3 over all its faces: the facets and the sides
+// of the girdle band, which only the facets' planes cut.
+double volumeOf(const std::vector<Facet> &facets, const std::vector<Plane> &facetPlanes,
+                const std::vector<Plane> &girdle, const Layout &l) {
     double sum = 0;
-    for (std::size_t k = 0; k < solid.size(); ++k)
-        sum += solid[k].offset * polygonArea(faceOutline(solid, k), solid[k].normal);
+    for (const Facet &f : facets)
+        sum += f.offset * f.area;
+    for (int k = 0; k < kGirdleSides; ++k) {
+        const Plane &side = girdle[std::size_t(k)];
+        sum += side.offset * polygonArea(clippedBy(girdleSide(l, k), facetPlanes), side.normal);
+    }
     return sum / 3;
 }
 
@@ -247,6 +267,7 @@ Brilliant buildBrilliant(const Proportions &cut, const CutChoices &choices) {
     std::vector<Plane> solid;
     for (const TierPlanes &t : tiers)
         solid.insert(solid.end(), t.planes.begin(), t.planes.end());
+    const std::vector<Plane> facetPlanes = solid;
     const std::vector<Plane> girdle = girdlePrism(l);
     solid.insert(solid.end(), girdle.begin(), girdle.end());
 
@@ -263,7 +284,7 @@ Brilliant buildBrilliant(const Proportions &cut, const CutChoices &choices) {
     b.crownHeight = top - l.halfGirdle;
     b.pavilionDepth = -bottom - l.halfGirdle;
     b.totalDepth = top - bottom;
-    b.volume = volumeOf(solid);
+    b.volume = volumeOf(b.facets, facetPlanes, girdle, l);
     return b;
 }
 
