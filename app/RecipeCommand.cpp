@@ -124,6 +124,5 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
     else
         out << recipeTable(recipe)
             << figuresText(stone, plan.cut.aRatio, plan.D, densityFor(command, plan.cut.IR));
-    out.flush();
-    return out.status() == QTextStream::Ok ? exitDone : exitRejected;
+    return exitDone;
 }
