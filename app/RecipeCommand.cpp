@@ -117,7 +117,12 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
         err << plan.message << '\n';
         return exitRejected;
     }
-    const Brilliant stone = buildBrilliant(proportionsOf(plan.cut), command.choices);
+    const Proportions cut = proportionsOf(plan.cut);
+    if (!isCuttable(cut)) {
+        err << uncuttableMessage() << '\n';
+        return exitRejected;
+    }
+    const Brilliant stone = buildBrilliant(cut, command.choices);
     const Recipe recipe = cuttingRecipe(stone, command.gear);
     if (command.csv)
         out << recipeCsv(recipe);

@@ -125,21 +125,21 @@ Vec3 lowerPoint(const Layout &l, int k) {
     return horizontal(l.starAzimuth(k), reach, l.mainHeight(reach * halfSectorCos()));
 }
 
-TierPlanes stars(const Layout &l) {
-    TierPlanes t{Tier::Star, {}};
-    for (int k = 0; k < kFold; ++k) {
-        const Vec3 right = horizontal(l.mainAzimuth(k), l.halfTable, l.tableHeight());
-        const Vec3 left = horizontal(l.mainAzimuth(k + 1), l.halfTable, l.tableHeight());
-        t.planes.push_back(planeThrough(starPoint(l, k), left, right));
-    }
-    return t;
-}
-
 // The plane through three points, its normal turned up for the crown and
 // down for the pavilion.
 Plane outwardPlaneThrough(const Vec3 &a, const Vec3 &b, const Vec3 &c, bool crown) {
     const Plane plane = planeThrough(a, b, c);
     return (plane.normal.z > 0) == crown ? plane : Plane{-plane.normal, -plane.offset};
+}
+
+TierPlanes stars(const Layout &l) {
+    TierPlanes t{Tier::Star, {}};
+    for (int k = 0; k < kFold; ++k) {
+        const Vec3 right = horizontal(l.mainAzimuth(k), l.halfTable, l.tableHeight());
+        const Vec3 left = horizontal(l.mainAzimuth(k + 1), l.halfTable, l.tableHeight());
+        t.planes.push_back(outwardPlaneThrough(starPoint(l, k), left, right, true));
+    }
+    return t;
 }
 
 // The 16 halves of the crown or of the pavilion: each through the tip at star
@@ -258,6 +258,12 @@ double volumeOf(const std::vector<Facet> &facets, const std::vector<Plane> &face
 
 Proportions proportionsOf(const CutResult &cut) {
     return {cut.aRatio, degrees(cut.i), degrees(cut.alfa)};
+}
+
+bool isCuttable(const Proportions &cut) {
+    const auto isAcute = [](double degrees) { return degrees > 0 && degrees < 90; };
+    return isAcute(cut.crownDeg) && isAcute(cut.pavilionDeg) && cut.table > 0 &&
+           cut.table < halfSectorCos();
 }
 
 Brilliant buildBrilliant(const Proportions &cut, const CutChoices &choices) {

@@ -49,4 +49,10 @@ QString indexSettingsText(const RecipeStep &step, int gear) {
     return settings.join(u'-');
 }
 
+QString uncuttableMessage() {
+    return QStringLiteral(
+        "Con este corte no se puede tallar un brillante: la corona no queda sobre el "
+        "filetín o la mesa es demasiado ancha. Pruebe con un épsilon menor.");
+}
+
 }  // namespace stone

@@ -5,6 +5,7 @@
 #include "calc/AngleChart.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
+#include "stone/RecipeText.h"
 
 #include <QFile>
 #include <QProcess>
@@ -139,6 +140,8 @@ private slots:
             return QStringList{"--receta", ir, diameter, eps};
         };
         QTest::newRow("recipe, crown") << receta("1.5", "10", "40") << 1 << Messages::negativeCrown;
+        QTest::newRow("recipe, crown below the girdle")
+            << receta("1.29", "10", "29.128") << 1 << stone::uncuttableMessage();
         QTest::newRow("recipe, IR 2,419")
             << receta("2,419", "10", "10") << 2 << notANumber.arg("2,419");
         QTest::newRow("recipe, no star") << receta("2.419", "10", "10") + QStringList{"--estrella"}
