@@ -13,30 +13,14 @@ namespace {
 
 using namespace stone;
 
-// The columns of a row: what the table and the CSV both show.
-struct RowTexts {
-    QString code, name, count, angle, azimuth, settings, cheater;
-};
-
-RowTexts rowTexts(const RecipeStep &step, int gear) {
-    const bool onGear = !step.teeth.empty();
-    return {tierCode(step.tier),
-            tierName(step.tier),
-            QString::number(step.count),
-            twoDecimals(step.angleDeg),
-            onGear ? twoDecimals(step.azimuthDeg) : QString(),
-            onGear ? indexSettingsText(step, gear) : QString(),
-            onGear ? twoDecimals(step.cheaterDeg) : QString()};
-}
-
 // RFC 4180; no field holds a comma, a quote or a line break.
 QString recipeCsv(const Recipe &recipe) {
     QString csv = QStringLiteral("faceta,nombre,cantidad,angulo,acimut,indices,desvio\r\n");
     for (const RecipeStep &step : recipe.steps) {
-        const RowTexts r = rowTexts(step, recipe.gear);
-        csv += QStringList{r.code, r.name, r.count, r.angle, r.azimuth, r.settings, r.cheater}.join(
-                   u',') +
-               QStringLiteral("\r\n");
+        const RecipeRow r = recipeRow(step, recipe.gear);
+        const QStringList fields{r.code,    r.name,     r.count,  r.angle,
+                                 r.azimuth, r.settings, r.cheater};
+        csv += fields.join(u',') + QStringLiteral("\r\n");
     }
     return csv;
 }
@@ -60,7 +44,7 @@ QString recipeTable(const Recipe &recipe) {
     text += line({QStringLiteral("Faceta"), QStringLiteral("Nombre"), QStringLiteral("Cantidad"),
                   QStringLiteral("Ángulo"), QStringLiteral("Desvío"), QStringLiteral("Índices")});
     for (const RecipeStep &step : recipe.steps) {
-        const RowTexts r = rowTexts(step, recipe.gear);
+        const RecipeRow r = recipeRow(step, recipe.gear);
         const QString settings = step.round ? QStringLiteral("redondo") : r.settings;
         text +=
             line({r.code, r.name, r.count, r.angle + u'º', degreesOrBlank(r.cheater), settings});
