@@ -2,10 +2,12 @@
 
 #include "calc/DecimalNumber.h"
 #include "files/CutSheetFile.h"
+#include "stone/Recipe.h"
 
 #include <QStringDecoder>
 #include <QStringView>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -31,6 +33,17 @@ constexpr Option options[] = {
      u"por \";\" y coma decimal, para una hoja de cálculo en español"},
     {u"--gemas", u" [--epsilon E] [--coma-decimal]", Request::GemChart,
      u"escribe la misma tabla para las gemas más comunes"},
+    {u"--receta",
+     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
+     u"                       [--indice N] [--densidad RHO] [--csv]",
+     Request::Recipe,
+     u"escribe la receta de tallado del brillante redondo: ángulo e índices de\n"
+     u"cada faceta, proporciones y peso estimado; con --csv, solo la tabla en CSV.\n"
+     u"G: filetín en % de D (0 si se omite, de 0 a 10); S y L: longitud de las\n"
+     u"estrellas y de las medias del pabellón en % (50 y 80 si se omiten, de 10\n"
+     u"a 90); N: dientes de la rueda de índice (64, 72, 80, 96 o 120; 96 si se\n"
+     u"omite); RHO: densidad en g/cm³ (si se omite, la de la gema de la lista\n"
+     u"con el IR más cercano)"},
     {u"--help", u"", Request::ShowHelp, u"muestra esta ayuda y termina"},
     {u"--version", u"", Request::ShowVersion, u"muestra la versión y la licencia y termina"},
 };
@@ -137,6 +150,81 @@ CommandLine chart(const Option &option, QStringList values) {
     return parsed;
 }
 
+// A value of --receta: its option, its range and what it sets.
+struct RecipeOption {
+    QStringView name;
+    bool (*accepts)(double value);
+    QStringView range;  // the complaint when the value is outside it
+    void (*set)(CommandLine &parsed, double value);
+};
+
+bool isPercent(double value, double low, double high) {
+    return value >= low && value <= high;
+}
+
+constexpr RecipeOption recipeOptions[] = {
+    {u"--filetin", [](double g) { return isPercent(g, 0, 10); },
+     u"el filetín debe medir de 0 a 10 (% de D):",
+     [](CommandLine &p, double g) { p.choices.girdlePercent = g; }},
+    {u"--estrella", [](double s) { return isPercent(s, 10, 90); },
+     u"la longitud de las estrellas debe ir de 10 a 90 (%):",
+     [](CommandLine &p, double s) { p.choices.starPercent = s; }},
+    {u"--pabellon-inferior", [](double l) { return isPercent(l, 10, 90); },
+     u"la longitud de las medias del pabellón debe ir de 10 a 90 (%):",
+     [](CommandLine &p, double l) { p.choices.lowerGirdlePercent = l; }},
+    {u"--indice", [](double n) { return n == std::floor(n) && stone::isIndexGear(int(n)); },
+     u"la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes:",
+     [](CommandLine &p, double n) { p.gear = int(n); }},
+    {u"--densidad", [](double rho) { return rho > 0; }, u"la densidad debe ser mayor que 0:",
+     [](CommandLine &p, double rho) { p.density = rho; }},
+};
+
+// The value after one of --receta's options, read and checked against its range.
+QString takeRecipeValue(CommandLine &parsed, const RecipeOption &option, const QString &text) {
+    const NumberArgument number = readNumberArgument(text);
+    if (!number.complaint.isEmpty())
+        return number.complaint;
+    if (!option.accepts(number.value)) {
+        parsed.withUsage = false;
+        return complaint(option.range, text);
+    }
+    option.set(parsed, number.value);
+    return {};
+}
+
+// The three values, then the recipe's options in any order.
+CommandLine recipe(const QString &option, const QStringList &values) {
+    if (values.size() < 3)
+        return countMisuse(option, values, 3);
+    for (const QString &value : values.first(3)) {
+        const QString wrong = readNumberArgument(value).complaint;
+        if (!wrong.isEmpty())
+            return misuse(wrong);
+    }
+    CommandLine parsed = request(Request::Recipe);
+    parsed.inputs = {values[0], values[1], values[2]};
+    for (qsizetype k = 3; k < values.size(); ++k) {
+        const QString &name = values[k];
+        const auto found = std::find_if(std::begin(recipeOptions), std::end(recipeOptions),
+                                        [&name](const RecipeOption &o) { return o.name == name; });
+        QString wrong;
+        if (name == QLatin1String("--csv"))
+            parsed.csv = true;
+        else if (found == std::end(recipeOptions))
+            wrong = complaint(u"argumento no esperado", name);
+        else if (++k == values.size())
+            wrong = complaint(u"faltan valores después de", name);
+        else
+            wrong = takeRecipeValue(parsed, *found, values[k]);
+        if (!wrong.isEmpty()) {
+            CommandLine rejected = misuse(wrong);
+            rejected.withUsage = parsed.withUsage;
+            return rejected;
+        }
+    }
+    return parsed;
+}
+
 }  // namespace
 
 NumberArgument readNumberArgument(const QString &argument) {
@@ -179,6 +267,8 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         case Request::IndexChart:
         case Request::GemChart:
             return chart(*option, values);
+        case Request::Recipe:
+            return recipe(first, values);
         default:
             return values.isEmpty() ? request(option->request)
                                     : misuse(u"argumento no esperado", values.first());
