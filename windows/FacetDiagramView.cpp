@@ -15,7 +15,9 @@ constexpr int gap = 30;
 
 }  // namespace
 
-FacetDiagramView::FacetDiagramView(QWidget *parent) : QWidget(parent) {}
+FacetDiagramView::FacetDiagramView(QWidget *parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
 
 void FacetDiagramView::showStone(const stone::Brilliant &stone) {
     m_stone = stone;

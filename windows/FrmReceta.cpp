@@ -6,6 +6,7 @@
 #include "ui_FrmReceta.h"
 #include "windows/Fonts.h"
 
+#include <QHeaderView>
 #include <QSignalBlocker>
 
 FrmReceta::FrmReceta(QWidget *parent)
@@ -77,4 +78,8 @@ void FrmReceta::showRecipe(const StoneRecipe &made) {
             table.setItem(r, c, new QTableWidgetItem(rows[r][c]));
     }
     table.resizeColumnsToContents();
+    table.resizeRowsToContents();
+    // Every row in sight: the diagram takes whatever height is left.
+    table.setFixedHeight(table.horizontalHeader()->height() + table.verticalHeader()->length() +
+                         2 * table.frameWidth());
 }
