@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "calc/DecimalNumber.h"
 #include "stone/Recipe.h"
 
+#include <QStringDecoder>
 #include <QStringView>
 #include <algorithm>
 #include <cmath>
@@ -20,12 +22,15 @@ struct Option {
 
 constexpr Option options[] = {
     {u"--calcular", u" IR D EPSILON [--exportar ARCHIVO]", Request::Calculate,
-     u"calcula como el botón CALCULAR y escribe IR y los ocho resultados;\n"
-     u"con --exportar guarda además la hoja de corte en ARCHIVO (.pdf, .svg o .png)"},
-    {u"--tabla", u" [--epsilon E] DESDE HASTA PASO", Request::IndexChart,
+     u"calcula como el botón CALCULAR y escribe IR, los ocho resultados y,\n"
+     u"si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de\n"
+     u"corte en ARCHIVO (.pdf, .svg o .png)"},
+    {u"--tabla", u" [--epsilon E] [--coma-decimal] DESDE HASTA PASO", Request::IndexChart,
      u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
-     u"de PASO en PASO (10000 filas como máximo), con épsilon E (0 si se omite)"},
-    {u"--gemas", u" [--epsilon E]", Request::GemChart,
+     u"de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),\n"
+     u"con épsilon E (0 si se omite); con --coma-decimal, campos separados\n"
+     u"por \";\" y coma decimal, para una hoja de cálculo en español"},
+    {u"--gemas", u" [--epsilon E] [--coma-decimal]", Request::GemChart,
      u"escribe la misma tabla para las gemas más comunes"},
     {u"--receta",
      u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
@@ -48,23 +53,25 @@ const Option *findOption(const QString &name) {
     return found == std::end(options) ? nullptr : found;
 }
 
-CommandLine misuse(QStringView what, const QString &argument) {
+QString complaint(QStringView what, const QString &argument) {
+    return QStringLiteral("corvelux: %1 «%2»").arg(what, argument);
+}
+
+CommandLine misuse(const QString &complaint) {
     CommandLine parsed;
     parsed.request = Request::Misuse;
-    parsed.complaint = QStringLiteral("corvelux: %1 «%2»").arg(what, argument);
+    parsed.complaint = complaint;
     return parsed;
+}
+
+CommandLine misuse(QStringView what, const QString &argument) {
+    return misuse(complaint(what, argument));
 }
 
 CommandLine request(Request request) {
     CommandLine parsed;
     parsed.request = request;
     return parsed;
-}
-
-bool isNumber(const QString &text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);  // the C locale: period only
-    return ok && std::isfinite(value);
 }
 
 // Complains about the first argument past the count that an option takes.
@@ -82,6 +89,13 @@ CommandLine calculation(const QString &option, const QStringList &values) {
     const qsizetype count = exporting ? 5 : 3;
     if (values.size() != count)
         return countMisuse(option, values, count);
+    for (const QString &value : values.first(3)) {
+        const QString wrong = readNumberArgument(value).complaint;
+        if (!wrong.isEmpty())
+            return misuse(wrong);
+    }
+    if (exporting && values[4].isEmpty())
+        return misuse(u"falta el nombre del archivo después de", values[3]);
     CommandLine parsed = request(Request::Calculate);
     parsed.inputs = {values[0], values[1], values[2]};
     if (exporting)
@@ -89,26 +103,48 @@ CommandLine calculation(const QString &option, const QStringList &values) {
     return parsed;
 }
 
-// A chart: an optional "--epsilon E" first, then its numbers.
+// Takes the chart's options, each at most once and in any order, from the
+// front of values.
+QString takeChartOptions(CommandLine &parsed, QStringList &values) {
+    bool epsilonGiven = false;
+    while (!values.isEmpty()) {
+        const QString first = values.first();
+        if (first == QLatin1String("--coma-decimal") && !parsed.decimalComma) {
+            parsed.decimalComma = true;
+            values.removeFirst();
+        } else if (first == QLatin1String("--epsilon") && !epsilonGiven) {
+            if (values.size() < 2)
+                return complaint(u"faltan valores después de", first);
+            parsed.epsilon = values[1];
+            epsilonGiven = true;
+            values.remove(0, 2);
+        } else {
+            break;
+        }
+    }
+    return {};
+}
+
+// A chart: its options, then its numbers.
 CommandLine chart(const Option &option, QStringList values) {
     CommandLine parsed = request(option.request);
-    if (!values.isEmpty() && values.first() == QLatin1String("--epsilon")) {
-        if (values.size() < 2)
-            return misuse(u"faltan valores después de", values.first());
-        parsed.epsilon = values[1];
-        values.remove(0, 2);
-    }
+    const QString wrongOption = takeChartOptions(parsed, values);
+    if (!wrongOption.isEmpty())
+        return misuse(wrongOption);
     const qsizetype count = option.request == Request::IndexChart ? 3 : 0;
     if (values.size() != count)
         return countMisuse(option.name.toString(), values, count);
-    for (const QString &number : QStringList(parsed.epsilon) + values) {
-        if (!isNumber(number))
-            return misuse(u"no es un número con punto decimal:", number);
+    QList<double> numbers;
+    for (const QString &text : QStringList(parsed.epsilon) + values) {
+        const NumberArgument number = readNumberArgument(text);
+        if (!number.complaint.isEmpty())
+            return misuse(number.complaint);
+        numbers.append(number.value);
     }
     if (count == 3) {
-        parsed.from = values[0].toDouble();
-        parsed.to = values[1].toDouble();
-        parsed.step = values[2].toDouble();
+        parsed.from = numbers[1];
+        parsed.to = numbers[2];
+        parsed.step = numbers[3];
     }
     return parsed;
 }
@@ -142,42 +178,77 @@ const RecipeOption recipeOptions[] = {
      [](CommandLine &p, double rho) { p.density = rho; }},
 };
 
-// The three values, strictly numbers, then the options in any order.
+// The value after one of --receta's options, read and checked against its range.
+QString takeRecipeValue(CommandLine &parsed, const RecipeOption &option, const QString &text) {
+    const NumberArgument number = readNumberArgument(text);
+    if (!number.complaint.isEmpty())
+        return number.complaint;
+    if (!option.accepts(number.value)) {
+        parsed.withUsage = false;
+        return complaint(option.range, text);
+    }
+    option.set(parsed, number.value);
+    return {};
+}
+
+// The three values, then the recipe's options in any order.
 CommandLine recipe(const QString &option, const QStringList &values) {
     if (values.size() < 3)
         return countMisuse(option, values, 3);
+    for (const QString &value : values.first(3)) {
+        const QString wrong = readNumberArgument(value).complaint;
+        if (!wrong.isEmpty())
+            return misuse(wrong);
+    }
     CommandLine parsed = request(Request::Recipe);
     parsed.inputs = {values[0], values[1], values[2]};
-    for (qsizetype k = 0; k < 3; ++k) {
-        if (!isNumber(values[k]))
-            return misuse(u"no es un número con punto decimal:", values[k]);
-    }
     for (qsizetype k = 3; k < values.size(); ++k) {
         const QString &name = values[k];
-        if (name == QLatin1String("--csv")) {
-            parsed.csv = true;
-            continue;
-        }
         const auto found = std::find_if(std::begin(recipeOptions), std::end(recipeOptions),
                                         [&name](const RecipeOption &o) { return o.name == name; });
-        if (found == std::end(recipeOptions))
-            return misuse(u"argumento no esperado", name);
-        if (++k == values.size())
-            return misuse(u"faltan valores después de", name);
-        if (!isNumber(values[k]))
-            return misuse(u"no es un número con punto decimal:", values[k]);
-        const double value = values[k].toDouble();
-        if (!found->accepts(value)) {
-            CommandLine outOfRange = misuse(found->range, values[k]);
-            outOfRange.withUsage = false;
-            return outOfRange;
+        QString wrong;
+        if (name == QLatin1String("--csv"))
+            parsed.csv = true;
+        else if (found == std::end(recipeOptions))
+            wrong = complaint(u"argumento no esperado", name);
+        else if (++k == values.size())
+            wrong = complaint(u"faltan valores después de", name);
+        else
+            wrong = takeRecipeValue(parsed, *found, values[k]);
+        if (!wrong.isEmpty()) {
+            CommandLine rejected = misuse(wrong);
+            rejected.withUsage = parsed.withUsage;
+            return rejected;
         }
-        found->set(parsed, value);
     }
     return parsed;
 }
 
 }  // namespace
+
+NumberArgument readNumberArgument(const QString &argument) {
+    const DecimalNumber number = readDecimalNumber(argument);
+    switch (number.reading) {
+        case DecimalNumber::Reading::number:
+            return {number.value, {}};
+        case DecimalNumber::Reading::outOfRange:
+            return {0, complaint(u"número demasiado grande o demasiado cercano a 0:", argument)};
+        case DecimalNumber::Reading::notANumber:
+            break;
+    }
+    return {0, complaint(u"no es un número con punto decimal:", argument)};
+}
+
+CommandLine parseCommandLine(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder decoder(QStringDecoder::System);
+        arguments.append(decoder(argv[i]));
+        if (decoder.hasError())
+            return misuse(u"no es texto en la codificación del sistema:", arguments.constLast());
+    }
+    return parseCommandLine(arguments);
+}
 
 CommandLine parseCommandLine(const QStringList &arguments) {
     if (arguments.isEmpty())

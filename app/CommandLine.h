@@ -14,8 +14,8 @@ struct CommandLine {
         ShowHelp,     // --help
         ShowVersion,  // --version
         Calculate,    // --calcular IR D EPSILON [--exportar ARCHIVO]
-        IndexChart,   // --tabla [--epsilon E] DESDE HASTA PASO
-        GemChart,     // --gemas [--epsilon E]
+        IndexChart,   // --tabla [--epsilon E] [--coma-decimal] DESDE HASTA PASO
+        GemChart,     // --gemas [--epsilon E] [--coma-decimal]
         Recipe,       // --receta IR D EPSILON [the recipe's options]
         Misuse,       // anything else
     };
@@ -24,6 +24,7 @@ struct CommandLine {
     InputFields inputs;                     // Calculate: the values as given
     QString exportFile;                     // Calculate: where the cut sheet goes
     QString epsilon = QStringLiteral("0");  // charts: E, a number
+    bool decimalComma = false;              // charts: for a spreadsheet set to Spanish
     double from = 0, to = 0, step = 0;      // IndexChart
     stone::CutChoices choices;              // Recipe
     int gear = 96;                          // Recipe: teeth of the index gear
@@ -33,11 +34,21 @@ struct CommandLine {
     bool withUsage = true;                  // Misuse: false when the complaint says it all
 };
 
-// Reads the arguments that follow the program's name. The three values after
-// --calcular are taken whatever they look like ("-3" and "" included), to be
-// read as the fields are; DESDE, HASTA, PASO and E must be finite numbers
-// with a period, and so must the values of --receta, within their ranges.
+// Reads the arguments that follow the program's name. Every value an option
+// takes as a number must be one for readNumberArgument; those of --receta's
+// options must also lie within their ranges.
 CommandLine parseCommandLine(const QStringList &arguments);
+// The same for main()'s arguments, in the locale's encoding: an argument
+// whose bytes are not text in it is wrong usage rather than changed.
+CommandLine parseCommandLine(int argc, char *argv[]);
+
+// A number given to any option, read as readDecimalNumber reads it: its
+// value, or the complaint that names the argument.
+struct NumberArgument {
+    double value = 0;
+    QString complaint;
+};
+NumberArgument readNumberArgument(const QString &argument);
 
 // "--help", and after a Misuse: the usage, one line per option.
 QString usageText();
