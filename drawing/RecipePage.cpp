@@ -170,10 +170,15 @@ void paintFigures(QPainter &painter, qreal top, const StoneRecipe &made,
 }  // namespace
 
 void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
-    const StoneRecipe made = makeStoneRecipe(content.cut, content.D, content.recipe);
+    const std::optional<StoneRecipe> made = makeStoneRecipe(content.cut, content.D, content.recipe);
     drawHeading(painter, content.date);
     painter.setPen(Qt::black);
-    paintViewTexts(painter, paintDiagram(painter, made.stone));
-    const qreal tableBottom = paintRecipe(painter, made.recipe);
-    paintFigures(painter, tableBottom, made, content.recipe.choices);
+    if (!made) {
+        drawText(painter, arialFont(tableFontSize), QPointF(margin, diagramArea.top() + 5),
+                 Align::Left, stone::uncuttableMessage());
+        return;
+    }
+    paintViewTexts(painter, paintDiagram(painter, made->stone));
+    const qreal tableBottom = paintRecipe(painter, made->recipe);
+    paintFigures(painter, tableBottom, *made, content.recipe.choices);
 }

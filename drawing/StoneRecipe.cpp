@@ -28,9 +28,13 @@ double usualDensity(double IR) {
     return gemNearestIndex(IR).density;
 }
 
-StoneRecipe makeStoneRecipe(const CutResult &cut, double D, const RecipeSettings &settings) {
+std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
+                                           const RecipeSettings &settings) {
+    const stone::Proportions proportions = stone::proportionsOf(cut);
+    if (!stone::isCuttable(proportions))
+        return std::nullopt;
     StoneRecipe made;
-    made.stone = stone::buildBrilliant(stone::proportionsOf(cut), settings.choices);
+    made.stone = stone::buildBrilliant(proportions, settings.choices);
     made.recipe = stone::cuttingRecipe(made.stone, settings.gear);
     made.D = D;
     made.density = settings.density.value_or(usualDensity(cut.IR));

@@ -28,7 +28,9 @@ struct StoneRecipe {
     double carats = 0;
 };
 
-StoneRecipe makeStoneRecipe(const CutResult &cut, double D, const RecipeSettings &settings);
+// None when the cut makes no brilliant (see stone::isCuttable).
+std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
+                                           const RecipeSettings &settings);
 
 // The density of the common gem whose index is nearest IR.
 double usualDensity(double IR);

@@ -24,6 +24,11 @@ void FacetDiagramView::showStone(const stone::Brilliant &stone) {
     update();
 }
 
+void FacetDiagramView::clear() {
+    m_stone.reset();
+    update();
+}
+
 void FacetDiagramView::paintEvent(QPaintEvent * /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), panel);

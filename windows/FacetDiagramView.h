@@ -15,6 +15,7 @@ public:
     explicit FacetDiagramView(QWidget *parent = nullptr);
 
     void showStone(const stone::Brilliant &stone);
+    void clear();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

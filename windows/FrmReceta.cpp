@@ -72,6 +72,12 @@ void FrmReceta::showStone(const StoneRecipe &made) {
     showRecipe(made);
 }
 
+void FrmReceta::showNoStone(const QString &message) {
+    m_ui->diagrama->clear();
+    m_ui->LabelFiguras->setText(message);
+    m_ui->tablaReceta->setRowCount(0);
+}
+
 void FrmReceta::showRecipe(const StoneRecipe &made) {
     const QList<QStringList> rows = recipeRows(made.recipe);
     QTableWidget &table = *m_ui->tablaReceta;

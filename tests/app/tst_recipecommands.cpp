@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "stone/RecipeText.h"
 #include "tests/files/tst_parameterfile_files.h"
 #include "windows/FrmReceta.h"
 
@@ -53,6 +54,22 @@ private slots:
         QVERIFY(shownTexts(*recipe).contains("Altura total: 59.18 % de D, 5.92 mm"));
         QTest::mouseClick(f.ui().Command5, Qt::LeftButton);
         QTRY_VERIFY(!recipe);
+    }
+
+    // A cut whose crown falls below the girdle has no brilliant: the window
+    // and the sheet say why.
+    void uncuttableCutSaysWhy() {
+        MainWindowFixture f;
+        f.window.setInputs(QStringLiteral("1.29"), QStringLiteral("10"), QStringLiteral("29.128"));
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        const FrmReceta *recipe = openFromTheMenuBar(f);
+        QVERIFY(recipe);
+        QCOMPARE(shownTexts(*recipe), QStringList{stone::uncuttableMessage()});
+        QTemporaryDir dir;
+        f.cuadro->answer(dir.filePath(QStringLiteral("hoja.svg")));
+        f.window.saveImageRequested();
+        QVERIFY(QString::fromUtf8(contentsOf(dir.filePath(QStringLiteral("hoja.svg"))))
+                    .contains(stone::uncuttableMessage()));
     }
 
     // A choice changed from the keyboard shows at once, and the sheet takes it.
