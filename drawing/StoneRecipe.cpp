@@ -24,10 +24,6 @@ QStringList rowOf(const stone::RecipeStep &step, int gear) {
 
 }  // namespace
 
-double usualDensity(double IR) {
-    return gemNearestIndex(IR).density;
-}
-
 std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
                                            const RecipeSettings &settings) {
     const stone::Proportions proportions = stone::proportionsOf(cut);
@@ -37,7 +33,7 @@ std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
     made.stone = stone::buildBrilliant(proportions, settings.choices);
     made.recipe = stone::cuttingRecipe(made.stone, settings.gear);
     made.D = D;
-    made.density = settings.density.value_or(usualDensity(cut.IR));
+    made.density = settings.density.value_or(gemNearestIndex(cut.IR).density);
     made.carats = stone::caratWeight(made.stone, D, made.density);
     return made;
 }

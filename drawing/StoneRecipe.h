@@ -32,9 +32,6 @@ struct StoneRecipe {
 std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
                                            const RecipeSettings &settings);
 
-// The density of the common gem whose index is nearest IR.
-double usualDensity(double IR);
-
 // The recipe as a table of texts, the same in the window and on the sheet:
 // the column titles, then one row per tier in cutting order.
 QStringList recipeColumnTitles();
