@@ -31,9 +31,8 @@ constexpr qreal rowSpacing = 6;
 constexpr qreal columnGap = 4;
 constexpr qreal tableFontSize = 9;
 
-const QFont &codeFont() {
-    static const QFont font = arialFont(8);
-    return font;
+QFont codeFont() {
+    return arialFont(8);
 }
 
 FacetDiagramLayout paintDiagram(QPainter &painter, const stone::Brilliant &stone) {
