@@ -161,7 +161,7 @@ bool isPercent(double value, double low, double high) {
     return value >= low && value <= high;
 }
 
-const RecipeOption recipeOptions[] = {
+constexpr RecipeOption recipeOptions[] = {
     {u"--filetin", [](double g) { return isPercent(g, 0, 10); },
      u"el filetín debe medir de 0 a 10 (% de D):",
      [](CommandLine &p, double g) { p.choices.girdlePercent = g; }},
