@@ -24,9 +24,9 @@ void copyDrawing(const CanvasWidget &area);
 void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages,
                QString &folder);
 
-// "Imprimir hoja de corte…": prints the sheet, one page, on the printer the
-// user chooses. A cancelled dialog prints nothing; a printer that cannot
-// start is reported.
+// "Imprimir hoja de corte…": prints the sheet, both pages, on the printer the
+// user chooses. A cancelled dialog prints nothing; a printer that cannot start
+// is reported.
 void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages);
 
 inline const QString cannotPrintMessage = QStringLiteral(

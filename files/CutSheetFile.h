@@ -7,7 +7,8 @@
 struct CutSheetContent;
 
 // The cut sheet as a file, in the format that the name's extension gives, in
-// any case: .pdf (one A4 page), .svg (an A4 drawing) or .png (an A4 image).
+// any case: .pdf (a page in A4 for each of the sheet's pages), .svg (a
+// drawing of the A4 pages one above the other) or .png (an image of them).
 // One table in CutSheetFile.cpp lists the formats; the save dialog, the
 // writer, the command line and the messages all read it.
 

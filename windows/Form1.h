@@ -42,6 +42,8 @@ public:
     // only while there is one. They start disabled. Its copy request names
     // the area the menu was opened on.
     void setImageActionsEnabled(bool enabled);
+    // "&Receta de tallado…" is about the drawing shown too; it starts disabled.
+    void setRecipeEnabled(bool enabled);
 
     // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
     // after a file was opened, the prompt and the reference line with the
@@ -71,6 +73,7 @@ signals:
     void copyImageRequested(CanvasWidget *area);  // "Copiar imagen"
     void saveSheetRequested();                    // "Guardar hoja de corte…"
     void printSheetRequested();                   // "Imprimir hoja de corte…"
+    void recipeRequested();                       // "&Receta de tallado…"
 
 private:
     void connectControls();

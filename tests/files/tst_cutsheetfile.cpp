@@ -16,7 +16,7 @@
 
 namespace {
 
-const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14)};
+const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14), {}};
 
 int pdfPages(const QByteArray &pdf) {
     return int(
@@ -50,10 +50,10 @@ class TestCutSheetFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void pdfIsOneA4Page() {
+    void pdfIsTwoA4Pages() {
         const QByteArray pdf = written(QStringLiteral("hoja.PDF"));
         QVERIFY(pdf.startsWith("%PDF-"));
-        QCOMPARE(pdfPages(pdf), 1);
+        QCOMPARE(pdfPages(pdf), 2);
         QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]"));  // A4 in points
     }
 
@@ -80,17 +80,19 @@ private slots:
             QVERIFY2(texts.contains(line), qPrintable(line));
     }
 
-    void pngIsA4At300DpiWithTheProfile() {
+    // Both pages, one above the other.
+    void pngIsTwoA4PagesAt300DpiWithTheProfile() {
         const QImage image = QImage::fromData(written(QStringLiteral("hoja.png")));
-        QCOMPARE(image.size(), QSize(2480, 3508));
+        QCOMPARE(image.size(), QSize(2480, 2 * 3508));
         QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 300);
+        const QImage firstPage = image.copy(0, 0, 2480, 3508);
         // The girdle line of Picture1's profile: 4500 of its 7515 twips
         // across 170 of the page's 210 mm, some 48% of the width, where the
         // frames and the rule run longer.
-        QVERIFY(hasRowWithDarkRun(image, false, 0.46 * 2480, 0.50 * 2480));
+        QVERIFY(hasRowWithDarkRun(firstPage, false, 0.46 * 2480, 0.50 * 2480));
         // Picture2's, 3000 units of 219/224 twip on the same scale: 31.6%
         // (32.3% in Picture1's units).
-        QVERIFY(hasRowWithDarkRun(image, true, 0.313 * 2480, 0.319 * 2480));
+        QVERIFY(hasRowWithDarkRun(firstPage, true, 0.313 * 2480, 0.319 * 2480));
     }
 
     // Paper narrower than A4 takes the whole sheet, smaller: its margins
@@ -99,7 +101,7 @@ private slots:
         QImage paper(200, 594, QImage::Format_Grayscale8);  // 100 x 297 mm
         paper.fill(Qt::white);
         QPainter painter(&paper);
-        paintCutSheet(painter, paper.rect(), diamond);
+        paintCutSheetPage(painter, paper.rect(), diamond, 0);
         painter.end();
         bool inkOnTheEdges = false;
         for (int y = 0; y < paper.height(); ++y)
