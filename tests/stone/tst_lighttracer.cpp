@@ -1,0 +1,134 @@
+#include "calc/Constants.h"
+#include "calc/CutSolver.h"
+#include "stone/Fresnel.h"
+#include "stone/LightTracer.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace stone;
+
+Q_DECLARE_METATYPE(Tilt)
+
+namespace {
+
+double radians(double degrees) {
+    return degrees * pi / 180;
+}
+
+// A disc of glass 0.2 thick, as wide as a girdle.
+ConvexBody plate() {
+    return {{{{0, 0, 1}, 0.1}, {{0, 0, -1}, 0.1}}, 0.5, -0.1, 0.1};
+}
+
+// The stone of the flat profile turned about its axis in eight steps: a
+// table, bezels and pavilion mains at the azimuths k × 45º (planes 1–8 and
+// 9–16), with the solver's angles.
+ConvexBody octagonalStone(const CutResult &cut) {
+    const double crownHeight = (1 - cut.aRatio) / 2 * std::tan(cut.i);
+    ConvexBody body{{{{0, 0, 1}, crownHeight}}, 0.5, -cut.nRatio, crownHeight};
+    for (const double angle : {cut.i, pi - cut.alfa}) {
+        for (int k = 0; k < 8; ++k) {
+            const double azimuth = k * pi / 4;
+            const Vec3 normal{std::sin(angle) * std::cos(azimuth),
+                              std::sin(angle) * std::sin(azimuth), std::cos(angle)};
+            body.planes.push_back({normal, 0.5 * std::sin(angle)});
+        }
+    }
+    return body;
+}
+
+}  // namespace
+
+class TestLightTracer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void plate_data() {
+        QTest::addColumn<double>("n");
+        QTest::newRow("glass") << 1.5;
+        QTest::newRow("diamond") << 2.417;
+    }
+
+    // Face up, every ray meets the plate square on: ((n−1)/(n+1))² is
+    // reflected, (1−R)/(1+R) passes through, up to the light left when the
+    // paths are cut short.
+    void plate() {
+        QFETCH(double, n);
+        const double R = std::pow((n - 1) / (n + 1), 2);
+        const ViewTrace view = traceView(plate(), {n, 15, 40}, {});
+        QCOMPARE(view.figures.externalReflection, R);
+        QVERIFY(std::abs(view.figures.leakage - (1 - R) / (1 + R)) <= view.figures.remainder);
+    }
+
+    void criticalAngle_data() { plate_data(); }
+
+    void criticalAngle() {
+        QFETCH(double, n);
+        const double critical = std::asin(1 / n);
+        QVERIFY(fresnelReflectance(n, 1, std::cos(critical - 1e-9)) < 1);
+        QCOMPARE(fresnelReflectance(n, 1, std::cos(critical + 1e-9)), 1.0);
+    }
+
+    void flatProfile_data() {
+        QTest::addColumn<double>("IR");
+        QTest::addColumn<double>("epsilon");
+        QTest::newRow("diamond") << 2.417 << 0.0;
+        QTest::newRow("diamond 10") << 2.417 << 10.0;
+        QTest::newRow("quartz 12") << 1.544 << 12.0;
+    }
+
+    // Vertical light entering a bezel in its middle plane goes to the main
+    // below, the opposite main and the table, and leaves the table at épsilon.
+    void flatProfile() {
+        QFETCH(double, IR);
+        QFETCH(double, epsilon);
+        const CutResult cut = solveCut(IR, radians(epsilon));
+        const double bezelMiddle = (cut.aRatio / 2 + 0.5) / 2;
+        const auto path = tracePath(octagonalStone(cut), IR, {bezelMiddle, 0, 1}, {0, 0, -1});
+        QList<int> surfaces;
+        for (const PathStep &step : path)
+            surfaces.append(step.surface);
+        QCOMPARE(surfaces.mid(0, 4), (QList<int>{1, 9, 13, 0}));
+        const Vec3 leaving = path[3].leaving;
+        const double leavingDeg = std::atan2(std::hypot(leaving.x, leaving.y), leaving.z) * 180 / pi;
+        QVERIFY2(std::abs(leavingDeg - epsilon) < 1e-6, qPrintable(QString::number(leavingDeg)));
+    }
+
+    void symmetry_data() {
+        QTest::addColumn<Tilt>("tilt");
+        QTest::addColumn<Tilt>("turned");
+        QTest::newRow("face up") << Tilt{0, 0} << Tilt{0, 45};
+        QTest::newRow("main axis") << Tilt{20, 0} << Tilt{20, 135};
+        QTest::newRow("mirrored") << Tilt{20, 10} << Tilt{20, -10};
+    }
+
+    // The figures repeat every 45º and mirror when the grid turns with the
+    // stone; every ray's light adds up to 1.
+    void symmetry() {
+        QFETCH(Tilt, tilt);
+        QFETCH(Tilt, turned);
+        const ConvexBody stone = octagonalStone(solveCut(2.417, 0));
+        const ViewTrace view = traceView(stone, {2.417, 15, 60}, tilt, Samples::kept);
+        const LightShares &a = view.figures;
+        const LightShares &b = traceView(stone, {2.417, 15, 60}, turned).figures;
+        const double gaps[] = {a.brightnessIso - b.brightnessIso, a.brightnessCos - b.brightnessCos,
+                               a.externalReflection - b.externalReflection, a.leakage - b.leakage,
+                               a.bands[highBand] - b.bands[highBand], a.remainder - b.remainder};
+        for (const double gap : gaps)
+            QVERIFY(std::abs(gap) < 1e-9);
+        for (const RaySample &ray : view.samples)
+            QVERIFY(std::abs(ray.light.total() - 1) < 1e-9);
+    }
+
+    void cancelled() {
+        const std::atomic_bool cancel = true;
+        std::atomic<qint64> raysDone = 0;
+        const ViewTrace view = traceView(plate(), {}, {}, Samples::kept, {&cancel, &raysDone});
+        QVERIFY(!view.complete);
+        QCOMPARE(raysDone.load(), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLightTracer)
+#include "tst_lighttracer.moc"
