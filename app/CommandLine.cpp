@@ -25,6 +25,13 @@ constexpr Option options[] = {
      u"de PASO en PASO (10000 filas como máximo), con épsilon E (0 si se omite)"},
     {u"--gemas", u" [--epsilon E]", Request::GemChart,
      u"escribe la misma tabla para las gemas más comunes"},
+    {u"--verificar",
+     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
+     u"                [--cabeza H] [--rayos N]",
+     Request::CheckLight,
+     u"escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
+     u"clásicas: filetín G (0), estrella S (50) y pabellón inferior L (80)\n"
+     u"en %, cabeza del observador H grados (15), N rayos de lado (160)"},
     {u"--help", u"", Request::ShowHelp, u"muestra esta ayuda y termina"},
     {u"--version", u"", Request::ShowVersion, u"muestra la versión y la licencia y termina"},
 };
@@ -76,6 +83,49 @@ CommandLine calculation(const QString &option, const QStringList &values) {
     return parsed;
 }
 
+// The options of --verificar, each followed by its number.
+struct NumberOption {
+    QStringView name;
+    double LightCheckOptions::*value;
+};
+
+constexpr NumberOption lightCheckOptions[] = {
+    {u"--filetin", &LightCheckOptions::girdlePercent},
+    {u"--estrella", &LightCheckOptions::starPercent},
+    {u"--pabellon-inferior", &LightCheckOptions::lowerGirdlePercent},
+    {u"--cabeza", &LightCheckOptions::headDeg},
+    {u"--rayos", &LightCheckOptions::raysAcross},
+};
+
+CommandLine notANumber(const QString &text) {
+    return misuse(u"no es un número con punto decimal:", text);
+}
+
+// The three values, then options with their numbers in any order.
+CommandLine lightCheck(const QString &option, const QStringList &values) {
+    if (values.size() < 3)
+        return countMisuse(option, values, 3);
+    CommandLine parsed = request(Request::CheckLight);
+    for (const QString &number : values.mid(0, 3)) {
+        if (!isNumber(number))
+            return notANumber(number);
+    }
+    parsed.inputs = {values[0], values[1], values[2]};
+    for (qsizetype i = 3; i < values.size(); i += 2) {
+        const auto found = std::find_if(
+            std::begin(lightCheckOptions), std::end(lightCheckOptions),
+            [&](const NumberOption &known) { return known.name == values[i]; });
+        if (found == std::end(lightCheckOptions))
+            return misuse(u"argumento no esperado", values[i]);
+        if (i + 1 == values.size())
+            return misuse(u"faltan valores después de", values[i]);
+        if (!isNumber(values[i + 1]))
+            return notANumber(values[i + 1]);
+        parsed.light.*(found->value) = values[i + 1].toDouble();
+    }
+    return parsed;
+}
+
 // A chart: an optional "--epsilon E" first, then its numbers.
 CommandLine chart(const Option &option, QStringList values) {
     CommandLine parsed = request(option.request);
@@ -90,7 +140,7 @@ CommandLine chart(const Option &option, QStringList values) {
         return countMisuse(option.name.toString(), values, count);
     for (const QString &number : QStringList(parsed.epsilon) + values) {
         if (!isNumber(number))
-            return misuse(u"no es un número con punto decimal:", number);
+            return notANumber(number);
     }
     if (count == 3) {
         parsed.from = values[0].toDouble();
@@ -118,6 +168,8 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         case Request::IndexChart:
         case Request::GemChart:
             return chart(*option, values);
+        case Request::CheckLight:
+            return lightCheck(first, values);
         default:
             return values.isEmpty() ? request(option->request)
                                     : misuse(u"argumento no esperado", values.first());

@@ -1,6 +1,7 @@
 #include "app/HeadlessRunner.h"
 
 #include "app/CommandLine.h"
+#include "app/LightCheckCommand.h"
 #include "calc/AngleChart.h"
 #include "calc/ChartCsv.h"
 #include "calc/ComputePlan.h"
@@ -73,6 +74,8 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
         case Request::GemChart:
             out << chartCsv(gemChart(command.epsilon), GemColumn::first);
             return exitDone;
+        case Request::CheckLight:
+            return checkLight(command, out, err);
         case Request::ShowHelp:
             out << usageText();
             return exitDone;
