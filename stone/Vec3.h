@@ -4,7 +4,7 @@
 
 namespace stone {
 
-// A point or direction in the stone's frame.
+// A point or direction in the stone's frame (units of the girdle diameter).
 struct Vec3 {
     double x = 0, y = 0, z = 0;
 };
