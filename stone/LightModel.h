@@ -58,8 +58,8 @@ struct LightShares {
     }
     // 1 for every ray: the light is neither made nor lost.
     double total() const {
-        return externalReflection + leakage + bands[lowBand] + bands[middleBand] +
-               bands[highBand] + remainder;
+        return externalReflection + leakage + bands[lowBand] + bands[middleBand] + bands[highBand] +
+               remainder;
     }
 };
 
