@@ -117,18 +117,18 @@ private slots:
         const auto verificar = [](QStringList options) {
             return QStringList{"--verificar", "2.417", "10", "10"} + options;
         };
-        QTest::newRow("check IR -3") << QStringList{"--verificar", "-3", "10", "10"} << 1
-                                     << Messages::irTooSmall;
-        QTest::newRow("check G 11") << verificar({"--filetin", "11"}) << 1
-                                    << "G debe estar entre 0 y 10.";
+        QTest::newRow("check IR -3")
+            << QStringList{"--verificar", "-3", "10", "10"} << 1 << Messages::irTooSmall;
+        QTest::newRow("check G 11")
+            << verificar({"--filetin", "11"}) << 1 << "G debe estar entre 0 y 10.";
         QTest::newRow("check N 20.5") << verificar({"--rayos", "20.5"}) << 1
                                       << "N debe ser un número entero entre 10 y 2000.";
-        QTest::newRow("check D 1,5") << QStringList{"--verificar", "2.417", "1,5", "10"} << 2
-                                     << notANumber.arg("1,5");
-        QTest::newRow("check --color") << verificar({"--color", "1"}) << 2
-                                       << "corvelux: argumento no esperado «--color»";
-        QTest::newRow("check --cabeza") << verificar({"--cabeza"}) << 2
-                                        << "corvelux: faltan valores después de «--cabeza»";
+        QTest::newRow("check D 1,5")
+            << QStringList{"--verificar", "2.417", "1,5", "10"} << 2 << notANumber.arg("1,5");
+        QTest::newRow("check --color")
+            << verificar({"--color", "1"}) << 2 << "corvelux: argumento no esperado «--color»";
+        QTest::newRow("check --cabeza")
+            << verificar({"--cabeza"}) << 2 << "corvelux: faltan valores después de «--cabeza»";
     }
 
     // Rejections and usage errors write standard error only; computations
@@ -260,7 +260,8 @@ private slots:
                 shares += share.toDouble();
             QVERIFY2(std::abs(shares - 100) < 0.05, qPrintable(record.join(u',')));
         }
-        QCOMPARE(cuts, (QStringList{"Calculada", "Tolkowsky (1919)", "Referencia GIA", "Excelente"}));
+        QCOMPARE(cuts,
+                 (QStringList{"Calculada", "Tolkowsky (1919)", "Referencia GIA", "Excelente"}));
         QCOMPARE(records[0].join(u','),
                  "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
                  "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
