@@ -1,6 +1,7 @@
 #include "calc/Constants.h"
 #include "calc/CutSolver.h"
 #include "stone/ClassicCuts.h"
+#include "stone/CutComparison.h"
 #include "stone/Fresnel.h"
 #include "stone/LightTracer.h"
 
@@ -128,6 +129,17 @@ private slots:
             QVERIFY(std::abs(gap) < 1e-9);
         for (const RaySample &ray : view.samples)
             QVERIFY(std::abs(ray.light.total() - 1) < 1e-9);
+    }
+
+    // In the background, every view of the tilt series is traced and the
+    // progress counter reaches the total it is shown against.
+    void comparisonInBackground() {
+        const std::vector<NamedCut> cuts{classicCuts().front()};
+        const ViewSettings coarse{2.417, 15, 10};
+        std::atomic<qint64> raysDone = 0;
+        const auto traced = compareCutsInBackground(cuts, coarse, {nullptr, &raysDone}).result();
+        QCOMPARE(traced.front().views.size(), tiltSeries().size());
+        QCOMPARE(raysDone.load(), comparisonRays(cuts, coarse));
     }
 
     void cancelled() {
