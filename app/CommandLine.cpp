@@ -44,6 +44,14 @@ constexpr Option options[] = {
      u"a 90); N: dientes de la rueda de índice (64, 72, 80, 96 o 120; 96 si se\n"
      u"omite); RHO: densidad en g/cm³ (si se omite, la de la gema de la lista\n"
      u"con el IR más cercano)"},
+    {u"--verificar",
+     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
+     u"                       [--cabeza H] [--rayos N]",
+     Request::CheckLight,
+     u"escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
+     u"clásicas del mismo IR; G, S y L como en --receta, solo para la calculada;\n"
+     u"H: cono en grados que tapa la cabeza del observador (15 si se omite, de 0\n"
+     u"a 89); N: rayos de lado de la cuadrícula (160 si se omite, de 10 a 2000)"},
     {u"--help", u"", Request::ShowHelp, u"muestra esta ayuda y termina"},
     {u"--version", u"", Request::ShowVersion, u"muestra la versión y la licencia y termina"},
 };
@@ -150,8 +158,9 @@ CommandLine chart(const Option &option, QStringList values) {
     return parsed;
 }
 
-// A value of --receta: its option, its range and what it sets.
-struct RecipeOption {
+// A value of --receta or --verificar: its option, its range and what it
+// sets.
+struct CutOption {
     QStringView name;
     bool (*accepts)(double value);
     QStringView range;  // the complaint when the value is outside it
@@ -162,7 +171,8 @@ bool isPercent(double value, double low, double high) {
     return value >= low && value <= high;
 }
 
-constexpr RecipeOption recipeOptions[] = {
+// The options of the brilliant's shape, which both requests take.
+constexpr CutOption shapeOptions[] = {
     {u"--filetin", [](double g) { return isPercent(g, 0, 10); },
      u"el filetín debe medir de 0 a 10 (% de D):",
      [](CommandLine &p, double g) { p.choices.girdlePercent = g; }},
@@ -172,6 +182,9 @@ constexpr RecipeOption recipeOptions[] = {
     {u"--pabellon-inferior", [](double l) { return isPercent(l, 10, 90); },
      u"la longitud de las medias del pabellón debe ir de 10 a 90 (%):",
      [](CommandLine &p, double l) { p.choices.lowerGirdlePercent = l; }},
+};
+
+constexpr CutOption recipeOptions[] = {
     {u"--indice", [](double n) { return n == std::floor(n) && stone::isIndexGear(int(n)); },
      u"la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes:",
      [](CommandLine &p, double n) { p.gear = int(n); }},
@@ -179,8 +192,29 @@ constexpr RecipeOption recipeOptions[] = {
      [](CommandLine &p, double rho) { p.density = rho; }},
 };
 
-// The value after one of --receta's options, read and checked against its range.
-QString takeRecipeValue(CommandLine &parsed, const RecipeOption &option, const QString &text) {
+constexpr CutOption lightCheckOptions[] = {
+    {u"--cabeza", [](double h) { return h >= 0 && h <= 89; },
+     u"la cabeza del observador debe ir de 0 a 89 grados:",
+     [](CommandLine &p, double h) { p.headDeg = h; }},
+    {u"--rayos", [](double n) { return n == std::floor(n) && n >= 10 && n <= 2000; },
+     u"los rayos de lado deben ser un número entero de 10 a 2000:",
+     [](CommandLine &p, double n) { p.raysAcross = int(n); }},
+};
+
+// The option of this name that the request takes, or null.
+const CutOption *findCutOption(Request request, const QString &name) {
+    const auto find = [&name](const auto &table) -> const CutOption * {
+        const auto found = std::find_if(std::begin(table), std::end(table),
+                                        [&name](const CutOption &o) { return o.name == name; });
+        return found == std::end(table) ? nullptr : found;
+    };
+    if (const CutOption *shape = find(shapeOptions))
+        return shape;
+    return request == Request::Recipe ? find(recipeOptions) : find(lightCheckOptions);
+}
+
+// The value after one of the options, read and checked against its range.
+QString takeCutValue(CommandLine &parsed, const CutOption &option, const QString &text) {
     const NumberArgument number = readNumberArgument(text);
     if (!number.complaint.isEmpty())
         return number.complaint;
@@ -192,8 +226,9 @@ QString takeRecipeValue(CommandLine &parsed, const RecipeOption &option, const Q
     return {};
 }
 
-// The three values, then the recipe's options in any order.
-CommandLine recipe(const QString &option, const QStringList &values) {
+// --receta or --verificar: the three values, then the request's options in
+// any order.
+CommandLine cutRequest(Request kind, const QString &option, const QStringList &values) {
     if (values.size() < 3)
         return countMisuse(option, values, 3);
     for (const QString &value : values.first(3)) {
@@ -201,21 +236,20 @@ CommandLine recipe(const QString &option, const QStringList &values) {
         if (!wrong.isEmpty())
             return misuse(wrong);
     }
-    CommandLine parsed = request(Request::Recipe);
+    CommandLine parsed = request(kind);
     parsed.inputs = {values[0], values[1], values[2]};
     for (qsizetype k = 3; k < values.size(); ++k) {
         const QString &name = values[k];
-        const auto found = std::find_if(std::begin(recipeOptions), std::end(recipeOptions),
-                                        [&name](const RecipeOption &o) { return o.name == name; });
+        const CutOption *found = findCutOption(kind, name);
         QString wrong;
-        if (name == QLatin1String("--csv"))
+        if (kind == Request::Recipe && name == QLatin1String("--csv"))
             parsed.csv = true;
-        else if (found == std::end(recipeOptions))
+        else if (!found)
             wrong = complaint(u"argumento no esperado", name);
         else if (++k == values.size())
             wrong = complaint(u"faltan valores después de", name);
         else
-            wrong = takeRecipeValue(parsed, *found, values[k]);
+            wrong = takeCutValue(parsed, *found, values[k]);
         if (!wrong.isEmpty()) {
             CommandLine rejected = misuse(wrong);
             rejected.withUsage = parsed.withUsage;
@@ -268,7 +302,8 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         case Request::GemChart:
             return chart(*option, values);
         case Request::Recipe:
-            return recipe(first, values);
+        case Request::CheckLight:
+            return cutRequest(option->request, first, values);
         default:
             return values.isEmpty() ? request(option->request)
                                     : misuse(u"argumento no esperado", values.first());

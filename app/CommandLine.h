@@ -17,6 +17,7 @@ struct CommandLine {
         IndexChart,   // --tabla [--epsilon E] [--coma-decimal] DESDE HASTA PASO
         GemChart,     // --gemas [--epsilon E] [--coma-decimal]
         Recipe,       // --receta IR D EPSILON [the recipe's options]
+        CheckLight,   // --verificar IR D EPSILON [the light check's options]
         Misuse,       // anything else
     };
 
@@ -26,17 +27,19 @@ struct CommandLine {
     QString epsilon = QStringLiteral("0");  // charts: E, a number
     bool decimalComma = false;              // charts: for a spreadsheet set to Spanish
     double from = 0, to = 0, step = 0;      // IndexChart
-    stone::CutChoices choices;              // Recipe
+    stone::CutChoices choices;              // Recipe, CheckLight
     int gear = 96;                          // Recipe: teeth of the index gear
     double density = 0;                     // Recipe: g/cm³; 0: the nearest gem's
     bool csv = false;                       // Recipe: the table as CSV
+    double headDeg = 15;                    // CheckLight: the viewer's head, degrees
+    int raysAcross = 160;                   // CheckLight: camera rays across the stone
     QString complaint;                      // Misuse: which argument is wrong
     bool withUsage = true;                  // Misuse: false when the complaint says it all
 };
 
 // Reads the arguments that follow the program's name. Every value an option
 // takes as a number must be one for readNumberArgument; those of --receta's
-// options must also lie within their ranges.
+// and --verificar's options must also lie within their ranges.
 CommandLine parseCommandLine(const QStringList &arguments);
 // The same for main()'s arguments, in the locale's encoding: an argument
 // whose bytes are not text in it is wrong usage rather than changed.

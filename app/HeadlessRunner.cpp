@@ -1,6 +1,7 @@
 #include "app/HeadlessRunner.h"
 
 #include "app/CommandLine.h"
+#include "app/LightCheckCommand.h"
 #include "app/RecipeCommand.h"
 #include "calc/AngleChart.h"
 #include "calc/ChartCsv.h"
@@ -87,6 +88,8 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
             return exitDone;
         case Request::Recipe:
             return writeRecipe(command, out, err);
+        case Request::CheckLight:
+            return checkLight(command, out, err);
         case Request::ShowHelp:
             out << usageText();
             return exitDone;

@@ -1,53 +1,12 @@
 #include "calc/ChartCsv.h"
 
+#include "calc/Csv.h"
 #include "calc/LeadingNumber.h"
-#include "calc/NumberText.h"
 #include "calc/ResultLines.h"
 
 #include <QStringList>
-#include <algorithm>
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-// The separators of one kind of CSV.
-class CsvWriter {
-public:
-    explicit CsvWriter(CsvDecimals decimals)
-        : m_decimalPoint(decimals == CsvDecimals::comma ? u',' : u'.'),
-          m_separator(decimals == CsvDecimals::comma ? u';' : u',') {}
-
-    QString number(double value) const { return plainNumberText(value, m_decimalPoint); }
-
-    // An index text such as "1.540" with this CSV's decimal separator.
-    QString decimalText(QString text) const { return text.replace(u'.', m_decimalPoint); }
-
-    QString record(const QStringList &fields) const {
-        QStringList quoted;
-        quoted.reserve(fields.size());
-        for (const QString &field : fields)
-            quoted.append(csvField(field));
-        return quoted.join(m_separator) + kCrLf;
-    }
-
-private:
-    // A field within double quotes, its quotes doubled, when it holds the
-    // separator, a quote or a line break.
-    QString csvField(const QString &text) const {
-        const auto special = [this](QChar c) {
-            return c == m_separator || c == u'"' || c == u'\r' || c == u'\n';
-        };
-        if (std::none_of(text.begin(), text.end(), special))
-            return text;
-        QString quoted = text;
-        quoted.replace(u'"', QStringLiteral("\"\""));
-        return u'"' + quoted + u'"';
-    }
-
-    QString m_decimalPoint;
-    QChar m_separator;
-};
 
 // The row's numbers, espejar and aviso: none of the first two, and the
 // message, when the row could not be computed.

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "calc/AngleChart.h"
+#include "calc/Csv.h"
 
 #include <QList>
 #include <QString>
 
 enum class GemColumn { omitted, first };
-
-// How numbers and fields are written: RFC 4180 with decimal periods, or, as a
-// spreadsheet set to Spanish opens it directly, decimal commas with the
-// fields separated by ";".
-enum class CsvDecimals { point, comma };
 
 // An angle chart as CSV: a header row, then one record per row, every record
 // ended by CR LF. Columns: [gema,] IR, epsilon, the angles i and alfa in

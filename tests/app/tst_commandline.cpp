@@ -148,6 +148,17 @@ private slots:
             << receta("2,419", "10", "10") << 2 << notANumber.arg("2,419");
         QTest::newRow("recipe, no star") << receta("2.419", "10", "10") + QStringList{"--estrella"}
                                          << 2 << "corvelux: faltan valores después de «--estrella»";
+        const auto verificar = [](QStringList options) {
+            return QStringList{"--verificar", "2.417", "10", "10"} + options;
+        };
+        QTest::newRow("check IR -3")
+            << QStringList{"--verificar", "-3", "10", "10"} << 1 << Messages::irTooSmall;
+        QTest::newRow("check D 1,5")
+            << QStringList{"--verificar", "2.417", "1,5", "10"} << 2 << notANumber.arg("1,5");
+        QTest::newRow("check --indice")
+            << verificar({"--indice", "96"}) << 2 << "corvelux: argumento no esperado «--indice»";
+        QTest::newRow("check --cabeza")
+            << verificar({"--cabeza"}) << 2 << "corvelux: faltan valores después de «--cabeza»";
     }
 
     // Rejections and usage errors write standard error only; computations
@@ -221,27 +232,34 @@ private slots:
     }
 
     // A value out of its range is one line, without the usage.
-    void recipeRanges_data() {
+    void cutOptionRanges_data() {
+        QTest::addColumn<QString>("request");
         QTest::addColumn<QStringList>("option");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("girdle") << QStringList{"--filetin", "10.5"}
+        QTest::newRow("girdle") << "--receta" << QStringList{"--filetin", "10.5"}
                                 << "el filetín debe medir de 0 a 10 (% de D): «10.5»";
-        QTest::newRow("star") << QStringList{"--estrella", "9"}
+        QTest::newRow("star") << "--receta" << QStringList{"--estrella", "9"}
                               << "la longitud de las estrellas debe ir de 10 a 90 (%): «9»";
         QTest::newRow("lower halves")
-            << QStringList{"--pabellon-inferior", "91"}
+            << "--receta" << QStringList{"--pabellon-inferior", "91"}
             << "la longitud de las medias del pabellón debe ir de 10 a 90 (%): «91»";
         QTest::newRow("gear")
-            << QStringList{"--indice", "96.5"}
+            << "--receta" << QStringList{"--indice", "96.5"}
             << "la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes: «96.5»";
-        QTest::newRow("density") << QStringList{"--densidad", "0"}
+        QTest::newRow("density") << "--receta" << QStringList{"--densidad", "0"}
                                  << "la densidad debe ser mayor que 0: «0»";
+        QTest::newRow("head") << "--verificar" << QStringList{"--cabeza", "90"}
+                              << "la cabeza del observador debe ir de 0 a 89 grados: «90»";
+        QTest::newRow("rays")
+            << "--verificar" << QStringList{"--rayos", "20.5"}
+            << "los rayos de lado deben ser un número entero de 10 a 2000: «20.5»";
     }
 
-    void recipeRanges() {
+    void cutOptionRanges() {
+        QFETCH(QString, request);
         QFETCH(QStringList, option);
         QFETCH(QString, complaint);
-        const Run run = corvelux(QStringList{"--receta", "2.419", "10", "10"} + option);
+        const Run run = corvelux(QStringList{request, "2.419", "10", "10"} + option);
         QCOMPARE(run.status, 2);
         QCOMPARE(run.err, "corvelux: " + complaint + u'\n');
     }
@@ -320,6 +338,27 @@ private slots:
             QCOMPARE(fields[gem + 9], failed ? "" : leaks ? "sí" : "no");
         }
         QCOMPARE(avisos, failing);
+    }
+
+    // One row per cut, the computed one first; in each, the shares of the
+    // light that enters add up to 100 % (to the printed two decimals).
+    void lightCheck() {
+        const Run run = corvelux({"--verificar", "2.417", "10", "10", "--rayos", "30"});
+        const QList<QStringList> records = csvRecords(run.out, u',');
+        QStringList cuts;
+        for (const QStringList &record : records.mid(1)) {
+            cuts << record[0];
+            double shares = 0;
+            for (const QString &share : record.mid(15))
+                shares += share.toDouble();
+            QVERIFY2(std::abs(shares - 100) < 0.05, qPrintable(record.join(u',')));
+        }
+        QCOMPARE(cuts,
+                 (QStringList{"Calculada", "Tolkowsky (1919)", "Referencia GIA", "Excelente"}));
+        QCOMPARE(records[0].join(u','),
+                 "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
+                 "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
+                 "brillo_inclinado,reflejo_externo,fuga,banda_0_45,banda_45_75,banda_75_90,resto");
     }
 
     void shellRuns_data() {

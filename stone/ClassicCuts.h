@@ -1,0 +1,22 @@
+#pragma once
+
+#include "stone/Brilliant.h"
+
+#include <QString>
+#include <vector>
+
+namespace stone {
+
+// A round brilliant by name: its three angles and proportions and what they
+// leave open.
+struct NamedCut {
+    QString name;
+    Proportions proportions;
+    CutChoices choices;
+};
+
+// The classic round brilliants a computed cut is measured against: the
+// 1919 proportions, a laboratory's reference and a well-reputed make.
+std::vector<NamedCut> classicCuts();
+
+}  // namespace stone

@@ -1,0 +1,58 @@
+#include "stone/CutComparison.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+#include <numeric>
+
+namespace stone {
+
+std::vector<Tilt> tiltSeries() {
+    constexpr double mainAzimuth = 0, starAzimuth = 22.5;
+    std::vector<Tilt> tilts{{0, mainAzimuth}};
+    for (const double azimuth : {mainAzimuth, starAzimuth}) {
+        for (int degrees = 5; degrees <= 30; degrees += 5)
+            tilts.push_back({double(degrees), azimuth});
+    }
+    return tilts;
+}
+
+double CutLight::tiltedBrightness() const {
+    const double sum = std::accumulate(
+        views.begin(), views.end(), 0.0,
+        [](double total, const ViewTrace &view) { return total + view.figures.brightnessIso; });
+    return sum / views.size();
+}
+
+std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
+                                  const TraceControl &control) {
+    std::vector<CutLight> traced;
+    for (const NamedCut &cut : cuts) {
+        CutLight light{cut, buildBrilliant(cut.proportions, cut.choices), {}};
+        const ConvexBody body(light.stone);
+        for (const Tilt &tilt : tiltSeries()) {
+            light.views.push_back(traceView(body, settings, tilt, Samples::dropped, control));
+            if (!light.views.back().complete)
+                return traced;
+        }
+        traced.push_back(std::move(light));
+    }
+    return traced;
+}
+
+QFuture<std::vector<CutLight>> compareCutsInBackground(const std::vector<NamedCut> &cuts,
+                                                       const ViewSettings &settings,
+                                                       const TraceControl &control) {
+    return QtConcurrent::run(
+        [cuts, settings, control] { return compareCuts(cuts, settings, control); });
+}
+
+qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings) {
+    qint64 rays = 0;
+    for (const NamedCut &cut : cuts) {
+        const ConvexBody body(buildBrilliant(cut.proportions, cut.choices));
+        for (const Tilt &tilt : tiltSeries())
+            rays += gridRays(body, settings, tilt);
+    }
+    return rays;
+}
+
+}  // namespace stone

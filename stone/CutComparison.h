@@ -1,0 +1,42 @@
+#pragma once
+
+#include "stone/Brilliant.h"
+#include "stone/ClassicCuts.h"
+#include "stone/ConvexBody.h"
+#include "stone/LightTracer.h"
+
+#include <QFuture>
+#include <vector>
+
+namespace stone {
+
+// The views of the tilted brightness: face up, then 5º to 30º in steps of 5º
+// about a main's azimuth and about a star's.
+std::vector<Tilt> tiltSeries();
+
+// The light of one cut in every view of tiltSeries().
+struct CutLight {
+    NamedCut cut;
+    Brilliant stone;
+    std::vector<ViewTrace> views;  // face up first
+
+    const LightShares &faceUp() const { return views.front().figures; }
+    // The ISO brightness averaged over the views.
+    double tiltedBrightness() const;
+};
+
+// Builds and traces each cut in every view, one view after another, each on
+// all cores. Cancelled, it returns the cuts traced whole so far.
+std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
+                                  const TraceControl &control = {});
+
+// compareCuts() on a worker thread, so that a window stays responsive while
+// it watches the future; control's flag and counter must outlive it.
+QFuture<std::vector<CutLight>> compareCutsInBackground(const std::vector<NamedCut> &cuts,
+                                                       const ViewSettings &settings,
+                                                       const TraceControl &control);
+
+// The camera rays that compareCuts() traces: what raysDone counts up to.
+qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings);
+
+}  // namespace stone

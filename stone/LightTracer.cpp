@@ -1,0 +1,218 @@
+#include "stone/LightTracer.h"
+
+#include "calc/Constants.h"
+#include "stone/Fresnel.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace stone {
+
+namespace {
+
+constexpr int maxInternalReflections = 20;
+constexpr double minWeight = 1e-4;
+
+double radians(double degrees) {
+    return degrees * pi / 180;
+}
+
+// Follows a camera ray that enters at entry: hands each step to visit and
+// returns the weight still inside when the path is cut short.
+template <typename Visit>
+double followRay(const ConvexBody &body, double refractiveIndex, const Vec3 &origin,
+                 const Vec3 &direction, const SurfaceHit &entry, Visit &&visit) {
+    Vec3 point = origin + entry.distance * direction;
+    const double cosEntry = -dot(direction, entry.normal);
+    const double outsideReflectance = fresnelReflectance(1, refractiveIndex, cosEntry);
+    visit(PathStep{point, entry.surface, reflected(direction, entry.normal), outsideReflectance});
+    double weight = 1 - outsideReflectance;
+    Vec3 inside = refracted(direction, entry.normal, 1, refractiveIndex);
+    for (int reflections = 0;;) {
+        const SurfaceHit hit = body.exitPoint(point, inside);
+        point = point + hit.distance * inside;
+        const double reflectance = fresnelReflectance(refractiveIndex, 1, dot(inside, hit.normal));
+        const Vec3 out =
+            reflectance < 1 ? refracted(inside, -hit.normal, refractiveIndex, 1) : Vec3{};
+        visit(PathStep{point, hit.surface, out, weight * (1 - reflectance)});
+        weight *= reflectance;
+        inside = reflected(inside, hit.normal);
+        if (++reflections == maxInternalReflections || weight < minWeight)
+            return weight;
+    }
+}
+
+// The viewer's sky, seen from the stone's frame.
+class Sky {
+public:
+    Sky(const Vec3 &zenith, double headHalfAngleDeg)
+        : zenith_(zenith), headCos_(std::cos(radians(headHalfAngleDeg))) {}
+
+    // Light of weight leaving in direction; external when reflected off the
+    // outside.
+    void score(const Vec3 &direction, double weight, bool external, LightShares &shares) const {
+        const double cosZenith = dot(direction, zenith_);
+        if (cosZenith > 0 && cosZenith < headCos_) {
+            shares.brightnessIso += weight;
+            shares.brightnessCos += weight * cosZenith;
+        }
+        if (external)
+            shares.externalReflection += weight;
+        else if (cosZenith <= 0)
+            shares.leakage += weight;
+        else
+            shares.bands[band(cosZenith)] += weight;
+    }
+
+private:
+    static LightBand band(double sinElevation) {
+        static const double middleFloor = std::sin(radians(bandFloorsDeg[middleBand]));
+        static const double highFloor = std::sin(radians(bandFloorsDeg[highBand]));
+        if (sinElevation >= highFloor)
+            return highBand;
+        return sinElevation >= middleFloor ? middleBand : lowBand;
+    }
+
+    Vec3 zenith_;
+    double headCos_;
+};
+
+// A fixed pseudo-random number in [0, 1) for each cell of a grid.
+double cellNoise(int column, int row, int salt) {
+    quint64 bits = (quint64(quint32(row)) << 32 | quint32(column)) * 4 + quint64(salt);
+    bits += 0x9E3779B97F4A7C15ULL;  // the mixing steps of SplitMix64
+    bits = (bits ^ (bits >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    bits = (bits ^ (bits >> 27)) * 0x94D049BB133111EBULL;
+    bits ^= bits >> 31;
+    return (bits >> 11) * 0x1.0p-53;
+}
+
+// The grid of camera rays of a tilted view: square cells, raysAcross columns
+// along the tilt axis, as many rows as cover the stone across it. Each ray
+// passes through its cell at a fixed random point: on the cells' centres,
+// the rays would line up with the edges of the table and of the facets
+// around it and each figure would swing by tenths of a point as the grid
+// grows; jittered, it settles in a few hundredths. The jitter is the same in
+// every view, so that figures keep the stone's symmetry as the grid turns
+// with it, and in every run.
+class ViewGrid {
+public:
+    ViewGrid(const ConvexBody &body, const Tilt &tilt, int raysAcross) {
+        const double azimuth = radians(tilt.azimuthDeg);
+        const double angle = radians(tilt.degrees);
+        across_ = {std::cos(azimuth), std::sin(azimuth), 0};
+        zenith_ = Vec3{0, 0, std::cos(angle)} - std::sin(angle) * cross(across_, {0, 0, 1});
+        along_ = cross(zenith_, across_);
+        const Vec3 centre{0, 0, (body.zLow() + body.zHigh()) / 2};
+        const double halfHeight = (body.zHigh() - body.zLow()) / 2;
+        columns_ = std::max(1, raysAcross);
+        spacing_ = 2 * halfExtent(body.radius(), halfHeight, across_) / columns_;
+        rows_ = std::max(1, static_cast<int>(std::ceil(
+                                2 * halfExtent(body.radius(), halfHeight, along_) / spacing_)));
+        corner_ = centre + (body.radius() + 2 * halfHeight) * zenith_ -
+                  (columns_ * spacing_ / 2) * across_ - (rows_ * spacing_ / 2) * along_;
+    }
+
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+    Vec3 zenith() const { return zenith_; }
+    Vec3 origin(int column, int row) const {
+        return corner_ + ((column + cellNoise(column, row, 0)) * spacing_) * across_ +
+               ((row + cellNoise(column, row, 1)) * spacing_) * along_;
+    }
+
+private:
+    // Half the width, along the horizontal or tilted unit vector axis, of the
+    // upright cylinder that holds the stone.
+    static double halfExtent(double radius, double halfHeight, const Vec3 &axis) {
+        return radius * std::hypot(axis.x, axis.y) + halfHeight * std::abs(axis.z);
+    }
+
+    Vec3 across_, along_, zenith_, corner_;
+    double spacing_ = 0;
+    int columns_ = 0, rows_ = 0;
+};
+
+struct RowTrace {
+    LightShares sum;
+    int hits = 0;
+    std::vector<RaySample> samples;
+    bool complete = true;
+};
+
+RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const ViewGrid &grid,
+                  const Sky &sky, int row, bool keepSamples) {
+    RowTrace trace;
+    const Vec3 down = -grid.zenith();
+    for (int column = 0; column < grid.columns(); ++column) {
+        const Vec3 origin = grid.origin(column, row);
+        const auto entry = body.entryPoint(origin, down);
+        if (!entry)
+            continue;
+        LightShares light;
+        bool external = true;
+        light.remainder = followRay(
+            body, settings.refractiveIndex, origin, down, *entry, [&](const PathStep &step) {
+                sky.score(step.leaving, step.leavingWeight, external, light);
+                external = false;
+            });
+        trace.sum += light;
+        ++trace.hits;
+        if (keepSamples)
+            trace.samples.push_back({column, row, light});
+    }
+    return trace;
+}
+
+}  // namespace
+
+ViewTrace traceView(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt,
+                    Samples samples, const TraceControl &control) {
+    const ViewGrid grid(body, tilt, settings.raysAcross);
+    const Sky sky(grid.zenith(), settings.headHalfAngleDeg);
+    std::vector<int> rows(grid.rows());
+    std::iota(rows.begin(), rows.end(), 0);
+    const bool keep = samples == Samples::kept;
+    const auto traceOne = [&](int row) {
+        if (control.cancel && control.cancel->load())
+            return RowTrace{{}, 0, {}, false};
+        RowTrace trace = traceRow(body, settings, grid, sky, row, keep);
+        if (control.raysDone)
+            *control.raysDone += grid.columns();
+        return trace;
+    };
+    // In row order, so that the sums come out the same on every run.
+    const auto add = [](ViewTrace &view, const RowTrace &row) {
+        view.figures += row.sum;
+        view.hits += row.hits;
+        view.samples.insert(view.samples.end(), row.samples.begin(), row.samples.end());
+        view.complete = view.complete && row.complete;
+    };
+    ViewTrace view = QtConcurrent::blockingMappedReduced<ViewTrace>(
+        rows, traceOne, add, QtConcurrent::OrderedReduce | QtConcurrent::SequentialReduce);
+    view.tilt = tilt;
+    view.columns = grid.columns();
+    view.rows = grid.rows();
+    if (view.hits > 0)
+        view.figures *= 1.0 / view.hits;
+    return view;
+}
+
+qint64 gridRays(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt) {
+    const ViewGrid grid(body, tilt, settings.raysAcross);
+    return qint64(grid.columns()) * grid.rows();
+}
+
+std::vector<PathStep> tracePath(const ConvexBody &body, double refractiveIndex, const Vec3 &origin,
+                                const Vec3 &direction) {
+    std::vector<PathStep> path;
+    if (const auto entry = body.entryPoint(origin, direction)) {
+        followRay(body, refractiveIndex, origin, direction, *entry,
+                  [&path](const PathStep &step) { path.push_back(step); });
+    }
+    return path;
+}
+
+}  // namespace stone

@@ -1,0 +1,155 @@
+#include "calc/Constants.h"
+#include "calc/CutSolver.h"
+#include "stone/ClassicCuts.h"
+#include "stone/CutComparison.h"
+#include "stone/Fresnel.h"
+#include "stone/LightTracer.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+
+using namespace stone;
+
+Q_DECLARE_METATYPE(Tilt)
+
+namespace {
+
+double radians(double degrees) {
+    return degrees * pi / 180;
+}
+
+// A disc of glass 0.2 thick, as wide as a girdle.
+ConvexBody glassPlate() {
+    return {{{{0, 0, 1}, 0.1}, {{0, 0, -1}, 0.1}}, 0.5, -0.1, 0.1};
+}
+
+// The number of the facet of the given tier at the given azimuth.
+int facetAt(const Brilliant &stone, Tier tier, double azimuthDeg) {
+    const auto &facets = stone.facets;
+    return std::find_if(facets.begin(), facets.end(),
+                        [&](const Facet &facet) {
+                            return facet.tier == tier &&
+                                   std::abs(facet.azimuthDeg - azimuthDeg) < 1e-9;
+                        }) -
+           facets.begin();
+}
+
+}  // namespace
+
+class TestLightTracer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void plate_data() {
+        QTest::addColumn<double>("n");
+        QTest::newRow("glass") << 1.5;
+        QTest::newRow("diamond") << 2.417;
+    }
+
+    // Face up, every ray meets the plate square on: ((n−1)/(n+1))² is
+    // reflected, (1−R)/(1+R) passes through, up to the light left when the
+    // paths are cut short.
+    void plate() {
+        QFETCH(double, n);
+        const double R = std::pow((n - 1) / (n + 1), 2);
+        const ViewTrace view = traceView(glassPlate(), {n, 15, 40}, {});
+        QCOMPARE(view.figures.externalReflection, R);
+        QCOMPARE(view.figures.brightnessIso, 0.0);  // all of it goes back to the head
+        QVERIFY(std::abs(view.figures.leakage - (1 - R) / (1 + R)) <= view.figures.remainder);
+    }
+
+    void fresnel_data() { plate_data(); }
+
+    // At Brewster's angle only the s-polarised half is reflected, ((n²−1)/(n²+1))²
+    // of it; past the critical angle everything is.
+    void fresnel() {
+        QFETCH(double, n);
+        const double brewster = std::atan(n);
+        QVERIFY(qFuzzyCompare(fresnelReflectance(1, n, std::cos(brewster)),
+                              std::pow((n * n - 1) / (n * n + 1), 2) / 2));
+        const double critical = std::asin(1 / n);
+        QVERIFY(fresnelReflectance(n, 1, std::cos(critical - 1e-9)) < 1);
+        QCOMPARE(fresnelReflectance(n, 1, std::cos(critical + 1e-9)), 1.0);
+    }
+
+    void flatProfile_data() {
+        QTest::addColumn<double>("IR");
+        QTest::addColumn<double>("epsilon");
+        QTest::newRow("diamond") << 2.417 << 0.0;
+        QTest::newRow("diamond 10") << 2.417 << 10.0;
+        QTest::newRow("quartz 12") << 1.544 << 12.0;
+    }
+
+    // Vertical light entering a bezel in its middle plane goes to the main
+    // below, the opposite main and the table, and leaves the table at épsilon.
+    void flatProfile() {
+        QFETCH(double, IR);
+        QFETCH(double, epsilon);
+        const CutResult cut = solveCut(IR, radians(epsilon));
+        const Brilliant stone = buildBrilliant(proportionsOf(cut));
+        const double bezelMiddle = (cut.aRatio / 2 + 0.5) / 2;
+        const auto path = tracePath(ConvexBody(stone), IR, {bezelMiddle, 0, 1}, {0, 0, -1});
+        QList<int> surfaces;
+        for (const PathStep &step : path)
+            surfaces.append(step.surface);
+        QCOMPARE(
+            surfaces.mid(0, 4),
+            (QList<int>{facetAt(stone, Tier::Bezel, 0), facetAt(stone, Tier::PavilionMain, 0),
+                        facetAt(stone, Tier::PavilionMain, 180), facetAt(stone, Tier::Table, 0)}));
+        const Vec3 leaving = path[3].leaving;
+        const double leavingDeg =
+            std::atan2(std::hypot(leaving.x, leaving.y), leaving.z) * 180 / pi;
+        QVERIFY2(std::abs(leavingDeg - epsilon) < 1e-6, qPrintable(QString::number(leavingDeg)));
+    }
+
+    void symmetry_data() {
+        QTest::addColumn<Tilt>("tilt");
+        QTest::addColumn<Tilt>("turned");
+        QTest::newRow("face up") << Tilt{0, 0} << Tilt{0, 45};
+        QTest::newRow("main axis") << Tilt{20, 0} << Tilt{20, 135};
+        QTest::newRow("star axis") << Tilt{20, 22.5} << Tilt{20, 292.5};
+    }
+
+    // The figures repeat every 45º when the grid turns with the stone; every
+    // ray's light adds up to 1.
+    void symmetry() {
+        QFETCH(Tilt, tilt);
+        QFETCH(Tilt, turned);
+        const NamedCut withGirdle = classicCuts()[1];
+        const ConvexBody stone(buildBrilliant(withGirdle.proportions, withGirdle.choices));
+        const ViewTrace view = traceView(stone, {2.417, 15, 60}, tilt, Samples::kept);
+        const LightShares &a = view.figures;
+        const LightShares &b = traceView(stone, {2.417, 15, 60}, turned).figures;
+        const double gaps[] = {
+            a.brightnessIso - b.brightnessIso,           a.brightnessCos - b.brightnessCos,
+            a.externalReflection - b.externalReflection, a.leakage - b.leakage,
+            a.bands[highBand] - b.bands[highBand],       a.remainder - b.remainder};
+        for (const double gap : gaps)
+            QVERIFY(std::abs(gap) < 1e-9);
+        for (const RaySample &ray : view.samples)
+            QVERIFY(std::abs(ray.light.total() - 1) < 1e-9);
+    }
+
+    // In the background, every view of the tilt series is traced and the
+    // progress counter reaches the total it is shown against.
+    void comparisonInBackground() {
+        const std::vector<NamedCut> cuts{classicCuts().front()};
+        const ViewSettings coarse{2.417, 15, 10};
+        std::atomic<qint64> raysDone = 0;
+        const auto traced = compareCutsInBackground(cuts, coarse, {nullptr, &raysDone}).result();
+        QCOMPARE(traced.front().views.size(), tiltSeries().size());
+        QCOMPARE(raysDone.load(), comparisonRays(cuts, coarse));
+    }
+
+    void cancelled() {
+        const std::atomic_bool cancel = true;
+        std::atomic<qint64> raysDone = 0;
+        const ViewTrace view = traceView(glassPlate(), {}, {}, Samples::kept, {&cancel, &raysDone});
+        QVERIFY(!view.complete);
+        QCOMPARE(raysDone.load(), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLightTracer)
+#include "tst_lighttracer.moc"
