@@ -23,6 +23,7 @@ ldflags="$(dpkg-buildflags --get LDFLAGS)"
 # Only what the package holds is built; the tests and benchmarks are not.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+    -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 # From scratch: objects of an earlier commit would keep that commit's time
 # stamps in the embedded resources.
