@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "stone/Recipe.h"
+
 #include <QStringView>
 #include <algorithm>
 #include <cmath>
@@ -32,6 +34,17 @@ constexpr Option options[] = {
      u"escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
      u"clásicas: filetín G (0), estrella S (50) y pabellón inferior L (80)\n"
      u"en %, cabeza del observador H grados (15), N rayos de lado (160)"},
+    {u"--receta",
+     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
+     u"                       [--indice N] [--densidad RHO] [--csv]",
+     Request::Recipe,
+     u"escribe la receta de tallado del brillante redondo: ángulo e índices de\n"
+     u"cada faceta, proporciones y peso estimado; con --csv, solo la tabla en CSV.\n"
+     u"G: filetín en % de D (0 si se omite, de 0 a 10); S y L: longitud de las\n"
+     u"estrellas y de las medias del pabellón en % (50 y 80 si se omiten, de 10\n"
+     u"a 90); N: dientes de la rueda de índice (64, 72, 80, 96 o 120; 96 si se\n"
+     u"omite); RHO: densidad en g/cm³ (si se omite, la de la gema de la lista\n"
+     u"con el IR más cercano)"},
     {u"--help", u"", Request::ShowHelp, u"muestra esta ayuda y termina"},
     {u"--version", u"", Request::ShowVersion, u"muestra la versión y la licencia y termina"},
 };
@@ -150,6 +163,70 @@ CommandLine chart(const Option &option, QStringList values) {
     return parsed;
 }
 
+// A value of --receta: its option, its range and what it sets.
+struct RecipeOption {
+    QStringView name;
+    bool (*accepts)(double value);
+    QStringView range;  // the complaint when the value is outside it
+    void (*set)(CommandLine &parsed, double value);
+};
+
+bool isPercent(double value, double low, double high) {
+    return value >= low && value <= high;
+}
+
+const RecipeOption recipeOptions[] = {
+    {u"--filetin", [](double g) { return isPercent(g, 0, 10); },
+     u"el filetín debe medir de 0 a 10 (% de D):",
+     [](CommandLine &p, double g) { p.choices.girdlePercent = g; }},
+    {u"--estrella", [](double s) { return isPercent(s, 10, 90); },
+     u"la longitud de las estrellas debe ir de 10 a 90 (%):",
+     [](CommandLine &p, double s) { p.choices.starPercent = s; }},
+    {u"--pabellon-inferior", [](double l) { return isPercent(l, 10, 90); },
+     u"la longitud de las medias del pabellón debe ir de 10 a 90 (%):",
+     [](CommandLine &p, double l) { p.choices.lowerGirdlePercent = l; }},
+    {u"--indice", [](double n) { return n == std::floor(n) && stone::isIndexGear(int(n)); },
+     u"la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes:",
+     [](CommandLine &p, double n) { p.gear = int(n); }},
+    {u"--densidad", [](double rho) { return rho > 0; }, u"la densidad debe ser mayor que 0:",
+     [](CommandLine &p, double rho) { p.density = rho; }},
+};
+
+// The three values, strictly numbers, then the options in any order.
+CommandLine recipe(const QString &option, const QStringList &values) {
+    if (values.size() < 3)
+        return countMisuse(option, values, 3);
+    CommandLine parsed = request(Request::Recipe);
+    parsed.inputs = {values[0], values[1], values[2]};
+    for (qsizetype k = 0; k < 3; ++k) {
+        if (!isNumber(values[k]))
+            return misuse(u"no es un número con punto decimal:", values[k]);
+    }
+    for (qsizetype k = 3; k < values.size(); ++k) {
+        const QString &name = values[k];
+        if (name == QLatin1String("--csv")) {
+            parsed.csv = true;
+            continue;
+        }
+        const auto found = std::find_if(std::begin(recipeOptions), std::end(recipeOptions),
+                                        [&name](const RecipeOption &o) { return o.name == name; });
+        if (found == std::end(recipeOptions))
+            return misuse(u"argumento no esperado", name);
+        if (++k == values.size())
+            return misuse(u"faltan valores después de", name);
+        if (!isNumber(values[k]))
+            return misuse(u"no es un número con punto decimal:", values[k]);
+        const double value = values[k].toDouble();
+        if (!found->accepts(value)) {
+            CommandLine outOfRange = misuse(found->range, values[k]);
+            outOfRange.withUsage = false;
+            return outOfRange;
+        }
+        found->set(parsed, value);
+    }
+    return parsed;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments) {
@@ -170,6 +247,8 @@ CommandLine parseCommandLine(const QStringList &arguments) {
             return chart(*option, values);
         case Request::CheckLight:
             return lightCheck(first, values);
+        case Request::Recipe:
+            return recipe(first, values);
         default:
             return values.isEmpty() ? request(option->request)
                                     : misuse(u"argumento no esperado", values.first());

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/LightCheckCommand.h"
+#include "app/RecipeCommand.h"
 #include "calc/AngleChart.h"
 #include "calc/ChartCsv.h"
 #include "calc/ComputePlan.h"
@@ -33,7 +34,7 @@ QString exportCutSheet(const QString &fileName, const ComputePlan &plan) {
         static char *argv[] = {name, nullptr};
         application.emplace(argc, argv);
     }
-    return writeCutSheet(fileName, {plan.D, plan.cut, QDate::currentDate()});
+    return writeCutSheet(fileName, {plan.D, plan.cut, QDate::currentDate(), {}});
 }
 
 // The IR echo and the eight lines of the read-out, from top to bottom, after
@@ -76,6 +77,8 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
             return exitDone;
         case Request::CheckLight:
             return checkLight(command, out, err);
+        case Request::Recipe:
+            return writeRecipe(command, out, err);
         case Request::ShowHelp:
             out << usageText();
             return exitDone;
@@ -86,7 +89,9 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
         case Request::Misuse:
             break;
     }
-    err << command.complaint << '\n' << usageText();
+    err << command.complaint << '\n';
+    if (command.withUsage)
+        err << usageText();
     return exitWrongUsage;
 }
 

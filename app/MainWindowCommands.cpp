@@ -4,6 +4,7 @@
 #include "app/MessageSink.h"
 #include "app/ParameterCommands.h"
 #include "app/PrintDialog.h"
+#include "app/RecipeCommands.h"
 #include "app/SheetCommands.h"
 #include "calc/Presets.h"
 #include "files/Cuadro.h"
@@ -11,7 +12,10 @@
 #include "windows/Form1.h"
 
 MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices services)
-    : QObject(&window), m_window(window), m_services(std::move(services)) {
+    : QObject(&window),
+      m_window(window),
+      m_services(std::move(services)),
+      m_recipe(*new RecipeCommands(window)) {
     using C = MainWindowCommands;
     connect(&window, &Form1::calculateRequested, this, &C::calculate);
     connect(&window, &Form1::diamondRequested, this, [this] { applyPreset(Presets::diamond); });
@@ -22,6 +26,7 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     connect(&window, &Form1::copyImageRequested, this, &C::copyImage);
     connect(&window, &Form1::saveImageRequested, this, &C::saveImage);
     connect(&window, &Form1::printRequested, this, &C::printImage);
+    connect(&window, &Form1::recipeRequested, this, &C::openRecipe);
     connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
     connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
 }
@@ -77,21 +82,30 @@ void MainWindowCommands::printImage() {
         printSheet(*m_services.printDialog, sheet(), *m_services.messages);
 }
 
+void MainWindowCommands::openRecipe() {
+    m_recipe.open();
+}
+
 void MainWindowCommands::keepShownCut(const ComputePlan &plan) {
     if (!plan.succeeded())
         return;
-    m_shownCut = CutSheetContent{plan.D, plan.cut, {}};
+    m_shownCut = CutSheetContent{plan.D, plan.cut, {}, {}};
+    m_recipe.setCut(plan.cut, plan.D);
     m_window.setImageActionsEnabled(true);
+    m_window.setRecipeEnabled(true);
 }
 
 void MainWindowCommands::forgetShownCut() {
     m_shownCut.reset();
+    m_recipe.forgetCut();
     m_window.setImageActionsEnabled(false);
+    m_window.setRecipeEnabled(false);
 }
 
 CutSheetContent MainWindowCommands::sheet() const {
     CutSheetContent content = *m_shownCut;
     content.date = QDate::currentDate();
+    content.recipe = m_recipe.settings();
     return content;
 }
 

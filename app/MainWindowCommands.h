@@ -13,6 +13,7 @@ class HelpViewer;
 class MessageSink;
 class Pacer;
 class PrintDialog;
+class RecipeCommands;
 struct ComputePlan;
 struct InputFields;
 
@@ -27,8 +28,8 @@ struct MainWindowServices {
 };
 
 // Carries out what the user asks of the main window: computing, the presets,
-// a custom gem, the parameter file, the cut sheet of the drawing shown, and
-// help. It lives as long as the window and shares nothing but the window and
+// a custom gem, the parameter file, the cut sheet and the cutting recipe of
+// the drawing shown, and help. It lives as long as the window and shares nothing but the window and
 // the program-wide services. The About window and quitting belong to the
 // program's windows, which connect them.
 class MainWindowCommands : public QObject {
@@ -47,11 +48,13 @@ private:
     void copyImage();
     void saveImage();
     void printImage();
+    void openRecipe();
     void openHelpContents();
     void openHelpIndex();
 
     // Keeps the cut the drawing areas show after a computation, or forgets
-    // it when they are cleared; their menu is enabled while there is one.
+    // it when they are cleared; their menu and the recipe are enabled while
+    // there is one.
     void keepShownCut(const ComputePlan &plan);
     void forgetShownCut();
     // The sheet of the cut shown, dated today.
@@ -59,6 +62,7 @@ private:
 
     Form1 &m_window;
     MainWindowServices m_services;
+    RecipeCommands &m_recipe;  // a child of the window, like these commands
     bool m_computing = false;
     std::optional<CutSheetContent> m_shownCut;
 };

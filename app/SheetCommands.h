@@ -19,7 +19,7 @@ void copySheetImage(const CutSheetContent &content);
 // is reported.
 void saveSheetImage(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages);
 
-// "Imprimir…": prints the sheet, one page, on the printer the user chooses.
+// "Imprimir…": prints the sheet, both pages, on the printer the user chooses.
 // A cancelled dialog prints nothing; a printer that cannot start is reported.
 void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages);
 

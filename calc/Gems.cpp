@@ -1,39 +1,50 @@
 #include "calc/Gems.h"
 
+#include <algorithm>
+#include <cmath>
+
 // Each index is the lower limit of the range given for the material by the
 // GIA Gem Reference Guide (Gemological Institute of America) and by
 // R. Webster, Gems: Their Sources, Descriptions and Identification; for a
-// doubly refracting material that is its lower index. The help page "Tabla de
-// gemas" names the same references.
+// doubly refracting material that is its lower index. The density is the
+// usual value those references give, the middle of their range. The help page
+// "Tabla de gemas" names the same references.
 const QList<Gem> &commonGems() {
     static const QList<Gem> gems{
-        {QStringLiteral("Moissanita"), QStringLiteral("2.648")},
-        {QStringLiteral("Diamante"), QStringLiteral("2.417")},
-        {QStringLiteral("Circonita cúbica"), QStringLiteral("2.150")},
-        {QStringLiteral("Circón"), QStringLiteral("1.925")},
-        {QStringLiteral("Titanita (esfena)"), QStringLiteral("1.900")},
-        {QStringLiteral("Granate demantoide"), QStringLiteral("1.888")},
-        {QStringLiteral("Granate YAG (sintético)"), QStringLiteral("1.833")},
-        {QStringLiteral("Granate espesartina"), QStringLiteral("1.800")},
-        {QStringLiteral("Granate almandino"), QStringLiteral("1.790")},
-        {QStringLiteral("Corindón (rubí, zafiro)"), QStringLiteral("1.762")},
-        {QStringLiteral("Granate rodolita"), QStringLiteral("1.760")},
-        {QStringLiteral("Crisoberilo (alejandrita)"), QStringLiteral("1.746")},
-        {QStringLiteral("Granate piropo"), QStringLiteral("1.746")},
-        {QStringLiteral("Granate grosularia"), QStringLiteral("1.740")},
-        {QStringLiteral("Espinela"), QStringLiteral("1.718")},
-        {QStringLiteral("Tanzanita (zoisita)"), QStringLiteral("1.691")},
-        {QStringLiteral("Espodumena (kunzita)"), QStringLiteral("1.660")},
-        {QStringLiteral("Peridoto"), QStringLiteral("1.654")},
-        {QStringLiteral("Andalucita"), QStringLiteral("1.634")},
-        {QStringLiteral("Turmalina"), QStringLiteral("1.624")},
-        {QStringLiteral("Topacio"), QStringLiteral("1.610")},
-        {QStringLiteral("Berilo (esmeralda, aguamarina)"), QStringLiteral("1.577")},
-        {QStringLiteral("Labradorita"), QStringLiteral("1.559")},
-        {QStringLiteral("Cuarzo (amatista, citrino)"), QStringLiteral("1.544")},
-        {QStringLiteral("Iolita (cordierita)"), QStringLiteral("1.542")},
-        {QStringLiteral("Ortosa (piedra luna)"), QStringLiteral("1.518")},
-        {QStringLiteral("Fluorita"), QStringLiteral("1.434")},
+        {QStringLiteral("Moissanita"), QStringLiteral("2.648"), 3.22},
+        {QStringLiteral("Diamante"), QStringLiteral("2.417"), 3.52},
+        {QStringLiteral("Circonita cúbica"), QStringLiteral("2.150"), 5.80},
+        {QStringLiteral("Circón"), QStringLiteral("1.925"), 4.70},
+        {QStringLiteral("Titanita (esfena)"), QStringLiteral("1.900"), 3.52},
+        {QStringLiteral("Granate demantoide"), QStringLiteral("1.888"), 3.84},
+        {QStringLiteral("Granate YAG (sintético)"), QStringLiteral("1.833"), 4.55},
+        {QStringLiteral("Granate espesartina"), QStringLiteral("1.800"), 4.15},
+        {QStringLiteral("Granate almandino"), QStringLiteral("1.790"), 4.05},
+        {QStringLiteral("Corindón (rubí, zafiro)"), QStringLiteral("1.762"), 4.00},
+        {QStringLiteral("Granate rodolita"), QStringLiteral("1.760"), 3.84},
+        {QStringLiteral("Crisoberilo (alejandrita)"), QStringLiteral("1.746"), 3.73},
+        {QStringLiteral("Granate piropo"), QStringLiteral("1.746"), 3.78},
+        {QStringLiteral("Granate grosularia"), QStringLiteral("1.740"), 3.61},
+        {QStringLiteral("Espinela"), QStringLiteral("1.718"), 3.60},
+        {QStringLiteral("Tanzanita (zoisita)"), QStringLiteral("1.691"), 3.35},
+        {QStringLiteral("Espodumena (kunzita)"), QStringLiteral("1.660"), 3.18},
+        {QStringLiteral("Peridoto"), QStringLiteral("1.654"), 3.34},
+        {QStringLiteral("Andalucita"), QStringLiteral("1.634"), 3.17},
+        {QStringLiteral("Turmalina"), QStringLiteral("1.624"), 3.06},
+        {QStringLiteral("Topacio"), QStringLiteral("1.610"), 3.53},
+        {QStringLiteral("Berilo (esmeralda, aguamarina)"), QStringLiteral("1.577"), 2.72},
+        {QStringLiteral("Labradorita"), QStringLiteral("1.559"), 2.70},
+        {QStringLiteral("Cuarzo (amatista, citrino)"), QStringLiteral("1.544"), 2.66},
+        {QStringLiteral("Iolita (cordierita)"), QStringLiteral("1.542"), 2.61},
+        {QStringLiteral("Ortosa (piedra luna)"), QStringLiteral("1.518"), 2.56},
+        {QStringLiteral("Fluorita"), QStringLiteral("1.434"), 3.18},
     };
     return gems;
+}
+
+const Gem &gemNearestIndex(double IR) {
+    const QList<Gem> &gems = commonGems();
+    return *std::min_element(gems.begin(), gems.end(), [IR](const Gem &a, const Gem &b) {
+        return std::abs(a.ir.toDouble() - IR) < std::abs(b.ir.toDouble() - IR);
+    });
 }

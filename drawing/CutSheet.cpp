@@ -7,60 +7,34 @@
 #include "drawing/DeviceCanvas.h"
 #include "drawing/MainCanvases.h"
 #include "drawing/Pacer.h"
+#include "drawing/RecipePage.h"
+#include "drawing/SheetPaper.h"
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace {
 
-// The page in millimetres, from the paper's top-left corner.
-constexpr QSizeF pageSize{210, 297};
-constexpr qreal margin = 20;
-constexpr qreal millimetresPerInch = 25.4;
+using namespace sheet;
 
 // Both drawing areas are enlarged alike, so that Picture1 fills the width
 // between the margins: 1.28 times their size on a 96 dpi screen.
-constexpr qreal millimetresPerPixel = (pageSize.width() - 2 * margin) / picture1Interior.width();
-// Lines as thin as on a technical drawing; frames and rules a little bolder.
-constexpr qreal lineWidth = 0.25;
-constexpr qreal frameWidth = 0.35;
+constexpr qreal millimetresPerPixel = contentWidth / picture1Interior.width();
 
 constexpr QRectF areaAt(const QPointF &topLeft, const QSize &interior) {
     return {topLeft, QSizeF(interior) * millimetresPerPixel};
 }
 
-// Top to bottom: the title line and a rule, Picture1 and its caption, then
-// Picture2 with its caption and, beside it, the values of the computation.
-constexpr qreal titleBaseline = margin + 9;
-constexpr qreal ruleY = titleBaseline + 4;
+// Top to bottom under the heading: Picture1 and its caption, then Picture2
+// with its caption and, beside it, the values of the computation.
 constexpr qreal captionBelow = 7;  // from a picture's bottom to its caption's baseline
 constexpr QRectF picture1Area = areaAt({margin, ruleY + 6}, picture1Interior);
 constexpr QRectF picture2Area =
     areaAt({margin, picture1Area.bottom() + captionBelow + 12}, picture2Interior);
 constexpr QPointF valuesAt{picture2Area.right() + 12, picture2Area.top() + 5};
 constexpr qreal valueLineSpacing = 9;
-
-enum class Align { Left, Centre, Right };
-
-// text on one line with its baseline at at.y(), starting at, centred on or
-// ending at at.x(); font's point size counts on paper.
-void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align align,
-              const QString &text) {
-    const QFont sized = fontInUnits(font, millimetresPerInch, painter.device());
-    const qreal width = QFontMetricsF(sized, painter.device()).horizontalAdvance(text);
-    const qreal shift = align == Align::Left ? 0 : align == Align::Centre ? width / 2 : width;
-    painter.setFont(sized);
-    painter.drawText(QPointF(at.x() - shift, at.y()), text);
-}
-
-QFont boldArial(qreal pointSize) {
-    QFont font = arialFont(pointSize);
-    font.setBold(true);
-    return font;
-}
 
 void drawCaption(QPainter &painter, const QRectF &area, const QString &caption) {
     drawText(painter, boldArial(11), QPointF(area.center().x(), area.bottom() + captionBelow),
@@ -100,20 +74,12 @@ void paintValues(QPainter &painter, const CutSheetContent &content) {
     }
 }
 
-void paintPage(QPainter &painter, const CutSheetContent &content) {
+void paintCutPage(QPainter &painter, const CutSheetContent &content) {
     paintPictures(painter, content);
-    painter.setPen(QPen(Qt::black, frameWidth));
+    drawHeading(painter, content.date);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(picture1Area);
     painter.drawRect(picture2Area);
-    painter.drawLine(QPointF(margin, ruleY), QPointF(pageSize.width() - margin, ruleY));
-
-    drawText(painter, boldArial(24), QPointF(margin, titleBaseline), Align::Left,
-             QStringLiteral("CORVELUX"));
-    const QString date = QLocale(QLocale::Spanish, QLocale::Spain)
-                             .toString(content.date, QStringLiteral("d 'de' MMMM 'de' yyyy"));
-    drawText(painter, arialFont(11), QPointF(pageSize.width() - margin, titleBaseline),
-             Align::Right, date);
     drawCaption(painter, picture1Area, QStringLiteral("MEDIDAS y ÁNGULOS"));
     drawCaption(painter, picture2Area, QStringLiteral("REFLEXIÓN TOTAL"));
     paintValues(painter, content);
@@ -121,14 +87,26 @@ void paintPage(QPainter &painter, const CutSheetContent &content) {
 
 }  // namespace
 
-void paintCutSheet(QPainter &painter, const QRectF &paper, const CutSheetContent &content) {
+void paintCutSheetPage(QPainter &painter, const QRectF &paper, const CutSheetContent &content,
+                       int page) {
     painter.save();
     const qreal scale = qMin(paper.width() / pageSize.width(), paper.height() / pageSize.height());
     painter.translate(paper.center());
     painter.scale(scale, scale);
     painter.translate(-pageSize.width() / 2, -pageSize.height() / 2);
-    paintPage(painter, content);
+    if (page == 0)
+        paintCutPage(painter, content);
+    else
+        paintRecipePage(painter, content);
     painter.restore();
+}
+
+void paintCutSheetPages(QPainter &painter, const QRectF &paper, const CutSheetContent &content) {
+    const QSizeF pageArea(paper.width(), paper.height() / cutSheetPages);
+    for (int page = 0; page < cutSheetPages; ++page) {
+        const QPointF topLeft(paper.left(), paper.top() + page * pageArea.height());
+        paintCutSheetPage(painter, QRectF(topLeft, pageArea), content, page);
+    }
 }
 
 bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content) {
@@ -140,12 +118,18 @@ bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content) {
     if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
-    paintCutSheet(painter, QRectF(0, 0, device.width(), device.height()), content);
+    const QRectF paper(0, 0, device.width(), device.height());
+    for (int page = 0; page < cutSheetPages; ++page) {
+        if (page > 0 && !device.newPage())
+            return false;
+        paintCutSheetPage(painter, paper, content, page);
+    }
     return painter.end();
 }
 
 QImage cutSheetImage(const CutSheetContent &content, int dotsPerInch) {
-    const QSize pixels = (pageSize * dotsPerInch / millimetresPerInch).toSize();
+    const QSizeF paper(pageSize.width(), pageSize.height() * cutSheetPages);
+    const QSize pixels = (paper * dotsPerInch / millimetresPerInch).toSize();
     // Black on white: one grey byte a pixel, a quarter of the memory and of the
     // work of compressing it.
     QImage image(pixels, QImage::Format_Grayscale8);
@@ -157,6 +141,6 @@ QImage cutSheetImage(const CutSheetContent &content, int dotsPerInch) {
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintCutSheet(painter, image.rect(), content);
+    paintCutSheetPages(painter, image.rect(), content);
     return image;
 }

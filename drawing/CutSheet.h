@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/CutResult.h"
+#include "drawing/StoneRecipe.h"
 
 #include <QDate>
 
@@ -10,27 +11,37 @@ class QPainter;
 class QRectF;
 
 // What a cut sheet shows: one computed cut for a stone of width D (in mm),
-// with the IR and épsilon it was computed for, and the day it is printed.
+// with the IR and épsilon it was computed for, the day it is printed, and
+// how the round brilliant of its second page is cut.
 struct CutSheetContent {
     double D = 0;
     CutResult cut;
     QDate date;
+    RecipeSettings recipe;
 };
 
-// The cut sheet, a page in A4 portrait: the title CORVELUX and the date, the
-// dimensioned profile of Picture1 with the eight results, the rays of
-// Picture2 and the three values the cut was computed for. Both drawing areas
-// are replayed from the computation in vectors through the window's own
-// drawing sequence, black on white paper.
+// The cut sheet, two pages in A4 portrait under the title CORVELUX and the
+// date. The first shows the dimensioned profile of Picture1 with the eight
+// results, the rays of Picture2 and the three values the cut was computed
+// for: both drawing areas are replayed from the computation in vectors
+// through the window's own drawing sequence, black on white paper. The
+// second shows the round brilliant cut to those angles: its facet diagram,
+// its cutting recipe and its measures and weight.
+inline constexpr int cutSheetPages = 2;
 
-// Paints the sheet into paper, a rectangle of the painter's coordinates,
-// scaled to fit and centred.
-void paintCutSheet(QPainter &painter, const QRectF &paper, const CutSheetContent &content);
+// Paints page (0 for the first) into paper, a rectangle of the painter's
+// coordinates, scaled to fit and centred.
+void paintCutSheetPage(QPainter &painter, const QRectF &paper, const CutSheetContent &content,
+                       int page);
 
-// Paints the sheet on one whole page of device, whatever its paper size,
-// from the paper's edges. False when the device cannot be painted on.
+// Paints every page into paper, one above the other, as one tall drawing.
+void paintCutSheetPages(QPainter &painter, const QRectF &paper, const CutSheetContent &content);
+
+// Paints the sheet on device, a page of it on each whole page of the
+// device, whatever its paper size, from the paper's edges. False when the
+// device cannot be painted on.
 bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content);
 
-// The sheet as a greyscale image of a white A4 page at the given
-// resolution, which the image records.
+// The sheet as a greyscale image of its white A4 pages one above the other
+// at the given resolution, which the image records.
 QImage cutSheetImage(const CutSheetContent &content, int dotsPerInch);

@@ -4,6 +4,7 @@
 #include "drawing/ClippedShapes.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
@@ -84,9 +85,19 @@ void PainterCanvas::SetPosition(float x, float y) {
     m_pen = QPointF(x, y);
 }
 
+QFont PainterCanvas::printFont() {
+    return fontInUnits(m_textFont, pixelsPerInch, device());
+}
+
+QSizeF PainterCanvas::textSize(const QString &text) {
+    const QFontMetricsF metrics(printFont(), device());
+    return {metrics.horizontalAdvance(text) / m_pixelsPerUnitX,
+            metrics.height() / m_pixelsPerUnitY};
+}
+
 void PainterCanvas::PrintLine(const QString &text) {
     const QPaintDevice *const target = device();
-    const QFont font = fontInUnits(m_textFont, pixelsPerInch, target);
+    const QFont font = printFont();
     const QFontMetrics metrics(font, target);
     const QPointF topLeft = toPixels(m_pen.x(), m_pen.y());
     drawInk([&](QPainter &painter) {

@@ -32,6 +32,8 @@ public:
     void setLineWidth(qreal pixels);
 
     QPointF pen() const;
+    // How wide and high text is that PrintLine prints, in canvas units.
+    QSizeF textSize(const QString &text);
 
     void Clear() override;
     void DrawLine(float x1, float y1, float x2, float y2) override;
@@ -57,6 +59,7 @@ protected:
     virtual void paint(const Drawing &draw) = 0;
 
 private:
+    QFont printFont();
     QPointF toPixels(double x, double y) const;
     QRectF clipRect() const;
     void drawInk(const Drawing &draw);

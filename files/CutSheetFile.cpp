@@ -38,8 +38,8 @@ bool writePdf(QIODevice &file, const CutSheetContent &content) {
 }
 
 bool writeSvg(QIODevice &file, const CutSheetContent &content) {
-    // A4 in units of a tenth of a millimetre.
-    const QRect page(0, 0, 2100, 2970);
+    // The A4 pages one above the other, in units of a tenth of a millimetre.
+    const QRect page(0, 0, 2100, 2970 * cutSheetPages);
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setResolution(254);
@@ -49,7 +49,7 @@ bool writeSvg(QIODevice &file, const CutSheetContent &content) {
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    paintCutSheet(painter, page, content);
+    paintCutSheetPages(painter, page, content);
     return painter.end();
 }
 

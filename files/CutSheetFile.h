@@ -5,7 +5,8 @@
 struct CutSheetContent;
 
 // The cut sheet as a file, in the format that the name's extension gives, in
-// any case: .pdf (one A4 page), .svg (an A4 drawing) or .png (an A4 image).
+// any case: .pdf (a page in A4 for each of the sheet's pages), .svg (a
+// drawing of the A4 pages one above the other) or .png (an image of them).
 
 // The resolution of a PNG sheet and of the sheet copied as an image.
 inline constexpr int cutSheetImageDpi = 300;

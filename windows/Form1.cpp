@@ -46,6 +46,7 @@ void Form1::connectControls() {
     connect(ui.mnuAyContenido, &QAction::triggered, this, &Form1::helpContentsRequested);
     connect(ui.mnuAyIndice, &QAction::triggered, this, &Form1::helpIndexRequested);
     connect(ui.mnuAyAcerca, &QAction::triggered, this, &Form1::aboutRequested);
+    connect(ui.mnuTaReceta, &QAction::triggered, this, &Form1::recipeRequested);
     // The three entry items of the file menu only move the focus.
     const auto focusOn = [](QWidget *field) { return [field] { field->setFocus(); }; };
     connect(ui.mnuArIR, &QAction::triggered, this, focusOn(ui.Text1));
@@ -134,6 +135,10 @@ CanvasWidget &Form1::rayCanvas() {
 void Form1::setImageActionsEnabled(bool enabled) {
     for (QAction *item : m_imageMenu->actions())
         item->setEnabled(enabled);
+}
+
+void Form1::setRecipeEnabled(bool enabled) {
+    m_ui->mnuTaReceta->setEnabled(enabled);
 }
 
 void Form1::showResultsHeading() {

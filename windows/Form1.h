@@ -41,6 +41,8 @@ public:
     // focused area) acts on the drawing they show: its items are enabled
     // only while there is one. They start disabled.
     void setImageActionsEnabled(bool enabled);
+    // "&Receta de tallado…" is about the drawing shown too; it starts disabled.
+    void setRecipeEnabled(bool enabled);
 
     // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
     // after a file was opened, the prompt and the reference line with the
@@ -70,6 +72,7 @@ signals:
     void copyImageRequested();     // "Copiar imagen"
     void saveImageRequested();     // "Guardar imagen…"
     void printRequested();         // "Imprimir…"
+    void recipeRequested();        // "&Receta de tallado…"
 
 private:
     void connectControls();

@@ -114,6 +114,14 @@ private slots:
                                   << "corvelux: argumento no esperado «extra-argument»";
         QTest::newRow("second option") << QStringList{"--help", "--version"} << 2
                                        << "corvelux: argumento no esperado «--version»";
+        const auto receta = [](const char *ir, const char *diameter, const char *eps) {
+            return QStringList{"--receta", ir, diameter, eps};
+        };
+        QTest::newRow("recipe, crown") << receta("1.5", "10", "40") << 1 << Messages::negativeCrown;
+        QTest::newRow("recipe, IR 2,419")
+            << receta("2,419", "10", "10") << 2 << notANumber.arg("2,419");
+        QTest::newRow("recipe, no star") << receta("2.419", "10", "10") + QStringList{"--estrella"}
+                                         << 2 << "corvelux: faltan valores después de «--estrella»";
     }
 
     // Rejections and usage errors write standard error only; computations
@@ -181,6 +189,46 @@ private slots:
                  QStringLiteral("IR = 2.419\n     i =  34.93 º\nalfa =  40.71 º\n"
                                 "     D =  10  mm.\n     a =  5.377 mm.\n     b =  2.311 mm.\n"
                                 "     H =  5.918\n     q =  1.614\n     n =  4.303\n"));
+    }
+
+    // A value out of its range is one line, without the usage.
+    void recipeRanges_data() {
+        QTest::addColumn<QStringList>("option");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("girdle") << QStringList{"--filetin", "10.5"}
+                                << "el filetín debe medir de 0 a 10 (% de D): «10.5»";
+        QTest::newRow("star") << QStringList{"--estrella", "9"}
+                              << "la longitud de las estrellas debe ir de 10 a 90 (%): «9»";
+        QTest::newRow("lower halves")
+            << QStringList{"--pabellon-inferior", "91"}
+            << "la longitud de las medias del pabellón debe ir de 10 a 90 (%): «91»";
+        QTest::newRow("gear")
+            << QStringList{"--indice", "96.5"}
+            << "la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes: «96.5»";
+        QTest::newRow("density") << QStringList{"--densidad", "0"}
+                                 << "la densidad debe ser mayor que 0: «0»";
+    }
+
+    void recipeRanges() {
+        QFETCH(QStringList, option);
+        QFETCH(QString, complaint);
+        const Run run = corvelux(QStringList{"--receta", "2.419", "10", "10"} + option);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err, "corvelux: " + complaint + u'\n');
+    }
+
+    // The CSV has a row per tier in cutting order; the halves miss the 72
+    // gear's teeth by 1.25°. Without --densidad the table names the gem.
+    void recipe() {
+        const QStringList diamond{"--receta", "2.419", "10", "10", "--indice", "72"};
+        const QList<QStringList> records = csvRecords(corvelux(diamond + QStringList{"--csv"}).out);
+        QCOMPARE(records.size(), 8);
+        QCOMPARE(records[2].join(u','),
+                 "P2,Medias del pabellón,16,41.80,11.25,"
+                 "02-07-11-16-20-25-29-34-38-43-47-52-56-61-65-70,1.25");
+        QVERIFY(corvelux(diamond).out.contains(
+            "\nDensidad:                    3.52 g/cm³ (de Diamante, la gema de la lista con el IR "
+            "más cercano)\n"));
     }
 
     void charts_data() {

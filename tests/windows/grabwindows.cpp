@@ -1,10 +1,14 @@
 // Saves pictures of the three windows as they first open: form1.png,
-// splash.png and acercade.png in the folder given as the first argument;
-// with --dark, under a dark desktop colour scheme.
+// splash.png and acercade.png in the folder given as the first argument, and
+// receta.png, the recipe window of the diamond preset; with --dark, under a
+// dark desktop colour scheme.
 // Run by regenerate-screenshots.sh for the pictures in docs/.
 #include "DarkPalette.h"
+#include "calc/Presets.h"
+#include "drawing/StoneRecipe.h"
 #include "windows/Acercade.h"
 #include "windows/Form1.h"
+#include "windows/FrmReceta.h"
 #include "windows/FrmSplash.h"
 
 #include <QApplication>
@@ -37,8 +41,12 @@ int main(int argc, char *argv[]) {
     Form1 form1;
     FrmSplash splash;
     Acercade about;
+    FrmReceta recipe;
+    const ComputePlan diamond = planComputation(Presets::diamond, QStringLiteral("."));
+    recipe.showStone(makeStoneRecipe(diamond.cut, diamond.D, {}));
     const bool saved = save(form1, folder, QStringLiteral("form1.png")) &&
                        save(splash, folder, QStringLiteral("splash.png")) &&
-                       save(about, folder, QStringLiteral("acercade.png"));
+                       save(about, folder, QStringLiteral("acercade.png")) &&
+                       save(recipe, folder, QStringLiteral("receta.png"));
     return saved ? 0 : 1;
 }

@@ -1,0 +1,129 @@
+#include "app/RecipeCommand.h"
+
+#include "app/CommandLine.h"
+#include "app/HeadlessRunner.h"
+#include "calc/Gems.h"
+#include "stone/Recipe.h"
+#include "stone/RecipeText.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+using namespace stone;
+
+// The columns of a row: what the table and the CSV both show.
+struct RowTexts {
+    QString code, name, count, angle, azimuth, settings, cheater;
+};
+
+RowTexts rowTexts(const RecipeStep &step, int gear) {
+    const bool onGear = !step.teeth.empty();
+    return {tierCode(step.tier),
+            tierName(step.tier),
+            QString::number(step.count),
+            twoDecimals(step.angleDeg),
+            onGear ? twoDecimals(step.azimuthDeg) : QString(),
+            onGear ? indexSettingsText(step, gear) : QString(),
+            onGear ? twoDecimals(step.cheaterDeg) : QString()};
+}
+
+// RFC 4180; no field holds a comma, a quote or a line break.
+QString recipeCsv(const Recipe &recipe) {
+    QString csv = QStringLiteral("faceta,nombre,cantidad,angulo,acimut,indices,desvio\r\n");
+    for (const RecipeStep &step : recipe.steps) {
+        const RowTexts r = rowTexts(step, recipe.gear);
+        csv += QStringList{r.code, r.name, r.count, r.angle, r.azimuth, r.settings, r.cheater}.join(
+                   u',') +
+               QStringLiteral("\r\n");
+    }
+    return csv;
+}
+
+QString degreesOrBlank(const QString &number) {
+    return number.isEmpty() || number == QLatin1String("0.00") ? QString() : number + u'º';
+}
+
+QString recipeTable(const Recipe &recipe) {
+    QString text = QStringLiteral(
+                       "Receta de tallado del brillante redondo, rueda de índice de %1 "
+                       "dientes\n\n")
+                       .arg(recipe.gear);
+    const auto line = [](const QStringList &c) {
+        return QStringLiteral("%1 %2 %3 %4 %5 %6")
+                   .arg(c[0].leftJustified(6), c[1].leftJustified(24), c[2].rightJustified(8),
+                        c[3].rightJustified(7), c[4].rightJustified(6), c[5])
+                   .trimmed() +
+               u'\n';
+    };
+    text += line({QStringLiteral("Faceta"), QStringLiteral("Nombre"), QStringLiteral("Cantidad"),
+                  QStringLiteral("Ángulo"), QStringLiteral("Desvío"), QStringLiteral("Índices")});
+    for (const RecipeStep &step : recipe.steps) {
+        const RowTexts r = rowTexts(step, recipe.gear);
+        const QString settings = step.round ? QStringLiteral("redondo") : r.settings;
+        text +=
+            line({r.code, r.name, r.count, r.angle + u'º', degreesOrBlank(r.cheater), settings});
+    }
+    return text;
+}
+
+// The density asked for, or that of the gem with the nearest index.
+struct Density {
+    double value = 0;
+    QString source;
+};
+
+Density densityFor(const CommandLine &command, double IR) {
+    if (command.density > 0)
+        return {command.density, QStringLiteral("la indicada con --densidad")};
+    const Gem &gem = gemNearestIndex(IR);
+    return {gem.density,
+            QStringLiteral("de %1, la gema de la lista con el IR más cercano").arg(gem.name)};
+}
+
+// A measure of the stone: its label, its number and what follows the number.
+struct Figure {
+    QString label, number, rest;
+};
+
+QString figuresText(const Brilliant &stone, double tableRatio, double D, const Density &density) {
+    const auto percent = [](const QString &label, double ratio) {
+        return Figure{label, twoDecimals(100 * ratio), QStringLiteral(" % de D")};
+    };
+    const QList<Figure> figures{
+        percent(QStringLiteral("Mesa"), tableRatio),
+        percent(QStringLiteral("Altura de la corona"), stone.crownHeight),
+        percent(QStringLiteral("Filetín"), 2 * stone.girdleHalfHeight),
+        percent(QStringLiteral("Profundidad del pabellón"), stone.pavilionDepth),
+        percent(QStringLiteral("Altura total"), stone.totalDepth),
+        {QStringLiteral("Volumen"), twoDecimals(stone.volume * D * D * D), QStringLiteral(" mm³")},
+        {QStringLiteral("Densidad"), QString::number(density.value),
+         " g/cm³ (" + density.source + u')'},
+        {QStringLiteral("Peso estimado"), twoDecimals(caratWeight(stone, D, density.value)),
+         QStringLiteral(" ct")},
+    };
+    QString text = QStringLiteral("\nDiámetro D = %1 mm\n").arg(QString::number(D));
+    for (const Figure &f : figures)
+        text += (f.label + u':').leftJustified(26) + f.number.rightJustified(7) + f.rest + u'\n';
+    return text;
+}
+
+}  // namespace
+
+int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) {
+    const ComputePlan plan = planComputation(command.inputs, QStringLiteral("."));
+    if (!plan.succeeded()) {
+        err << plan.message << '\n';
+        return exitRejected;
+    }
+    const Brilliant stone = buildBrilliant(proportionsOf(plan.cut), command.choices);
+    const Recipe recipe = cuttingRecipe(stone, command.gear);
+    if (command.csv)
+        out << recipeCsv(recipe);
+    else
+        out << recipeTable(recipe)
+            << figuresText(stone, plan.cut.aRatio, plan.D, densityFor(command, plan.cut.IR));
+    out.flush();
+    return out.status() == QTextStream::Ok ? exitDone : exitRejected;
+}

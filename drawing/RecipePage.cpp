@@ -1,0 +1,142 @@
+#include "drawing/RecipePage.h"
+
+#include "drawing/CanvasFonts.h"
+#include "drawing/CutSheet.h"
+#include "drawing/DeviceCanvas.h"
+#include "drawing/FacetDiagram.h"
+#include "drawing/SheetPaper.h"
+#include "stone/RecipeText.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+using namespace sheet;
+
+// The diagram's canvas has pixels of a 96 dpi screen, so that its text has
+// the size its font says.
+constexpr qreal pixelsPerMillimetre = 96 / millimetresPerInch;
+
+// Top to bottom under the heading: the two views with their captions and
+// legends, the recipe, the choices it was cut with, and the figures.
+constexpr QRectF diagramArea{margin, ruleY + 8, contentWidth, 80};
+constexpr qreal diagramGap = 10;
+constexpr qreal captionBelow = 7;
+constexpr qreal legendSpacing = 5;
+constexpr qreal recipeTitleY = diagramArea.bottom() + 40;
+constexpr qreal rowSpacing = 6;
+constexpr qreal columnGap = 4;
+constexpr qreal tableFontSize = 9;
+
+const QFont &codeFont() {
+    static const QFont font = arialFont(8);
+    return font;
+}
+
+FacetDiagramLayout paintDiagram(QPainter &painter, const stone::Brilliant &stone) {
+    const QRectF interior(QPointF(), diagramArea.size() * pixelsPerMillimetre);
+    DeviceCanvas canvas(painter, interior.size(), diagramArea);
+    canvas.setTextFont(codeFont());
+    canvas.setLineWidth(lineWidth * pixelsPerMillimetre);
+    const FacetDiagramLayout layout =
+        facetDiagramSideBySide(interior, diagramGap * pixelsPerMillimetre, canvas);
+    drawFacetDiagram(canvas, stone, layout);
+    return layout;
+}
+
+// Each view's caption, and under it what its codes mean.
+void paintViewTexts(QPainter &painter, const FacetDiagramLayout &layout) {
+    const struct {
+        QPointF centre;
+        const char *caption;
+        FacetView view;
+    } views[] = {{layout.crownCentre, "CORONA, vista desde arriba", FacetView::Crown},
+                 {layout.pavilionCentre, "PABELLÓN, vista desde abajo", FacetView::Pavilion}};
+    const qreal radius = layout.girdleRadius / pixelsPerMillimetre;
+    for (const auto &v : views) {
+        const QPointF centre = diagramArea.topLeft() + v.centre / pixelsPerMillimetre;
+        QPointF at(centre.x(), centre.y() + radius + captionBelow);
+        drawText(painter, boldArial(10), at, Align::Centre, QString::fromUtf8(v.caption));
+        at.rx() -= radius;
+        for (const QString &line : facetLegend(v.view)) {
+            at.ry() += legendSpacing;
+            drawText(painter, arialFont(9), at, Align::Left, line);
+        }
+    }
+}
+
+// The recipe's columns as wide as their widest text, in a font small enough
+// for all of them to fit between the margins.
+struct TableLayout {
+    QFont font;
+    QFont boldFont;
+    QList<qreal> columnLefts;
+};
+
+TableLayout tableLayout(const QPainter &painter, const QList<QStringList> &table) {
+    const QFontMetricsF metrics(paperFont(painter, boldArial(tableFontSize)), painter.device());
+    QList<qreal> widths(table.front().size(), 0);
+    for (const QStringList &row : table) {
+        for (qsizetype c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
+    }
+    const qreal total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    const qreal room = contentWidth - columnGap * (widths.size() - 1);
+    const qreal scale = std::min(1.0, room / total);
+    TableLayout layout{arialFont(tableFontSize * scale), boldArial(tableFontSize * scale), {}};
+    qreal left = margin;
+    for (const qreal width : widths) {
+        layout.columnLefts.append(left);
+        left += width * scale + columnGap;
+    }
+    return layout;
+}
+
+qreal paintRecipe(QPainter &painter, const stone::Recipe &recipe) {
+    drawText(painter, boldArial(11), QPointF(margin, recipeTitleY), Align::Left,
+             QStringLiteral("RECETA DE TALLADO, rueda de índice de %1 dientes").arg(recipe.gear));
+    const QList<QStringList> table = QList<QStringList>{recipeColumnTitles()} + recipeRows(recipe);
+    const TableLayout layout = tableLayout(painter, table);
+    qreal y = recipeTitleY + 2;
+    for (qsizetype r = 0; r < table.size(); ++r) {
+        y += rowSpacing;
+        for (qsizetype c = 0; c < table[r].size(); ++c) {
+            drawText(painter, r == 0 ? layout.boldFont : layout.font,
+                     QPointF(layout.columnLefts[c], y), Align::Left, table[r][c]);
+        }
+        if (r == 0) {
+            painter.setPen(QPen(Qt::black, lineWidth));
+            painter.drawLine(QPointF(margin, y + 1.5), QPointF(pageSize.width() - margin, y + 1.5));
+        }
+    }
+    return y;
+}
+
+void paintFigures(QPainter &painter, qreal top, const StoneRecipe &made,
+                  const stone::CutChoices &choices) {
+    QPointF at(margin, top + 10);
+    drawText(painter, arialFont(9), at, Align::Left,
+             QStringLiteral("Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.")
+                 .arg(QString::number(choices.girdlePercent), QString::number(choices.starPercent),
+                      QString::number(choices.lowerGirdlePercent)));
+    at.ry() += 12;
+    drawText(painter, boldArial(11), at, Align::Left, QStringLiteral("MEDIDAS Y PESO"));
+    for (const QString &line : recipeFigureLines(made)) {
+        at.ry() += rowSpacing;
+        drawText(painter, arialFont(tableFontSize), at, Align::Left, line);
+    }
+}
+
+}  // namespace
+
+void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
+    const StoneRecipe made = makeStoneRecipe(content.cut, content.D, content.recipe);
+    drawHeading(painter, content.date);
+    painter.setPen(Qt::black);
+    paintViewTexts(painter, paintDiagram(painter, made.stone));
+    const qreal tableBottom = paintRecipe(painter, made.recipe);
+    paintFigures(painter, tableBottom, made, content.recipe.choices);
+}

@@ -1,0 +1,42 @@
+#include "drawing/SheetPaper.h"
+
+#include "drawing/CanvasFonts.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+
+namespace sheet {
+
+QFont boldArial(qreal pointSize) {
+    QFont font = arialFont(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+QFont paperFont(const QPainter &painter, const QFont &font) {
+    return fontInUnits(font, millimetresPerInch, painter.device());
+}
+
+void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align align,
+              const QString &text) {
+    const QFont sized = paperFont(painter, font);
+    const qreal width = QFontMetricsF(sized, painter.device()).horizontalAdvance(text);
+    const qreal shift = align == Align::Left ? 0 : align == Align::Centre ? width / 2 : width;
+    painter.setFont(sized);
+    painter.drawText(QPointF(at.x() - shift, at.y()), text);
+}
+
+void drawHeading(QPainter &painter, const QDate &date) {
+    painter.setPen(QPen(Qt::black, frameWidth));
+    painter.drawLine(QPointF(margin, ruleY), QPointF(pageSize.width() - margin, ruleY));
+    drawText(painter, boldArial(24), QPointF(margin, titleBaseline), Align::Left,
+             QStringLiteral("CORVELUX"));
+    const QString day = QLocale(QLocale::Spanish, QLocale::Spain)
+                            .toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"));
+    drawText(painter, arialFont(11), QPointF(pageSize.width() - margin, titleBaseline),
+             Align::Right, day);
+}
+
+}  // namespace sheet

@@ -1,0 +1,85 @@
+#include "windows/FrmReceta.h"
+
+#include "drawing/FacetDiagram.h"
+#include "drawing/StoneRecipe.h"
+#include "stone/Recipe.h"
+#include "ui_FrmReceta.h"
+#include "windows/Fonts.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+
+FrmReceta::FrmReceta(QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::FrmReceta>()) {
+    installFontSubstitutes();
+    m_ui->setupUi(this);
+    // Numbers with a decimal point, as the main window reads them.
+    for (QDoubleSpinBox *field : findChildren<QDoubleSpinBox *>())
+        field->setLocale(QLocale::c());
+    for (const int teeth : stone::indexGears())
+        m_ui->comboRueda->addItem(QStringLiteral("%1 dientes").arg(teeth), teeth);
+    m_ui->LabelLeyendaCorona->setText(facetLegend(FacetView::Crown).join(u'\n'));
+    m_ui->LabelLeyendaPabellon->setText(facetLegend(FacetView::Pavilion).join(u'\n'));
+    const QStringList titles = recipeColumnTitles();
+    m_ui->tablaReceta->setColumnCount(int(titles.size()));
+    m_ui->tablaReceta->setHorizontalHeaderLabels(titles);
+    setChoices({}, RecipeSettings().gear);
+    connectFields();
+}
+
+FrmReceta::~FrmReceta() = default;
+
+void FrmReceta::connectFields() {
+    const auto changed = [this] { emit cutChoicesChanged(); };
+    for (QDoubleSpinBox *field : {m_ui->spinFiletin, m_ui->spinEstrella, m_ui->spinPabellon})
+        connect(field, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_ui->comboRueda, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_ui->spinDensidad, &QDoubleSpinBox::valueChanged, this, &FrmReceta::densityChanged);
+}
+
+stone::CutChoices FrmReceta::cutChoices() const {
+    return {m_ui->spinFiletin->value(), m_ui->spinEstrella->value(), m_ui->spinPabellon->value()};
+}
+
+int FrmReceta::gear() const {
+    return m_ui->comboRueda->currentData().toInt();
+}
+
+double FrmReceta::density() const {
+    return m_ui->spinDensidad->value();
+}
+
+void FrmReceta::setChoices(const stone::CutChoices &choices, int gear) {
+    const QSignalBlocker blockers[] = {
+        QSignalBlocker(m_ui->spinFiletin), QSignalBlocker(m_ui->spinEstrella),
+        QSignalBlocker(m_ui->spinPabellon), QSignalBlocker(m_ui->comboRueda)};
+    m_ui->spinFiletin->setValue(choices.girdlePercent);
+    m_ui->spinEstrella->setValue(choices.starPercent);
+    m_ui->spinPabellon->setValue(choices.lowerGirdlePercent);
+    m_ui->comboRueda->setCurrentIndex(m_ui->comboRueda->findData(gear));
+}
+
+void FrmReceta::showStone(const StoneRecipe &made) {
+    {
+        const QSignalBlocker blocker(m_ui->spinDensidad);
+        m_ui->spinDensidad->setValue(made.density);
+    }
+    m_ui->diagrama->showStone(made.stone);
+    m_ui->LabelFiguras->setText(recipeFigureLines(made).join(u'\n'));
+    showRecipe(made);
+}
+
+void FrmReceta::showRecipe(const StoneRecipe &made) {
+    const QList<QStringList> rows = recipeRows(made.recipe);
+    QTableWidget &table = *m_ui->tablaReceta;
+    table.setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c)
+            table.setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    }
+    table.resizeColumnsToContents();
+    table.resizeRowsToContents();
+    // Every row in sight: the diagram takes whatever height is left.
+    table.setFixedHeight(table.horizontalHeader()->height() + table.verticalHeader()->length() +
+                         2 * table.frameWidth());
+}
