@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessRunner.h"
 #include "stone/ComparisonCsv.h"
+#include "stone/CutFigures.h"
 
 #include <QTextStream>
 #include <cmath>
@@ -49,12 +50,9 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
         return exitRejected;
     }
     const LightCheckOptions &options = command.light;
-    std::vector<stone::NamedCut> cuts{
-        {QStringLiteral("Calculada"),
-         stone::proportionsOf(plan.cut),
-         {options.girdlePercent, options.starPercent, options.lowerGirdlePercent}}};
-    for (const stone::NamedCut &classic : stone::classicCuts())
-        cuts.push_back(classic);
+    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(
+        stone::proportionsOf(plan.cut),
+        {options.girdlePercent, options.starPercent, options.lowerGirdlePercent});
     const stone::ViewSettings settings{plan.cut.IR, options.headDeg,
                                        static_cast<int>(options.raysAcross)};
     out << stone::comparisonCsv(stone::compareCuts(cuts, settings), plan.cut.IR);

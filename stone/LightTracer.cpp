@@ -33,9 +33,9 @@ double followRay(const ConvexBody &body, double refractiveIndex, const Vec3 &ori
     for (int reflections = 0;;) {
         const SurfaceHit hit = exitPoint(body, point, inside);
         point = point + hit.distance * inside;
-        const double reflectance =
-            fresnelReflectance(refractiveIndex, 1, dot(inside, hit.normal));
-        const Vec3 out = reflectance < 1 ? refracted(inside, -hit.normal, refractiveIndex, 1) : Vec3{};
+        const double reflectance = fresnelReflectance(refractiveIndex, 1, dot(inside, hit.normal));
+        const Vec3 out =
+            reflectance < 1 ? refracted(inside, -hit.normal, refractiveIndex, 1) : Vec3{};
         visit(PathStep{point, hit.surface, out, weight * (1 - reflectance)});
         weight *= reflectance;
         inside = reflected(inside, hit.normal);
@@ -64,6 +64,8 @@ public:
             shares.leakage += weight;
         else
             shares.bands[band(cosZenith)] += weight;
+        if (!external && cosZenith >= headCos_)
+            shares.head += weight;
     }
 
 private:
@@ -136,12 +138,11 @@ RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const Vi
             continue;
         LightShares light;
         bool external = true;
-        light.remainder = followRay(body, settings.refractiveIndex, origin, down, *entry,
-                                    [&](const PathStep &step) {
-                                        sky.score(step.leaving, step.leavingWeight, external,
-                                                  light);
-                                        external = false;
-                                    });
+        light.remainder = followRay(
+            body, settings.refractiveIndex, origin, down, *entry, [&](const PathStep &step) {
+                sky.score(step.leaving, step.leavingWeight, external, light);
+                external = false;
+            });
         trace.sum += light;
         ++trace.hits;
         if (keepSamples)
