@@ -1,0 +1,28 @@
+#pragma once
+
+#include "stone/CutComparison.h"
+#include "stone/LightMap.h"
+
+#include <QString>
+#include <vector>
+
+class QPainter;
+struct CutSheetContent;
+
+// What the verification in 3-D adds to the cut sheet: the stone as cut, its
+// light map face up, and its light beside the classic cuts', the computed
+// cut first.
+struct VerificationFigures {
+    stone::Brilliant stone;
+    stone::LightMap faceUpMap;
+    std::vector<stone::CutLight> cuts;
+};
+
+// A share of light as the verification shows it: "41.3 %".
+QString percentText(double share);
+
+// The cut sheet's page after the recipe, in millimetres from the paper's
+// top-left corner: the stone in 3-D and its light map side by side, the
+// brightness against the tilt, and the comparison table with the best value
+// of each column in bold.
+void paintVerificationPage(QPainter &painter, const CutSheetContent &content);
