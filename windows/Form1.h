@@ -43,6 +43,8 @@ public:
     void setImageActionsEnabled(bool enabled);
     // "&Receta de tallado…" is about the drawing shown too; it starts disabled.
     void setRecipeEnabled(bool enabled);
+    // "&Verificación 3-D…" likewise.
+    void setVerificationEnabled(bool enabled);
 
     // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
     // after a file was opened, the prompt and the reference line with the
@@ -73,6 +75,7 @@ signals:
     void saveImageRequested();     // "Guardar imagen…"
     void printRequested();         // "Imprimir…"
     void recipeRequested();        // "&Receta de tallado…"
+    void verificationRequested();  // "&Verificación 3-D…"
 
 private:
     void connectControls();

@@ -1,0 +1,95 @@
+#include "app/VerificationCommands.h"
+#include "calc/Presets.h"
+#include "tests/app/MainWindowFixture.h"
+#include "windows/FrmVerificacion.h"
+
+#include <QProgressBar>
+#include <QSlider>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int traceTimeout = 120000;
+
+QImage picture(const FrmVerificacion &window, const QString &name) {
+    return control<QWidget>(window, name)->grab().toImage();
+}
+
+QString status(const FrmVerificacion &window) {
+    return control<QLabel>(window, QStringLiteral("LabelEstado"))->text();
+}
+
+bool tracedWhole(const FrmVerificacion &window) {
+    return QTest::qWaitFor([&] { return status(window) == QStringLiteral("Trazado completo."); },
+                           traceTimeout);
+}
+
+// The diamond computed and its verification opened.
+FrmVerificacion *openDiamond(MainWindowFixture &f) {
+    QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+    QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+    f.ui().menuItem(QStringLiteral("mnuTaVerificacion"))->trigger();
+    return control<FrmVerificacion>(f.window, QStringLiteral("FrmVerificacion"));
+}
+
+}  // namespace
+
+class TestVerification : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Like "&Receta de tallado…", the item waits for a computed cut.
+    void menuItemFollowsTheCut() {
+        MainWindowFixture f;
+        QAction *item = f.ui().menuItem(QStringLiteral("mnuTaVerificacion"));
+        QVERIFY(!item->isEnabled());
+        FrmVerificacion *window = openDiamond(f);
+        QVERIFY(tracedWhole(*window));
+        QCOMPARE(control<QTableWidget>(*window, "tablaComparacion")->rowCount(), 4);
+        QTest::mouseClick(f.ui().Command4, Qt::LeftButton);
+        QVERIFY(!item->isEnabled());
+        QTRY_VERIFY(!f.window.findChild<FrmVerificacion *>());
+    }
+
+    void stoneTurnsByKeysAndDrag() {
+        MainWindowFixture f;
+        FrmVerificacion *window = openDiamond(f);
+        QWidget *stoneView = control<QWidget>(*window, "vistaPiedra");
+        const QImage faceUp = picture(*window, "vistaPiedra");
+        QTest::keyClick(stoneView, Qt::Key_Right);
+        QVERIFY(picture(*window, "vistaPiedra") != faceUp);
+        QTest::keyClick(stoneView, Qt::Key_Home);
+        QCOMPARE(picture(*window, "vistaPiedra"), faceUp);
+        QTest::mousePress(stoneView, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(stoneView, QPoint(100, 160));
+        QVERIFY(picture(*window, "vistaPiedra") != faceUp);
+    }
+
+    void tiltRetracesTheMap() {
+        MainWindowFixture f;
+        FrmVerificacion *window = openDiamond(f);
+        QVERIFY(tracedWhole(*window));
+        const QImage faceUp = picture(*window, "mapaLuz");
+        control<QSlider>(*window, "sliderInclinacion")->setValue(20);
+        QVERIFY(tracedWhole(*window));
+        QVERIFY(picture(*window, "mapaLuz") != faceUp);
+    }
+
+    // A trace far too long to wait for: the window takes the click on its
+    // button meanwhile, and the trace stops.
+    void cancelMidTrace() {
+        QWidget owner;
+        VerificationCommands commands(owner, {2000, 2000});
+        commands.setCut(planComputation(Presets::diamond, QStringLiteral(".")).cut);
+        commands.open({});
+        FrmVerificacion &window = *commands.window();
+        auto *progress = control<QProgressBar>(window, "progreso");
+        QTRY_VERIFY(progress->isVisible());
+        QTest::mouseClick(control<QPushButton>(window, "botonCancelar"), Qt::LeftButton);
+        QCOMPARE(status(window), QStringLiteral("Trazado cancelado."));
+        QCOMPARE(control<QTableWidget>(window, "tablaComparacion")->rowCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestVerification)
+#include "tst_verification.moc"
