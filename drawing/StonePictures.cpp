@@ -123,13 +123,14 @@ void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
     const double lineHeight = digit.height();
     const double legendHeight = lineHeight * ((cuts.size() + 1) / 2);
     const QRectF plot = area.adjusted(digit.width() * 5, lineHeight * 1.5, -digit.width() * 2,
-                                      -lineHeight * 3 - legendHeight);
+                                      -lineHeight * 3.8 - legendHeight);
     const CurveFrame frame = curveFrame(plot, cuts);
     printAt(canvas, area.topLeft(), QStringLiteral("Brillo ISO (%)"));
     drawAxes(canvas, frame, digit);
     const QString tiltTitle = QStringLiteral("Inclinación (º)");
     printAt(canvas,
-            QPointF(plot.right() - canvas.textSize(tiltTitle).width(), plot.bottom() + lineHeight),
+            QPointF(plot.right() - canvas.textSize(tiltTitle).width(),
+                    plot.bottom() + lineHeight * 1.4),
             tiltTitle);
     const double legendWidth = area.width() / 2;
     for (std::size_t k = 0; k < cuts.size(); ++k) {
@@ -138,7 +139,7 @@ void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
             curve.append(frame.at(point.tiltDeg, 100 * point.brightness));
         canvas.drawPolyline(curve, curveColour(k));
         const QPointF legend(area.left() + legendWidth * (k % 2),
-                             plot.bottom() + lineHeight * (2.5 + k / 2));
+                             plot.bottom() + lineHeight * (2.8 + k / 2));
         const QPointF sampleStart = legend + QPointF(digit.width(), lineHeight / 2);
         canvas.drawPolyline(QPolygonF{sampleStart, sampleStart + QPointF(digit.width() * 3, 0)},
                             curveColour(k));

@@ -34,8 +34,9 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
     for (QDoubleSpinBox *field : findChildren<QDoubleSpinBox *>())
         field->setLocale(QLocale::c());
     QStringList titles{QStringLiteral("Talla")};
+    // Two words on two lines, so that every column fits the window.
     for (const stone::FigureColumn &column : stone::figureColumns())
-        titles.append(column.title);
+        titles.append(QString(column.title).replace(u' ', u'\n'));
     m_ui->tablaComparacion->setColumnCount(int(titles.size()));
     m_ui->tablaComparacion->setHorizontalHeaderLabels(titles);
     m_ui->tablaComparacion->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
