@@ -125,9 +125,9 @@ CommandLine lightCheck(const QString &option, const QStringList &values) {
     }
     parsed.inputs = {values[0], values[1], values[2]};
     for (qsizetype i = 3; i < values.size(); i += 2) {
-        const auto found = std::find_if(
-            std::begin(lightCheckOptions), std::end(lightCheckOptions),
-            [&](const NumberOption &known) { return known.name == values[i]; });
+        const auto found =
+            std::find_if(std::begin(lightCheckOptions), std::end(lightCheckOptions),
+                         [&](const NumberOption &known) { return known.name == values[i]; });
         if (found == std::end(lightCheckOptions))
             return misuse(u"argumento no esperado", values[i]);
         if (i + 1 == values.size())

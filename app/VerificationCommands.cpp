@@ -71,7 +71,7 @@ void VerificationCommands::traceAll() {
 }
 
 void VerificationCommands::traceMap() {
-    const stone::ConvexBody body = stone::convexBody(m_stone);
+    const stone::ConvexBody body(m_stone);
     const stone::ViewSettings settings{m_cut->IR, m_window->headDeg(), m_resolution.mapRays};
     const stone::Tilt tilt{double(m_window->tiltDeg()), 0};
     const qint64 rays = stone::gridRays(body, settings, tilt);

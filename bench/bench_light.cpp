@@ -26,7 +26,7 @@ double medianSeconds(Work &&work) {
 }
 
 ConvexBody tolkowsky() {
-    return convexBody(buildBrilliant(classicCuts().front().proportions));
+    return ConvexBody(buildBrilliant(classicCuts().front().proportions));
 }
 
 }  // namespace

@@ -25,19 +25,19 @@ QStringList cutFields(const CutLight &light) {
     const Proportions &cut = light.cut.proportions;
     const CutChoices &choices = light.cut.choices;
     const Brilliant &stone = light.stone;
-    return {measure(100 * cut.table),          measure(cut.crownDeg),
-            measure(cut.pavilionDeg),          measure(choices.girdlePercent),
-            measure(choices.starPercent),      measure(choices.lowerGirdlePercent),
-            measure(100 * stone.crownHeight),  measure(100 * stone.pavilionDepth),
-            measure(100 * stone.totalDepth),   fixed(stone.volume, 5)};
+    return {measure(100 * cut.table),         measure(cut.crownDeg),
+            measure(cut.pavilionDeg),         measure(choices.girdlePercent),
+            measure(choices.starPercent),     measure(choices.lowerGirdlePercent),
+            measure(100 * stone.crownHeight), measure(100 * stone.pavilionDepth),
+            measure(100 * stone.totalDepth),  fixed(stone.volume, 5)};
 }
 
 QStringList lightFields(const CutLight &light) {
     const LightShares &faceUp = light.faceUp();
-    return {percentOfLight(faceUp.brightnessIso),      percentOfLight(faceUp.brightnessCos),
-            percentOfLight(light.tiltedBrightness()),  percentOfLight(faceUp.externalReflection),
-            percentOfLight(faceUp.leakage),            percentOfLight(faceUp.bands[lowBand]),
-            percentOfLight(faceUp.bands[middleBand]),  percentOfLight(faceUp.bands[highBand]),
+    return {percentOfLight(faceUp.brightnessIso),     percentOfLight(faceUp.brightnessCos),
+            percentOfLight(light.tiltedBrightness()), percentOfLight(faceUp.externalReflection),
+            percentOfLight(faceUp.leakage),           percentOfLight(faceUp.bands[lowBand]),
+            percentOfLight(faceUp.bands[middleBand]), percentOfLight(faceUp.bands[highBand]),
             percentOfLight(faceUp.remainder)};
 }
 

@@ -38,42 +38,75 @@ std::optional<std::pair<double, double>> cylinderCrossings(double radius, const 
 
 }  // namespace
 
-ConvexBody convexBody(const Brilliant &stone) {
-    ConvexBody body;
-    body.planes.reserve(stone.facets.size());
-    for (const Facet &facet : stone.facets)
-        body.planes.push_back({facet.normal, facet.offset});
-    body.radius = stone.girdleRadius;
-    body.zLow = infinity;
-    body.zHigh = -infinity;
-    for (const Facet &facet : stone.facets) {
-        for (const Vec3 &corner : facet.vertices) {
-            body.zLow = std::min(body.zLow, corner.z);
-            body.zHigh = std::max(body.zHigh, corner.z);
-        }
-    }
-    return body;
+void ConvexBody::PlaneGroup::add(const NumberedPlane &numbered) {
+    const Vec3 &normal = numbered.plane.normal;
+    planes.push_back(numbered);
+    maxHorizontal = std::max(maxHorizontal, std::hypot(normal.x, normal.y));
+    lowestZ = std::min(lowestZ, normal.z);
+    highestZ = std::max(highestZ, normal.z);
 }
 
-std::optional<SurfaceHit> entryPoint(const ConvexBody &body, const Vec3 &origin,
-                                     const Vec3 &direction) {
-    SurfaceHit entry{-infinity, girdleSurface, {}};
-    double leaving = infinity;
-    for (int i = 0; i < static_cast<int>(body.planes.size()); ++i) {
-        const Plane &plane = body.planes[i];
-        const double along = dot(plane.normal, direction);
-        const double gap = plane.offset - dot(plane.normal, origin);
-        if (along < 0) {
-            const double distance = gap / along;
-            if (distance > entry.distance)
-                entry = {distance, i, plane.normal};
-        } else if (along > 0) {
-            leaving = std::min(leaving, gap / along);
-        } else if (gap < 0) {
-            return std::nullopt;
+bool ConvexBody::PlaneGroup::mayFace(const Vec3 &direction, double horizontal) const {
+    const double mostZ = direction.z >= 0 ? highestZ * direction.z : lowestZ * direction.z;
+    return maxHorizontal * horizontal + mostZ > 0;
+}
+
+ConvexBody::ConvexBody(const std::vector<Plane> &planes, double radius, double zLow, double zHigh)
+    : groups_(2), radius_(radius), zLow_(zLow), zHigh_(zHigh) {
+    // A ray moving steeply down faces no crown facet, and one moving steeply
+    // up no pavilion facet: grouping the planes so lets most bounces skip
+    // half of them.
+    for (int i = 0; i < static_cast<int>(planes.size()); ++i)
+        groups_[planes[i].normal.z > 0 ? 0 : 1].add({planes[i], i});
+}
+
+namespace {
+
+std::vector<Plane> facetPlanes(const Brilliant &stone) {
+    std::vector<Plane> planes;
+    planes.reserve(stone.facets.size());
+    for (const Facet &facet : stone.facets)
+        planes.push_back({facet.normal, facet.offset});
+    return planes;
+}
+
+// The lowest and highest z of the facets' corners.
+std::pair<double, double> heightRange(const Brilliant &stone) {
+    std::pair range{infinity, -infinity};
+    for (const Facet &facet : stone.facets) {
+        for (const Vec3 &corner : facet.vertices) {
+            range.first = std::min(range.first, corner.z);
+            range.second = std::max(range.second, corner.z);
         }
     }
-    const auto wall = cylinderCrossings(body.radius, origin, direction);
+    return range;
+}
+
+}  // namespace
+
+ConvexBody::ConvexBody(const Brilliant &stone)
+    : ConvexBody(facetPlanes(stone), stone.girdleRadius, heightRange(stone).first,
+                 heightRange(stone).second) {}
+
+std::optional<SurfaceHit> ConvexBody::entryPoint(const Vec3 &origin, const Vec3 &direction) const {
+    SurfaceHit entry{-infinity, girdleSurface, {}};
+    double leaving = infinity;
+    for (const PlaneGroup &group : groups_) {
+        for (const auto &[plane, surface] : group.planes) {
+            const double along = dot(plane.normal, direction);
+            const double gap = plane.offset - dot(plane.normal, origin);
+            if (along < 0) {
+                const double distance = gap / along;
+                if (distance > entry.distance)
+                    entry = {distance, surface, plane.normal};
+            } else if (along > 0) {
+                leaving = std::min(leaving, gap / along);
+            } else if (gap < 0) {
+                return std::nullopt;
+            }
+        }
+    }
+    const auto wall = cylinderCrossings(radius_, origin, direction);
     if (!wall)
         return std::nullopt;
     if (wall->first > entry.distance)
@@ -84,29 +117,36 @@ std::optional<SurfaceHit> entryPoint(const ConvexBody &body, const Vec3 &origin,
     return entry;
 }
 
-SurfaceHit exitPoint(const ConvexBody &body, const Vec3 &inside, const Vec3 &direction) {
-    // The nearest plane ahead is the least gap / along. Comparing the
-    // fractions crosswise keeps the one division out of the loop, which runs
-    // for every facet at every bounce.
-    int nearest = girdleSurface;
-    double nearestGap = 1, nearestAlong = 0;
-    for (int i = 0; i < static_cast<int>(body.planes.size()); ++i) {
-        const Plane &plane = body.planes[i];
+// The nearest plane ahead has the least gap / along among the planes the ray
+// moves towards (along > 0). Comparing the fractions crosswise keeps the
+// division, and a hard-to-predict branch on along's sign, out of the loop
+// that runs for every facet at every bounce: with gap >= 0, a plane behind
+// the ray (along <= 0) never passes the test.
+void ConvexBody::nearestAhead(const PlaneGroup &group, const Vec3 &inside, const Vec3 &direction,
+                              SurfaceHit &nearest, double &nearestGap, double &nearestAlong) const {
+    for (const auto &[plane, surface] : group.planes) {
         const double along = dot(plane.normal, direction);
-        if (along <= 0)
-            continue;
         // A point on an edge may lie a rounding error outside its neighbour.
         const double gap = std::max(0.0, plane.offset - dot(plane.normal, inside));
         if (gap * nearestAlong < nearestGap * along) {
-            nearest = i;
+            nearest.surface = surface;
+            nearest.normal = plane.normal;
             nearestGap = gap;
             nearestAlong = along;
         }
     }
-    SurfaceHit exit{nearestGap / nearestAlong, nearest, {}};
-    if (nearest != girdleSurface)
-        exit.normal = body.planes[nearest].normal;
-    const auto wall = cylinderCrossings(body.radius, inside, direction);
+}
+
+SurfaceHit ConvexBody::exitPoint(const Vec3 &inside, const Vec3 &direction) const {
+    SurfaceHit exit{infinity, girdleSurface, {}};
+    double gap = 1, along = 0;
+    const double horizontal = std::hypot(direction.x, direction.y);
+    for (const PlaneGroup &group : groups_) {
+        if (group.mayFace(direction, horizontal))
+            nearestAhead(group, inside, direction, exit, gap, along);
+    }
+    exit.distance = gap / along;
+    const auto wall = cylinderCrossings(radius_, inside, direction);
     if (wall && wall->second < exit.distance) {
         const double distance = std::max(0.0, wall->second);
         exit = {distance, girdleSurface, radialNormal(inside + distance * direction)};

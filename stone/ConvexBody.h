@@ -10,15 +10,6 @@ namespace stone {
 
 struct Brilliant;
 
-// A convex stone as the light sees it: the intersection of half-spaces and
-// the infinite vertical cylinder x² + y² <= radius². zLow and zHigh bound it
-// from below and above, so that a view knows where to aim its rays.
-struct ConvexBody {
-    std::vector<Plane> planes;
-    double radius = 0.5;
-    double zLow = 0, zHigh = 0;
-};
-
 // Where a ray meets the stone's surface: at origin + distance × direction,
 // on the plane numbered surface, or on the cylinder (girdle) when surface is
 // girdleSurface. normal is the outward unit normal there.
@@ -29,15 +20,48 @@ struct SurfaceHit {
 };
 inline constexpr int girdleSurface = -1;
 
-// The brilliant's facets in their order, then its girdle.
-ConvexBody convexBody(const Brilliant &stone);
+// A convex stone as the light sees it: the intersection of half-spaces and
+// the infinite vertical cylinder x² + y² <= radius². zLow and zHigh bound it
+// from below and above, so that a view knows where to aim its rays.
+class ConvexBody {
+public:
+    ConvexBody(const std::vector<Plane> &planes, double radius, double zLow, double zHigh);
+    // The brilliant's facets, numbered in their order, and its girdle.
+    explicit ConvexBody(const Brilliant &stone);
 
-// The first point where a ray from outside enters the body, if it does.
-std::optional<SurfaceHit> entryPoint(const ConvexBody &body, const Vec3 &origin,
-                                     const Vec3 &direction);
+    double radius() const { return radius_; }
+    double zLow() const { return zLow_; }
+    double zHigh() const { return zHigh_; }
 
-// Where a ray inside the body leaves it: the nearest plane or cylinder wall
-// ahead.
-SurfaceHit exitPoint(const ConvexBody &body, const Vec3 &inside, const Vec3 &direction);
+    // The first point where a ray from outside enters the body, if it does.
+    std::optional<SurfaceHit> entryPoint(const Vec3 &origin, const Vec3 &direction) const;
+
+    // Where a ray inside the body leaves it: the nearest plane or cylinder
+    // wall ahead.
+    SurfaceHit exitPoint(const Vec3 &inside, const Vec3 &direction) const;
+
+private:
+    struct NumberedPlane {
+        Plane plane;
+        int surface;
+    };
+    // Planes whose normals point up (or down, or sideways), with what bounds
+    // how far any of them can face a direction.
+    struct PlaneGroup {
+        std::vector<NumberedPlane> planes;
+        double maxHorizontal = 0;           // of the normals' horizontal length
+        double lowestZ = 1, highestZ = -1;  // of the normals' z
+
+        void add(const NumberedPlane &numbered);
+        // False when the group holds no plane that direction moves towards.
+        bool mayFace(const Vec3 &direction, double horizontal) const;
+    };
+
+    void nearestAhead(const PlaneGroup &group, const Vec3 &inside, const Vec3 &direction,
+                      SurfaceHit &nearest, double &gap, double &along) const;
+
+    std::vector<PlaneGroup> groups_;
+    double radius_, zLow_, zHigh_;
+};
 
 }  // namespace stone

@@ -15,10 +15,9 @@ std::vector<Tilt> tiltSeries() {
 }
 
 double CutLight::tiltedBrightness() const {
-    const double sum =
-        std::accumulate(views.begin(), views.end(), 0.0, [](double total, const ViewTrace &view) {
-            return total + view.figures.brightnessIso;
-        });
+    const double sum = std::accumulate(
+        views.begin(), views.end(), 0.0,
+        [](double total, const ViewTrace &view) { return total + view.figures.brightnessIso; });
     return sum / views.size();
 }
 
@@ -27,7 +26,7 @@ std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewS
     std::vector<CutLight> traced;
     for (const NamedCut &cut : cuts) {
         CutLight light{cut, buildBrilliant(cut.proportions, cut.choices), {}};
-        const ConvexBody body = convexBody(light.stone);
+        const ConvexBody body(light.stone);
         for (const Tilt &tilt : tiltSeries()) {
             light.views.push_back(traceView(body, settings, tilt, Samples::dropped, control));
             if (!light.views.back().complete)
@@ -41,7 +40,7 @@ std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewS
 qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings) {
     qint64 rays = 0;
     for (const NamedCut &cut : cuts) {
-        const ConvexBody body = convexBody(buildBrilliant(cut.proportions, cut.choices));
+        const ConvexBody body(buildBrilliant(cut.proportions, cut.choices));
         for (const Tilt &tilt : tiltSeries())
             rays += gridRays(body, settings, tilt);
     }

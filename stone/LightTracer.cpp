@@ -31,7 +31,7 @@ double followRay(const ConvexBody &body, double refractiveIndex, const Vec3 &ori
     double weight = 1 - outsideReflectance;
     Vec3 inside = refracted(direction, entry.normal, 1, refractiveIndex);
     for (int reflections = 0;;) {
-        const SurfaceHit hit = exitPoint(body, point, inside);
+        const SurfaceHit hit = body.exitPoint(point, inside);
         point = point + hit.distance * inside;
         const double reflectance = fresnelReflectance(refractiveIndex, 1, dot(inside, hit.normal));
         const Vec3 out =
@@ -91,13 +91,13 @@ public:
         across_ = {std::cos(azimuth), std::sin(azimuth), 0};
         zenith_ = Vec3{0, 0, std::cos(angle)} - std::sin(angle) * cross(across_, {0, 0, 1});
         along_ = cross(zenith_, across_);
-        const Vec3 centre{0, 0, (body.zLow + body.zHigh) / 2};
-        const double halfHeight = (body.zHigh - body.zLow) / 2;
+        const Vec3 centre{0, 0, (body.zLow() + body.zHigh()) / 2};
+        const double halfHeight = (body.zHigh() - body.zLow()) / 2;
         columns_ = std::max(1, raysAcross);
-        spacing_ = 2 * halfExtent(body.radius, halfHeight, across_) / columns_;
+        spacing_ = 2 * halfExtent(body.radius(), halfHeight, across_) / columns_;
         rows_ = std::max(1, static_cast<int>(std::ceil(
-                                2 * halfExtent(body.radius, halfHeight, along_) / spacing_)));
-        corner_ = centre + (body.radius + 2 * halfHeight) * zenith_ -
+                                2 * halfExtent(body.radius(), halfHeight, along_) / spacing_)));
+        corner_ = centre + (body.radius() + 2 * halfHeight) * zenith_ -
                   (columns_ * spacing_ / 2) * across_ - (rows_ * spacing_ / 2) * along_;
     }
 
@@ -133,7 +133,7 @@ RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const Vi
     const Vec3 down = -grid.zenith();
     for (int column = 0; column < grid.columns(); ++column) {
         const Vec3 origin = grid.origin(column, row);
-        const auto entry = entryPoint(body, origin, down);
+        const auto entry = body.entryPoint(origin, down);
         if (!entry)
             continue;
         LightShares light;
@@ -191,7 +191,7 @@ qint64 gridRays(const ConvexBody &body, const ViewSettings &settings, const Tilt
 std::vector<PathStep> tracePath(const ConvexBody &body, double refractiveIndex, const Vec3 &origin,
                                 const Vec3 &direction) {
     std::vector<PathStep> path;
-    if (const auto entry = entryPoint(body, origin, direction)) {
+    if (const auto entry = body.entryPoint(origin, direction)) {
         followRay(body, refractiveIndex, origin, direction, *entry,
                   [&path](const PathStep &step) { path.push_back(step); });
     }

@@ -122,6 +122,21 @@ private slots:
             << receta("2,419", "10", "10") << 2 << notANumber.arg("2,419");
         QTest::newRow("recipe, no star") << receta("2.419", "10", "10") + QStringList{"--estrella"}
                                          << 2 << "corvelux: faltan valores después de «--estrella»";
+        const auto verificar = [](QStringList options) {
+            return QStringList{"--verificar", "2.417", "10", "10"} + options;
+        };
+        QTest::newRow("check IR -3") << QStringList{"--verificar", "-3", "10", "10"} << 1
+                                     << Messages::irTooSmall;
+        QTest::newRow("check G 11") << verificar({"--filetin", "11"}) << 1
+                                    << "G debe estar entre 0 y 10.";
+        QTest::newRow("check N 20.5") << verificar({"--rayos", "20.5"}) << 1
+                                      << "N debe ser un número entero entre 10 y 2000.";
+        QTest::newRow("check D 1,5") << QStringList{"--verificar", "2.417", "1,5", "10"} << 2
+                                     << notANumber.arg("1,5");
+        QTest::newRow("check --color") << verificar({"--color", "1"}) << 2
+                                       << "corvelux: argumento no esperado «--color»";
+        QTest::newRow("check --cabeza") << verificar({"--cabeza"}) << 2
+                                        << "corvelux: faltan valores después de «--cabeza»";
     }
 
     // Rejections and usage errors write standard error only; computations
@@ -278,6 +293,26 @@ private slots:
                 QCOMPARE(number.toDouble() != 0, !failed);  // 0 when empty or not a number
         }
         QCOMPARE(avisos, failing);
+    }
+
+    // One row per cut, the computed one first; in each, the shares of the
+    // light that enters add up to 100 % (to the printed two decimals).
+    void lightCheck() {
+        const Run run = corvelux({"--verificar", "2.417", "10", "10", "--rayos", "30"});
+        const QList<QStringList> records = csvRecords(run.out);
+        QStringList cuts;
+        for (const QStringList &record : records.mid(1)) {
+            cuts << record[0];
+            double shares = 0;
+            for (const QString &share : record.mid(15))
+                shares += share.toDouble();
+            QVERIFY2(std::abs(shares - 100) < 0.05, qPrintable(record.join(u',')));
+        }
+        QCOMPARE(cuts, (QStringList{"Calculada", "Tolkowsky (1919)", "Referencia GIA", "Excelente"}));
+        QCOMPARE(records[0].join(u','),
+                 "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
+                 "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
+                 "brillo_inclinado,reflejo_externo,fuga,banda_0_45,banda_45_75,banda_75_90,resto");
     }
 };
 

@@ -1,9 +1,11 @@
 #include "calc/Constants.h"
 #include "calc/CutSolver.h"
+#include "stone/ClassicCuts.h"
 #include "stone/Fresnel.h"
 #include "stone/LightTracer.h"
 
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 using namespace stone;
@@ -17,25 +19,19 @@ double radians(double degrees) {
 }
 
 // A disc of glass 0.2 thick, as wide as a girdle.
-ConvexBody plate() {
+ConvexBody glassPlate() {
     return {{{{0, 0, 1}, 0.1}, {{0, 0, -1}, 0.1}}, 0.5, -0.1, 0.1};
 }
 
-// The stone of the flat profile turned about its axis in eight steps: a
-// table, bezels and pavilion mains at the azimuths k × 45º (planes 1–8 and
-// 9–16), with the solver's angles.
-ConvexBody octagonalStone(const CutResult &cut) {
-    const double crownHeight = (1 - cut.aRatio) / 2 * std::tan(cut.i);
-    ConvexBody body{{{{0, 0, 1}, crownHeight}}, 0.5, -cut.nRatio, crownHeight};
-    for (const double angle : {cut.i, pi - cut.alfa}) {
-        for (int k = 0; k < 8; ++k) {
-            const double azimuth = k * pi / 4;
-            const Vec3 normal{std::sin(angle) * std::cos(azimuth),
-                              std::sin(angle) * std::sin(azimuth), std::cos(angle)};
-            body.planes.push_back({normal, 0.5 * std::sin(angle)});
-        }
-    }
-    return body;
+// The number of the facet of the given tier at the given azimuth.
+int facetAt(const Brilliant &stone, Tier tier, double azimuthDeg) {
+    const auto &facets = stone.facets;
+    return std::find_if(facets.begin(), facets.end(),
+                        [&](const Facet &facet) {
+                            return facet.tier == tier &&
+                                   std::abs(facet.azimuthDeg - azimuthDeg) < 1e-9;
+                        }) -
+           facets.begin();
 }
 
 }  // namespace
@@ -56,7 +52,7 @@ private slots:
     void plate() {
         QFETCH(double, n);
         const double R = std::pow((n - 1) / (n + 1), 2);
-        const ViewTrace view = traceView(plate(), {n, 15, 40}, {});
+        const ViewTrace view = traceView(glassPlate(), {n, 15, 40}, {});
         QCOMPARE(view.figures.externalReflection, R);
         QVERIFY(std::abs(view.figures.leakage - (1 - R) / (1 + R)) <= view.figures.remainder);
     }
@@ -84,14 +80,19 @@ private slots:
         QFETCH(double, IR);
         QFETCH(double, epsilon);
         const CutResult cut = solveCut(IR, radians(epsilon));
+        const Brilliant stone = buildBrilliant(proportionsOf(cut));
         const double bezelMiddle = (cut.aRatio / 2 + 0.5) / 2;
-        const auto path = tracePath(octagonalStone(cut), IR, {bezelMiddle, 0, 1}, {0, 0, -1});
+        const auto path = tracePath(ConvexBody(stone), IR, {bezelMiddle, 0, 1}, {0, 0, -1});
         QList<int> surfaces;
         for (const PathStep &step : path)
             surfaces.append(step.surface);
-        QCOMPARE(surfaces.mid(0, 4), (QList<int>{1, 9, 13, 0}));
+        QCOMPARE(
+            surfaces.mid(0, 4),
+            (QList<int>{facetAt(stone, Tier::Bezel, 0), facetAt(stone, Tier::PavilionMain, 0),
+                        facetAt(stone, Tier::PavilionMain, 180), facetAt(stone, Tier::Table, 0)}));
         const Vec3 leaving = path[3].leaving;
-        const double leavingDeg = std::atan2(std::hypot(leaving.x, leaving.y), leaving.z) * 180 / pi;
+        const double leavingDeg =
+            std::atan2(std::hypot(leaving.x, leaving.y), leaving.z) * 180 / pi;
         QVERIFY2(std::abs(leavingDeg - epsilon) < 1e-6, qPrintable(QString::number(leavingDeg)));
     }
 
@@ -108,13 +109,15 @@ private slots:
     void symmetry() {
         QFETCH(Tilt, tilt);
         QFETCH(Tilt, turned);
-        const ConvexBody stone = octagonalStone(solveCut(2.417, 0));
+        const NamedCut withGirdle = classicCuts()[1];
+        const ConvexBody stone(buildBrilliant(withGirdle.proportions, withGirdle.choices));
         const ViewTrace view = traceView(stone, {2.417, 15, 60}, tilt, Samples::kept);
         const LightShares &a = view.figures;
         const LightShares &b = traceView(stone, {2.417, 15, 60}, turned).figures;
-        const double gaps[] = {a.brightnessIso - b.brightnessIso, a.brightnessCos - b.brightnessCos,
-                               a.externalReflection - b.externalReflection, a.leakage - b.leakage,
-                               a.bands[highBand] - b.bands[highBand], a.remainder - b.remainder};
+        const double gaps[] = {
+            a.brightnessIso - b.brightnessIso,           a.brightnessCos - b.brightnessCos,
+            a.externalReflection - b.externalReflection, a.leakage - b.leakage,
+            a.bands[highBand] - b.bands[highBand],       a.remainder - b.remainder};
         for (const double gap : gaps)
             QVERIFY(std::abs(gap) < 1e-9);
         for (const RaySample &ray : view.samples)
@@ -124,7 +127,7 @@ private slots:
     void cancelled() {
         const std::atomic_bool cancel = true;
         std::atomic<qint64> raysDone = 0;
-        const ViewTrace view = traceView(plate(), {}, {}, Samples::kept, {&cancel, &raysDone});
+        const ViewTrace view = traceView(glassPlate(), {}, {}, Samples::kept, {&cancel, &raysDone});
         QVERIFY(!view.complete);
         QCOMPARE(raysDone.load(), 0);
     }

@@ -93,7 +93,7 @@ private slots:
 
     // Light that leaves a flat plate straight up goes into the viewer's head.
     void headHidesTheZenith() {
-        const ConvexBody plate{{{{0, 0, 1}, 0.1}, {{0, 0, -1}, 0.1}}, 0.5, -0.1, 0.1};
+        const ConvexBody plate({{{0, 0, 1}, 0.1}, {{0, 0, -1}, 0.1}}, 0.5, -0.1, 0.1);
         const LightShares light = traceView(plate, {1.5, 15, 20}, {}).figures;
         QVERIFY(light.head > 0);
         QCOMPARE(light.head, light.bands[highBand]);
