@@ -31,7 +31,7 @@ constexpr qreal rowSpacing = 5.5;
 constexpr qreal tableFontSize = 8;
 
 // A view of the stone that shows crown and pavilion alike.
-constexpr stone::Turn sheetTurn{11.25, 60};
+constexpr stone::Turn sheetTurn{11.25, 45};
 
 template <typename Draw>
 void paintPicture(QPainter &painter, const QRectF &area, Draw draw) {
