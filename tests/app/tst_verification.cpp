@@ -4,8 +4,10 @@
 #include "windows/FrmVerificacion.h"
 
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -46,6 +48,14 @@ private slots:
         FrmVerificacion *window = openDiamond(f);
         QVERIFY(tracedWhole(*window));
         QCOMPARE(control<QTableWidget>(*window, "tablaComparacion")->rowCount(), 4);
+        // Traced, the verification is the cut sheet's third page.
+        QTemporaryDir dir;
+        f.cuadro->answer(dir.filePath(QStringLiteral("hoja.pdf")), 2);
+        f.ui().menuItem(QStringLiteral("mnuImGuardar"))->trigger();
+        QFile pdf(dir.filePath(QStringLiteral("hoja.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QString written = QString::fromLatin1(pdf.readAll());
+        QCOMPARE(written.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 3);
         QTest::mouseClick(f.ui().Command4, Qt::LeftButton);
         QVERIFY(!item->isEnabled());
         QTRY_VERIFY(!f.window.findChild<FrmVerificacion *>());
