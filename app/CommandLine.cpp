@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "calc/DecimalNumber.h"
 #include "stone/Recipe.h"
 
+#include <QStringDecoder>
 #include <QStringView>
 #include <algorithm>
 #include <cmath>
@@ -20,20 +22,16 @@ struct Option {
 
 constexpr Option options[] = {
     {u"--calcular", u" IR D EPSILON [--exportar ARCHIVO]", Request::Calculate,
-     u"calcula como el botón CALCULAR y escribe IR y los ocho resultados;\n"
-     u"con --exportar guarda además la hoja de corte en ARCHIVO (.pdf, .svg o .png)"},
-    {u"--tabla", u" [--epsilon E] DESDE HASTA PASO", Request::IndexChart,
+     u"calcula como el botón CALCULAR y escribe IR, los ocho resultados y,\n"
+     u"si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de\n"
+     u"corte en ARCHIVO (.pdf, .svg o .png)"},
+    {u"--tabla", u" [--epsilon E] [--coma-decimal] DESDE HASTA PASO", Request::IndexChart,
      u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
-     u"de PASO en PASO (10000 filas como máximo), con épsilon E (0 si se omite)"},
-    {u"--gemas", u" [--epsilon E]", Request::GemChart,
+     u"de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),\n"
+     u"con épsilon E (0 si se omite); con --coma-decimal, campos separados\n"
+     u"por \";\" y coma decimal, para una hoja de cálculo en español"},
+    {u"--gemas", u" [--epsilon E] [--coma-decimal]", Request::GemChart,
      u"escribe la misma tabla para las gemas más comunes"},
-    {u"--verificar",
-     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
-     u"                [--cabeza H] [--rayos N]",
-     Request::CheckLight,
-     u"escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
-     u"clásicas: filetín G (0), estrella S (50) y pabellón inferior L (80)\n"
-     u"en %, cabeza del observador H grados (15), N rayos de lado (160)"},
     {u"--receta",
      u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
      u"                       [--indice N] [--densidad RHO] [--csv]",
@@ -45,6 +43,14 @@ constexpr Option options[] = {
      u"a 90); N: dientes de la rueda de índice (64, 72, 80, 96 o 120; 96 si se\n"
      u"omite); RHO: densidad en g/cm³ (si se omite, la de la gema de la lista\n"
      u"con el IR más cercano)"},
+    {u"--verificar",
+     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
+     u"                       [--cabeza H] [--rayos N]",
+     Request::CheckLight,
+     u"escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
+     u"clásicas del mismo IR; G, S y L como en --receta, solo para la calculada;\n"
+     u"H: cono en grados que tapa la cabeza del observador (15 si se omite, de 0\n"
+     u"a 89); N: rayos de lado de la cuadrícula (160 si se omite, de 10 a 2000)"},
     {u"--help", u"", Request::ShowHelp, u"muestra esta ayuda y termina"},
     {u"--version", u"", Request::ShowVersion, u"muestra la versión y la licencia y termina"},
 };
@@ -55,23 +61,25 @@ const Option *findOption(const QString &name) {
     return found == std::end(options) ? nullptr : found;
 }
 
-CommandLine misuse(QStringView what, const QString &argument) {
+QString complaint(QStringView what, const QString &argument) {
+    return QStringLiteral("corvelux: %1 «%2»").arg(what, argument);
+}
+
+CommandLine misuse(const QString &complaint) {
     CommandLine parsed;
     parsed.request = Request::Misuse;
-    parsed.complaint = QStringLiteral("corvelux: %1 «%2»").arg(what, argument);
+    parsed.complaint = complaint;
     return parsed;
+}
+
+CommandLine misuse(QStringView what, const QString &argument) {
+    return misuse(complaint(what, argument));
 }
 
 CommandLine request(Request request) {
     CommandLine parsed;
     parsed.request = request;
     return parsed;
-}
-
-bool isNumber(const QString &text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);  // the C locale: period only
-    return ok && std::isfinite(value);
 }
 
 // Complains about the first argument past the count that an option takes.
@@ -89,6 +97,13 @@ CommandLine calculation(const QString &option, const QStringList &values) {
     const qsizetype count = exporting ? 5 : 3;
     if (values.size() != count)
         return countMisuse(option, values, count);
+    for (const QString &value : values.first(3)) {
+        const QString wrong = readNumberArgument(value).complaint;
+        if (!wrong.isEmpty())
+            return misuse(wrong);
+    }
+    if (exporting && values[4].isEmpty())
+        return misuse(u"falta el nombre del archivo después de", values[3]);
     CommandLine parsed = request(Request::Calculate);
     parsed.inputs = {values[0], values[1], values[2]};
     if (exporting)
@@ -96,75 +111,55 @@ CommandLine calculation(const QString &option, const QStringList &values) {
     return parsed;
 }
 
-// The options of --verificar, each followed by its number.
-struct NumberOption {
-    QStringView name;
-    double LightCheckOptions::*value;
-};
-
-constexpr NumberOption lightCheckOptions[] = {
-    {u"--filetin", &LightCheckOptions::girdlePercent},
-    {u"--estrella", &LightCheckOptions::starPercent},
-    {u"--pabellon-inferior", &LightCheckOptions::lowerGirdlePercent},
-    {u"--cabeza", &LightCheckOptions::headDeg},
-    {u"--rayos", &LightCheckOptions::raysAcross},
-};
-
-CommandLine notANumber(const QString &text) {
-    return misuse(u"no es un número con punto decimal:", text);
+// Takes the chart's options, each at most once and in any order, from the
+// front of values.
+QString takeChartOptions(CommandLine &parsed, QStringList &values) {
+    bool epsilonGiven = false;
+    while (!values.isEmpty()) {
+        const QString first = values.first();
+        if (first == QLatin1String("--coma-decimal") && !parsed.decimalComma) {
+            parsed.decimalComma = true;
+            values.removeFirst();
+        } else if (first == QLatin1String("--epsilon") && !epsilonGiven) {
+            if (values.size() < 2)
+                return complaint(u"faltan valores después de", first);
+            parsed.epsilon = values[1];
+            epsilonGiven = true;
+            values.remove(0, 2);
+        } else {
+            break;
+        }
+    }
+    return {};
 }
 
-// The three values, then options with their numbers in any order.
-CommandLine lightCheck(const QString &option, const QStringList &values) {
-    if (values.size() < 3)
-        return countMisuse(option, values, 3);
-    CommandLine parsed = request(Request::CheckLight);
-    for (const QString &number : values.mid(0, 3)) {
-        if (!isNumber(number))
-            return notANumber(number);
-    }
-    parsed.inputs = {values[0], values[1], values[2]};
-    for (qsizetype i = 3; i < values.size(); i += 2) {
-        const auto found =
-            std::find_if(std::begin(lightCheckOptions), std::end(lightCheckOptions),
-                         [&](const NumberOption &known) { return known.name == values[i]; });
-        if (found == std::end(lightCheckOptions))
-            return misuse(u"argumento no esperado", values[i]);
-        if (i + 1 == values.size())
-            return misuse(u"faltan valores después de", values[i]);
-        if (!isNumber(values[i + 1]))
-            return notANumber(values[i + 1]);
-        parsed.light.*(found->value) = values[i + 1].toDouble();
-    }
-    return parsed;
-}
-
-// A chart: an optional "--epsilon E" first, then its numbers.
+// A chart: its options, then its numbers.
 CommandLine chart(const Option &option, QStringList values) {
     CommandLine parsed = request(option.request);
-    if (!values.isEmpty() && values.first() == QLatin1String("--epsilon")) {
-        if (values.size() < 2)
-            return misuse(u"faltan valores después de", values.first());
-        parsed.epsilon = values[1];
-        values.remove(0, 2);
-    }
+    const QString wrongOption = takeChartOptions(parsed, values);
+    if (!wrongOption.isEmpty())
+        return misuse(wrongOption);
     const qsizetype count = option.request == Request::IndexChart ? 3 : 0;
     if (values.size() != count)
         return countMisuse(option.name.toString(), values, count);
-    for (const QString &number : QStringList(parsed.epsilon) + values) {
-        if (!isNumber(number))
-            return notANumber(number);
+    QList<double> numbers;
+    for (const QString &text : QStringList(parsed.epsilon) + values) {
+        const NumberArgument number = readNumberArgument(text);
+        if (!number.complaint.isEmpty())
+            return misuse(number.complaint);
+        numbers.append(number.value);
     }
     if (count == 3) {
-        parsed.from = values[0].toDouble();
-        parsed.to = values[1].toDouble();
-        parsed.step = values[2].toDouble();
+        parsed.from = numbers[1];
+        parsed.to = numbers[2];
+        parsed.step = numbers[3];
     }
     return parsed;
 }
 
-// A value of --receta: its option, its range and what it sets.
-struct RecipeOption {
+// A value of --receta or --verificar: its option, its range and what it
+// sets.
+struct CutOption {
     QStringView name;
     bool (*accepts)(double value);
     QStringView range;  // the complaint when the value is outside it
@@ -175,7 +170,8 @@ bool isPercent(double value, double low, double high) {
     return value >= low && value <= high;
 }
 
-const RecipeOption recipeOptions[] = {
+// The options of the brilliant's shape, which both requests take.
+const CutOption shapeOptions[] = {
     {u"--filetin", [](double g) { return isPercent(g, 0, 10); },
      u"el filetín debe medir de 0 a 10 (% de D):",
      [](CommandLine &p, double g) { p.choices.girdlePercent = g; }},
@@ -185,6 +181,9 @@ const RecipeOption recipeOptions[] = {
     {u"--pabellon-inferior", [](double l) { return isPercent(l, 10, 90); },
      u"la longitud de las medias del pabellón debe ir de 10 a 90 (%):",
      [](CommandLine &p, double l) { p.choices.lowerGirdlePercent = l; }},
+};
+
+const CutOption recipeOptions[] = {
     {u"--indice", [](double n) { return n == std::floor(n) && stone::isIndexGear(int(n)); },
      u"la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes:",
      [](CommandLine &p, double n) { p.gear = int(n); }},
@@ -192,42 +191,98 @@ const RecipeOption recipeOptions[] = {
      [](CommandLine &p, double rho) { p.density = rho; }},
 };
 
-// The three values, strictly numbers, then the options in any order.
-CommandLine recipe(const QString &option, const QStringList &values) {
+const CutOption lightCheckOptions[] = {
+    {u"--cabeza", [](double h) { return h >= 0 && h <= 89; },
+     u"la cabeza del observador debe ir de 0 a 89 grados:",
+     [](CommandLine &p, double h) { p.headDeg = h; }},
+    {u"--rayos", [](double n) { return n == std::floor(n) && n >= 10 && n <= 2000; },
+     u"los rayos de lado deben ser un número entero de 10 a 2000:",
+     [](CommandLine &p, double n) { p.raysAcross = int(n); }},
+};
+
+// The option of this name that the request takes, or null.
+const CutOption *findCutOption(Request request, const QString &name) {
+    const auto find = [&name](const auto &table) -> const CutOption * {
+        const auto found = std::find_if(std::begin(table), std::end(table),
+                                        [&name](const CutOption &o) { return o.name == name; });
+        return found == std::end(table) ? nullptr : found;
+    };
+    if (const CutOption *shape = find(shapeOptions))
+        return shape;
+    return request == Request::Recipe ? find(recipeOptions) : find(lightCheckOptions);
+}
+
+// The value after one of the options, read and checked against its range.
+QString takeCutValue(CommandLine &parsed, const CutOption &option, const QString &text) {
+    const NumberArgument number = readNumberArgument(text);
+    if (!number.complaint.isEmpty())
+        return number.complaint;
+    if (!option.accepts(number.value)) {
+        parsed.withUsage = false;
+        return complaint(option.range, text);
+    }
+    option.set(parsed, number.value);
+    return {};
+}
+
+// --receta or --verificar: the three values, then the request's options in
+// any order.
+CommandLine cutRequest(Request kind, const QString &option, const QStringList &values) {
     if (values.size() < 3)
         return countMisuse(option, values, 3);
-    CommandLine parsed = request(Request::Recipe);
-    parsed.inputs = {values[0], values[1], values[2]};
-    for (qsizetype k = 0; k < 3; ++k) {
-        if (!isNumber(values[k]))
-            return misuse(u"no es un número con punto decimal:", values[k]);
+    for (const QString &value : values.first(3)) {
+        const QString wrong = readNumberArgument(value).complaint;
+        if (!wrong.isEmpty())
+            return misuse(wrong);
     }
+    CommandLine parsed = request(kind);
+    parsed.inputs = {values[0], values[1], values[2]};
     for (qsizetype k = 3; k < values.size(); ++k) {
         const QString &name = values[k];
-        if (name == QLatin1String("--csv")) {
+        const CutOption *found = findCutOption(kind, name);
+        QString wrong;
+        if (kind == Request::Recipe && name == QLatin1String("--csv"))
             parsed.csv = true;
-            continue;
+        else if (!found)
+            wrong = complaint(u"argumento no esperado", name);
+        else if (++k == values.size())
+            wrong = complaint(u"faltan valores después de", name);
+        else
+            wrong = takeCutValue(parsed, *found, values[k]);
+        if (!wrong.isEmpty()) {
+            CommandLine rejected = misuse(wrong);
+            rejected.withUsage = parsed.withUsage;
+            return rejected;
         }
-        const auto found = std::find_if(std::begin(recipeOptions), std::end(recipeOptions),
-                                        [&name](const RecipeOption &o) { return o.name == name; });
-        if (found == std::end(recipeOptions))
-            return misuse(u"argumento no esperado", name);
-        if (++k == values.size())
-            return misuse(u"faltan valores después de", name);
-        if (!isNumber(values[k]))
-            return misuse(u"no es un número con punto decimal:", values[k]);
-        const double value = values[k].toDouble();
-        if (!found->accepts(value)) {
-            CommandLine outOfRange = misuse(found->range, values[k]);
-            outOfRange.withUsage = false;
-            return outOfRange;
-        }
-        found->set(parsed, value);
     }
     return parsed;
 }
 
 }  // namespace
+
+NumberArgument readNumberArgument(const QString &argument) {
+    const DecimalNumber number = readDecimalNumber(argument);
+    switch (number.reading) {
+        case DecimalNumber::Reading::number:
+            return {number.value, {}};
+        case DecimalNumber::Reading::outOfRange:
+            return {0, complaint(u"número demasiado grande o demasiado cercano a 0:", argument)};
+        case DecimalNumber::Reading::notANumber:
+            break;
+    }
+    return {0, complaint(u"no es un número con punto decimal:", argument)};
+}
+
+CommandLine parseCommandLine(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder decoder(QStringDecoder::System);
+        arguments.append(decoder(argv[i]));
+        if (decoder.hasError())
+            return misuse(u"no es texto en la codificación del sistema:", arguments.constLast());
+    }
+    return parseCommandLine(arguments);
+}
 
 CommandLine parseCommandLine(const QStringList &arguments) {
     if (arguments.isEmpty())
@@ -245,10 +300,9 @@ CommandLine parseCommandLine(const QStringList &arguments) {
         case Request::IndexChart:
         case Request::GemChart:
             return chart(*option, values);
-        case Request::CheckLight:
-            return lightCheck(first, values);
         case Request::Recipe:
-            return recipe(first, values);
+        case Request::CheckLight:
+            return cutRequest(option->request, first, values);
         default:
             return values.isEmpty() ? request(option->request)
                                     : misuse(u"argumento no esperado", values.first());

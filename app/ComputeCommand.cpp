@@ -1,6 +1,7 @@
 #include "app/ComputeCommand.h"
 
 #include "app/MessageSink.h"
+#include "calc/ResultLines.h"
 #include "drawing/CanvasWidget.h"
 #include "drawing/CutDrawing.h"
 #include "drawing/ReadOut.h"
@@ -20,6 +21,8 @@ ComputePlan computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer) {
         drawCut(results, window.rayCanvas(), plan.D, plan.cut, pacer);
         // Screen readers read the results from the canvas's description.
         results.setAccessibleDescription(resultsText(plan.D, plan.cut));
+        if (needsMirroring(plan.cut))
+            window.rayCanvas().setAccessibleDescription(mirrorWarning.trimmed());
     } else {
         messages.showMessage(plan.message);
         if (!plan.irAccepted)

@@ -6,12 +6,15 @@
 #include "calc/AngleChart.h"
 #include "calc/ChartCsv.h"
 #include "calc/ComputePlan.h"
+#include "calc/ResultLines.h"
 #include "drawing/CutSheet.h"
 #include "drawing/ReadOut.h"
 #include "files/CutSheetFile.h"
 
+#include <fcntl.h>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -37,8 +40,9 @@ QString exportCutSheet(const QString &fileName, const ComputePlan &plan) {
     return writeCutSheet(fileName, {plan.D, plan.cut, QDate::currentDate(), {}, {}});
 }
 
-// The IR echo and the eight lines of the read-out, from top to bottom, after
-// the cut sheet is written when one is asked for.
+// The IR echo, the eight lines of the read-out from top to bottom and the
+// mirroring warning when the ray drawing shows it, after the cut sheet is
+// written when one is asked for.
 int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
     const ComputePlan plan = planComputation(command.inputs, QStringLiteral("."));
     QString problem = plan.message;
@@ -51,7 +55,13 @@ int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
     out << "IR = " << plan.irEcho << '\n';
     for (const QString &line : readOutTopToBottom(plan.D, plan.cut))
         out << line << '\n';
+    if (needsMirroring(plan.cut))
+        out << mirrorWarning << '\n';
     return exitDone;
+}
+
+CsvDecimals csvDecimals(const CommandLine &command) {
+    return command.decimalComma ? CsvDecimals::comma : CsvDecimals::point;
 }
 
 int indexChartCsv(const CommandLine &command, QTextStream &out, QTextStream &err) {
@@ -60,7 +70,8 @@ int indexChartCsv(const CommandLine &command, QTextStream &out, QTextStream &err
         err << series.problem << '\n';
         return exitRejected;
     }
-    out << chartCsv(indexChart(series.irs, command.epsilon), GemColumn::omitted);
+    out << chartCsv(indexChart(series.irs, command.epsilon), GemColumn::omitted,
+                    csvDecimals(command));
     return exitDone;
 }
 
@@ -73,12 +84,12 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
         case Request::IndexChart:
             return indexChartCsv(command, out, err);
         case Request::GemChart:
-            out << chartCsv(gemChart(command.epsilon), GemColumn::first);
+            out << chartCsv(gemChart(command.epsilon), GemColumn::first, csvDecimals(command));
             return exitDone;
-        case Request::CheckLight:
-            return checkLight(command, out, err);
         case Request::Recipe:
             return writeRecipe(command, out, err);
+        case Request::CheckLight:
+            return checkLight(command, out, err);
         case Request::ShowHelp:
             out << usageText();
             return exitDone;
@@ -96,13 +107,25 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
 }
 
 std::optional<int> runCommandLine(int argc, char *argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine command = parseCommandLine(arguments);
+    const CommandLine command = parseCommandLine(argc, argv);
     if (command.request == Request::OpenWindows)
         return std::nullopt;
-    QTextStream out(stdout);
+    // A reader that goes away early makes the next write fail, which is
+    // reported below, instead of ending the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     QTextStream err(stderr);
-    return runHeadless(command, out, err);
+    // Checked first: a closed standard output's descriptor would be handed to
+    // the next file opened, such as the cut sheet's.
+    if (fcntl(fileno(stdout), F_GETFD) == -1) {
+        err << outputFailure << '\n';
+        return exitRejected;
+    }
+    QTextStream out(stdout);
+    const int status = runHeadless(command, out, err);
+    out.flush();
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err << outputFailure << '\n';
+        return exitRejected;
+    }
+    return status;
 }

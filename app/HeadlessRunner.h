@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 class QTextStream;
@@ -8,17 +9,23 @@ struct CommandLine;
 // Exit statuses of the requests answered on the terminal.
 enum ExitStatus : int {
     exitDone = 0,
-    exitRejected = 1,  // a value the computation rejects, or no chart
+    exitRejected = 1,  // a value the computation rejects, no chart, or a failed write
     exitWrongUsage = 2,
 };
+
+// Why the status is exitRejected although the request was answered.
+inline const QString outputFailure =
+    QStringLiteral("corvelux: no se pudo escribir en la salida estándar.");
 
 // Answers a request of the command line other than opening the windows:
 // results go to out; a rejection's message, alone on its line, or the
 // complaint and the usage go to err. Numbers are written with a period
-// whatever the locale.
+// whatever the locale, unless a chart asks for decimal commas.
 int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err);
 
 // For main(), before any application object exists: answers what the
 // arguments ask for on standard output and standard error and returns the
-// exit status, or returns nothing when the windows are to open.
+// exit status, or returns nothing when the windows are to open. Output that
+// could not be written whole turns the status into exitRejected, with
+// outputFailure on standard error.
 std::optional<int> runCommandLine(int argc, char *argv[]);

@@ -117,13 +117,17 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
         err << plan.message << '\n';
         return exitRejected;
     }
-    const Brilliant stone = buildBrilliant(proportionsOf(plan.cut), command.choices);
+    const Proportions cut = proportionsOf(plan.cut);
+    if (!isCuttable(cut)) {
+        err << uncuttableMessage() << '\n';
+        return exitRejected;
+    }
+    const Brilliant stone = buildBrilliant(cut, command.choices);
     const Recipe recipe = cuttingRecipe(stone, command.gear);
     if (command.csv)
         out << recipeCsv(recipe);
     else
         out << recipeTable(recipe)
             << figuresText(stone, plan.cut.aRatio, plan.D, densityFor(command, plan.cut.IR));
-    out.flush();
-    return out.status() == QTextStream::Ok ? exitDone : exitRejected;
+    return exitDone;
 }

@@ -9,11 +9,34 @@
 #include "windows/Fonts.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt's platform plugin fails in QApplication's constructor
+// and aborts with an English message and a core dump. Say in Spanish what
+// happened and what works without a display, and end with status 1 instead.
+void reportMissingDisplay(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+        return;
+    }
+    std::fputs(
+        "corvelux: no se pueden abrir las ventanas: no hay pantalla gráfica a la que conectarse.\n"
+        "Sin pantalla funcionan las opciones de la línea de órdenes (corvelux --help).\n",
+        stderr);
+    std::_Exit(1);
+}
+
+}  // namespace
 
 int main(int argc, char *argv[]) {
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
+    const QtMessageHandler qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvelux.corvelux"));
     installFontSubstitutes();
     const QtTranslations translations;

@@ -7,9 +7,20 @@
 
 namespace {
 
-// (to - from) / step misses a whole number of steps by a few units in the
-// last place: 2.999 / 0.001 gives 2998.9999999999995.
-constexpr double kStepSlack = 1e-9;
+// The chart's indices have three decimals, so it counts in thousandths:
+// whole numbers, which a double holds exactly up to 2^53, where subtracting
+// decimals such as 23000.010 - 23000 would miss a step by a few units in the
+// last place.
+constexpr double thousandths(double value) {
+    return value * 1000;
+}
+
+// A step read from decimals, such as 0.003, is a whole number of
+// thousandths to within the error of that reading.
+bool isWholeThousandths(double step) {
+    const double whole = std::round(thousandths(step));
+    return whole >= 1 && std::abs(thousandths(step) - whole) <= whole * 1e-9;
+}
 
 ChartRow computedRow(const QString &gem, const QString &ir, const QString &epsilon) {
     return {gem, ir, epsilon,
@@ -21,19 +32,22 @@ ChartRow computedRow(const QString &gem, const QString &ir, const QString &epsil
 IndexSeries indexSeries(double from, double to, double step) {
     if (!(step > 0))
         return {{}, ChartMessages::stepNotPositive};
+    if (!isWholeThousandths(step))
+        return {{}, ChartMessages::stepNotThousandths};
     if (to < from)
         return {{}, ChartMessages::reversed};
-    const double wholeSteps = std::floor((to - from) / step + kStepSlack);
+    const double first = std::round(thousandths(from));
+    const double span = std::round(thousandths(to)) - first;
+    const double stride = std::round(thousandths(step));
+    const double wholeSteps = (span - std::fmod(span, stride)) / stride;
     if (!(wholeSteps < maxChartRows))
         return {{}, ChartMessages::tooManyRows};
 
     IndexSeries series;
     const int rows = static_cast<int>(wholeSteps) + 1;
     series.irs.reserve(rows);
-    // Each index from its own step number, so that rounding errors of the
-    // step do not pile up along the chart.
     for (int k = 0; k < rows; ++k)
-        series.irs.append(QString::number(from + k * step, 'f', 3));
+        series.irs.append(QString::number((first + k * stride) / 1000, 'f', 3));
     return series;
 }
 

@@ -21,13 +21,16 @@ inline constexpr int maxChartRows = 10000;
 // Why a chart by index cannot be made.
 namespace ChartMessages {
 inline const QString stepNotPositive = QStringLiteral("PASO debe ser mayor que 0.");
+inline const QString stepNotThousandths =
+    QStringLiteral("PASO debe ser 0.001 o un múltiplo de 0.001: los IR tienen tres decimales.");
 inline const QString reversed = QStringLiteral("HASTA debe ser mayor o igual que DESDE.");
 inline const QString tooManyRows =
     QStringLiteral("Más de 10000 filas: aumente PASO o acerque DESDE y HASTA.");
 }  // namespace ChartMessages
 
-// The indices of a chart from `from` to `to` in steps of `step`, each rounded
-// to three decimals; or, when there is no such chart, the message why.
+// The indices of a chart from `from` to `to`, both rounded to three
+// decimals, in steps of `step`, a whole number of thousandths; or, when there
+// is no such chart, the message why.
 struct IndexSeries {
     QStringList irs;
     QString problem;

@@ -2,44 +2,42 @@
 
 #include "calc/Csv.h"
 #include "calc/LeadingNumber.h"
-#include "calc/NumberText.h"
+#include "calc/ResultLines.h"
 
 #include <QStringList>
 
 namespace {
 
-QString number(double value) {
-    return plainNumberText(value, QStringLiteral("."));
-}
-
-// The row's numbers and aviso: no numbers and the message when the row could
-// not be computed.
-QStringList resultFields(const ChartRow &row) {
+// The row's numbers, espejar and aviso: none of the first two, and the
+// message, when the row could not be computed.
+QStringList resultFields(const ChartRow &row, const CsvWriter &csv) {
     if (!row.plan.succeeded())
-        return QStringList(chartValueCount, QString()) << row.plan.message;
+        return QStringList(chartValueCount + 1, QString()) << row.plan.message;
     QStringList fields;
     for (const double value : chartValues(row.plan.cut))
-        fields.append(number(value));
+        fields.append(csv.number(value));
+    fields.append(needsMirroring(row.plan.cut) ? QStringLiteral("sí") : QStringLiteral("no"));
     return fields << QString();
 }
 
 }  // namespace
 
-QString chartCsv(const QList<ChartRow> &rows, GemColumn gemColumn) {
+QString chartCsv(const QList<ChartRow> &rows, GemColumn gemColumn, CsvDecimals decimals) {
+    const CsvWriter csv(decimals);
     const bool withGem = gemColumn == GemColumn::first;
-    QStringList header{QStringLiteral("IR"),   QStringLiteral("epsilon"), QStringLiteral("i"),
-                       QStringLiteral("alfa"), QStringLiteral("a/D"),     QStringLiteral("b/D"),
-                       QStringLiteral("q/D"),  QStringLiteral("n/D"),     QStringLiteral("H/D"),
-                       QStringLiteral("aviso")};
+    QStringList header{QStringLiteral("IR"),      QStringLiteral("epsilon"), QStringLiteral("i"),
+                       QStringLiteral("alfa"),    QStringLiteral("a/D"),     QStringLiteral("b/D"),
+                       QStringLiteral("q/D"),     QStringLiteral("n/D"),     QStringLiteral("H/D"),
+                       QStringLiteral("espejar"), QStringLiteral("aviso")};
     if (withGem)
         header.prepend(QStringLiteral("gema"));
 
-    QString csv = csvRecord(header);
+    QString text = csv.record(header);
     for (const ChartRow &row : rows) {
-        QStringList fields{row.ir, number(leadingNumber(row.epsilon))};
+        QStringList fields{csv.decimalText(row.ir), csv.number(leadingNumber(row.epsilon))};
         if (withGem)
             fields.prepend(row.gem);
-        csv += csvRecord(fields + resultFields(row));
+        text += csv.record(fields + resultFields(row, csv));
     }
-    return csv;
+    return text;
 }

@@ -6,9 +6,13 @@
 // Each index is the lower limit of the range given for the material by the
 // GIA Gem Reference Guide (Gemological Institute of America) and by
 // R. Webster, Gems: Their Sources, Descriptions and Identification; for a
-// doubly refracting material that is its lower index. The density is the
-// usual value those references give, the middle of their range. The help page
-// "Tabla de gemas" names the same references.
+// doubly refracting material that is its lower index. Pyrope and spessartine
+// take the lower limits of 1.730-1.760 and 1.790-1.810, the ranges that The
+// Gemology Project (gemologyproject.com) and other trade tables give for the
+// gems sold under these names: mixed garnets, seldom the pure end members
+// (pyrope 1.714, spessartine 1.800). The density is the usual value the GIA
+// guide and Webster give, the middle of their range. The help page "Tabla de
+// gemas" names the same references.
 const QList<Gem> &commonGems() {
     static const QList<Gem> gems{
         {QStringLiteral("Moissanita"), QStringLiteral("2.648"), 3.22},
@@ -18,13 +22,13 @@ const QList<Gem> &commonGems() {
         {QStringLiteral("Titanita (esfena)"), QStringLiteral("1.900"), 3.52},
         {QStringLiteral("Granate demantoide"), QStringLiteral("1.888"), 3.84},
         {QStringLiteral("Granate YAG (sintético)"), QStringLiteral("1.833"), 4.55},
-        {QStringLiteral("Granate espesartina"), QStringLiteral("1.800"), 4.15},
         {QStringLiteral("Granate almandino"), QStringLiteral("1.790"), 4.05},
+        {QStringLiteral("Granate espesartina"), QStringLiteral("1.790"), 4.15},
         {QStringLiteral("Corindón (rubí, zafiro)"), QStringLiteral("1.762"), 4.00},
         {QStringLiteral("Granate rodolita"), QStringLiteral("1.760"), 3.84},
         {QStringLiteral("Crisoberilo (alejandrita)"), QStringLiteral("1.746"), 3.73},
-        {QStringLiteral("Granate piropo"), QStringLiteral("1.746"), 3.78},
         {QStringLiteral("Granate grosularia"), QStringLiteral("1.740"), 3.61},
+        {QStringLiteral("Granate piropo"), QStringLiteral("1.730"), 3.78},
         {QStringLiteral("Espinela"), QStringLiteral("1.718"), 3.60},
         {QStringLiteral("Tanzanita (zoisita)"), QStringLiteral("1.691"), 3.35},
         {QStringLiteral("Espodumena (kunzita)"), QStringLiteral("1.660"), 3.18},

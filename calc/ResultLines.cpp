@@ -17,3 +17,7 @@ QList<ResultLine> resultLines(double D, const CutResult &cut) {
         {Result::n, QStringLiteral("     n = ") + shortNumberText(cut.nRatio * D)},
     };
 }
+
+bool needsMirroring(const CutResult &cut) {
+    return cut.critAngle > cut.alfa;
+}

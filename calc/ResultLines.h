@@ -16,3 +16,9 @@ struct ResultLine {
 // The eight lines for a stone of width D, in the order they are printed:
 // a, b, i, alfa, D, H, q, n.
 QList<ResultLine> resultLines(double D, const CutResult &cut);
+
+// A pavilion steeper than the critical angle lets light out through its
+// facets: the cut then needs a mirrored pavilion or a larger épsilon, which
+// the warning advises wherever the results are shown.
+bool needsMirroring(const CutResult &cut);
+inline const QString mirrorWarning = QStringLiteral("    ESPEJAR o  AUMENTAR épsilon");

@@ -1,6 +1,7 @@
 #include "drawing/Profile.h"
 
 #include "calc/Constants.h"
+#include "calc/ResultLines.h"
 #include "drawing/Canvas.h"
 
 #include <QLineF>
@@ -30,7 +31,7 @@ void drawMirrorWarning(Canvas &picture2, const CutResult &cut) {
     const double depth = place.profileWidth * cut.nRatio;
     picture2.DrawLineBy(place.profileLeft, place.girdleY + 75, halfWidth, depth);
     picture2.ContinueLineBy(halfWidth, -depth);
-    printAt(picture2, 200, 3550, QStringLiteral("    ESPEJAR o  AUMENTAR épsilon"));
+    printAt(picture2, 200, 3550, mirrorWarning);
 }
 
 // The arc around the left end of the girdle line, the dots where it crosses
@@ -79,7 +80,7 @@ void drawOutline(Canvas &canvas, double left, double girdle, double width, const
 void drawProfile(Canvas &picture1, Canvas &picture2, const CutResult &cut) {
     const ProfilePlacement &fixed = rayCanvasPlacement;
     drawOutline(picture2, fixed.profileLeft, fixed.girdleY, fixed.profileWidth, cut);
-    if (cut.critAngle > cut.alfa)
+    if (needsMirroring(cut))
         drawMirrorWarning(picture2, cut);
 
     const ProfilePlacement scaled = fitProfile(cut);

@@ -57,8 +57,6 @@ struct Layout {
 
     double mainAzimuth(int k) const { return k * kSector; }
     double starAzimuth(int k) const { return (k + 0.5) * kSector; }
-    Vec3 upperGirdle(double azimuth) const { return horizontal(azimuth, radius, halfGirdle); }
-    Vec3 lowerGirdle(double azimuth) const { return horizontal(azimuth, radius, -halfGirdle); }
     double tableHeight() const { return halfGirdle + crownHeight; }
 
     // The height of bezel k above a horizontal point whose distance along its
@@ -127,36 +125,36 @@ Vec3 lowerPoint(const Layout &l, int k) {
     return horizontal(l.starAzimuth(k), reach, l.mainHeight(reach * halfSectorCos()));
 }
 
+// The plane through three points, its normal turned up for the crown and
+// down for the pavilion.
+Plane outwardPlaneThrough(const Vec3 &a, const Vec3 &b, const Vec3 &c, bool crown) {
+    const Plane plane = planeThrough(a, b, c);
+    return (plane.normal.z > 0) == crown ? plane : Plane{-plane.normal, -plane.offset};
+}
+
 TierPlanes stars(const Layout &l) {
     TierPlanes t{Tier::Star, {}};
     for (int k = 0; k < kFold; ++k) {
         const Vec3 right = horizontal(l.mainAzimuth(k), l.halfTable, l.tableHeight());
         const Vec3 left = horizontal(l.mainAzimuth(k + 1), l.halfTable, l.tableHeight());
-        t.planes.push_back(planeThrough(starPoint(l, k), left, right));
+        t.planes.push_back(outwardPlaneThrough(starPoint(l, k), left, right, true));
     }
     return t;
 }
 
-// Each half runs from the point at star azimuth k to the girdle at the mains
-// or bezels k and k + 1 on either side.
-TierPlanes upperHalves(const Layout &l) {
-    TierPlanes t{Tier::UpperHalf, {}};
+// The 16 halves of the crown or of the pavilion: each through the tip at star
+// azimuth k and the girdle's edge at that azimuth and at the main or bezel k
+// or k + 1 beside it.
+TierPlanes halves(const Layout &l, bool crown) {
+    TierPlanes t{crown ? Tier::UpperHalf : Tier::LowerHalf, {}};
+    const double girdleZ = crown ? l.halfGirdle : -l.halfGirdle;
     for (int k = 0; k < kFold; ++k) {
-        const Vec3 tip = starPoint(l, k);
-        const Vec3 middle = l.upperGirdle(l.starAzimuth(k));
-        t.planes.push_back(planeThrough(tip, l.upperGirdle(l.mainAzimuth(k)), middle));
-        t.planes.push_back(planeThrough(tip, middle, l.upperGirdle(l.mainAzimuth(k + 1))));
-    }
-    return t;
-}
-
-TierPlanes lowerHalves(const Layout &l) {
-    TierPlanes t{Tier::LowerHalf, {}};
-    for (int k = 0; k < kFold; ++k) {
-        const Vec3 tip = lowerPoint(l, k);
-        const Vec3 middle = l.lowerGirdle(l.starAzimuth(k));
-        t.planes.push_back(planeThrough(tip, middle, l.lowerGirdle(l.mainAzimuth(k))));
-        t.planes.push_back(planeThrough(tip, l.lowerGirdle(l.mainAzimuth(k + 1)), middle));
+        const Vec3 tip = crown ? starPoint(l, k) : lowerPoint(l, k);
+        const Vec3 middle = horizontal(l.starAzimuth(k), l.radius, girdleZ);
+        for (const int side : {k, k + 1}) {
+            const Vec3 beside = horizontal(l.mainAzimuth(side), l.radius, girdleZ);
+            t.planes.push_back(outwardPlaneThrough(tip, middle, beside, crown));
+        }
     }
     return t;
 }
@@ -165,13 +163,27 @@ TierPlanes table(const Layout &l) {
     return {Tier::Table, {Plane{{0, 0, 1}, l.tableHeight()}}};
 }
 
+double girdleStep() {
+    return 2 * pi / kGirdleSides;
+}
+
 std::vector<Plane> girdlePrism(const Layout &l) {
     std::vector<Plane> sides;
-    const double step = 2 * pi / kGirdleSides;
-    for (int k = 0; k < kGirdleSides; ++k)
+    for (int k = 0; k < kGirdleSides; ++k) {
+        const double azimuth = (k + 0.5) * girdleStep();
         sides.push_back(
-            inclinedPlane((k + 0.5) * step, pi / 2, l.radius * std::cos(step / 2), 0, true));
+            {{std::cos(azimuth), std::sin(azimuth), 0}, l.radius * std::cos(girdleStep() / 2)});
+    }
     return sides;
+}
+
+// Side k of the girdle prism, taller than any stone, counter-clockwise seen
+// from outside.
+std::vector<Vec3> girdleSide(const Layout &l, int k) {
+    constexpr double kTallest = 1e3;
+    const double right = k * girdleStep(), left = (k + 1) * girdleStep();
+    return {horizontal(left, l.radius, kTallest), horizontal(right, l.radius, kTallest),
+            horizontal(right, l.radius, -kTallest), horizontal(left, l.radius, -kTallest)};
 }
 
 double azimuthOf(const Vec3 &normal) {
@@ -228,11 +240,17 @@ std::pair<double, double> heightRange(const std::vector<Facet> &facets) {
 }
 
 // By the divergence theorem, a convex solid containing the origin has the
-// volume sum(offset · area) / 3 over all its faces, the girdle's included.
-double volumeOf(const std::vector<Plane> &solid) {
+// volume sum(offset · area) / 3 over all its faces: the facets and the sides
+// of the girdle band, which only the facets' planes cut.
+double volumeOf(const std::vector<Facet> &facets, const std::vector<Plane> &facetPlanes,
+                const std::vector<Plane> &girdle, const Layout &l) {
     double sum = 0;
-    for (std::size_t k = 0; k < solid.size(); ++k)
-        sum += solid[k].offset * polygonArea(faceOutline(solid, k), solid[k].normal);
+    for (const Facet &f : facets)
+        sum += f.offset * f.area;
+    for (int k = 0; k < kGirdleSides; ++k) {
+        const Plane &side = girdle[std::size_t(k)];
+        sum += side.offset * polygonArea(clippedBy(girdleSide(l, k), facetPlanes), side.normal);
+    }
     return sum / 3;
 }
 
@@ -242,13 +260,20 @@ Proportions proportionsOf(const CutResult &cut) {
     return {cut.aRatio, degrees(cut.i), degrees(cut.alfa)};
 }
 
+bool isCuttable(const Proportions &cut) {
+    const auto isAcute = [](double degrees) { return degrees > 0 && degrees < 90; };
+    return isAcute(cut.crownDeg) && isAcute(cut.pavilionDeg) && cut.table > 0 &&
+           cut.table < halfSectorCos();
+}
+
 Brilliant buildBrilliant(const Proportions &cut, const CutChoices &choices) {
     const Layout l = layoutOf(cut, choices);
-    const std::vector<TierPlanes> tiers{mains(l), lowerHalves(l), bezels(l),
-                                        stars(l), upperHalves(l), table(l)};
+    const std::vector<TierPlanes> tiers{mains(l), halves(l, false), bezels(l),
+                                        stars(l), halves(l, true),  table(l)};
     std::vector<Plane> solid;
     for (const TierPlanes &t : tiers)
         solid.insert(solid.end(), t.planes.begin(), t.planes.end());
+    const std::vector<Plane> facetPlanes = solid;
     const std::vector<Plane> girdle = girdlePrism(l);
     solid.insert(solid.end(), girdle.begin(), girdle.end());
 
@@ -265,7 +290,7 @@ Brilliant buildBrilliant(const Proportions &cut, const CutChoices &choices) {
     b.crownHeight = top - l.halfGirdle;
     b.pavilionDepth = -bottom - l.halfGirdle;
     b.totalDepth = top - bottom;
-    b.volume = volumeOf(solid);
+    b.volume = volumeOf(b.facets, facetPlanes, girdle, l);
     return b;
 }
 

@@ -55,6 +55,12 @@ struct Brilliant {
 // The proportions of a solved cut.
 Proportions proportionsOf(const CutResult &cut);
 
+// True when the cut makes a brilliant: crown and pavilion angles between 0°
+// and 90°, and a table narrow enough for the bezels to meet it inside the
+// girdle. A low IR with a large épsilon can give a crown below the girdle.
+bool isCuttable(const Proportions &cut);
+
+// The brilliant of a cut that isCuttable.
 Brilliant buildBrilliant(const Proportions &cut, const CutChoices &choices = {});
 
 // The estimated weight in carats of a stone of this shape, girdle diameter

@@ -1,7 +1,6 @@
 #include "stone/ComparisonCsv.h"
 
 #include "calc/Csv.h"
-#include "calc/NumberText.h"
 
 #include <QStringList>
 
@@ -44,15 +43,18 @@ QStringList lightFields(const CutLight &light) {
 }  // namespace
 
 QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex) {
-    QString csv = csvRecord(QStringLiteral("talla,IR,mesa,corona,pabellon,filetin,estrella,"
-                                           "pabellon_inferior,altura_corona,profundidad_pabellon,"
-                                           "profundidad_total,volumen,brillo_iso,brillo_cos,"
-                                           "brillo_inclinado,reflejo_externo,fuga,banda_0_45,"
-                                           "banda_45_75,banda_75_90,resto")
-                                .split(u','));
-    const QString ir = plainNumberText(refractiveIndex, QStringLiteral("."));
+    const CsvWriter writer;
+    QString csv =
+        writer.record(QStringLiteral("talla,IR,mesa,corona,pabellon,filetin,estrella,"
+                                     "pabellon_inferior,altura_corona,profundidad_pabellon,"
+                                     "profundidad_total,volumen,brillo_iso,brillo_cos,"
+                                     "brillo_inclinado,reflejo_externo,fuga,banda_0_45,"
+                                     "banda_45_75,banda_75_90,resto")
+                          .split(u','));
+    const QString ir = writer.number(refractiveIndex);
     for (const CutLight &light : cuts)
-        csv += csvRecord(QStringList{light.cut.name, ir} + cutFields(light) + lightFields(light));
+        csv +=
+            writer.record(QStringList{light.cut.name, ir} + cutFields(light) + lightFields(light));
     return csv;
 }
 

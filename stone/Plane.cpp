@@ -37,6 +37,13 @@ std::vector<Vec3> clip(const std::vector<Vec3> &polygon, const Plane &half) {
     return kept;
 }
 
+// Most planes leave a polygon whole: those need no copy.
+bool isInside(const std::vector<Vec3> &polygon, const Plane &half) {
+    return std::all_of(polygon.begin(), polygon.end(), [&half](const Vec3 &p) {
+        return dot(half.normal, p) - half.offset <= kOnPlane;
+    });
+}
+
 }  // namespace
 
 Plane planeThrough(const Vec3 &a, const Vec3 &b, const Vec3 &c) {
@@ -44,13 +51,17 @@ Plane planeThrough(const Vec3 &a, const Vec3 &b, const Vec3 &c) {
     return {normal, dot(normal, a)};
 }
 
-std::vector<Vec3> faceOutline(const std::vector<Plane> &faces, std::size_t index) {
-    std::vector<Vec3> polygon = startingSquare(faces[index]);
-    for (std::size_t k = 0; k < faces.size() && polygon.size() >= 3; ++k) {
-        if (k != index)
-            polygon = clip(polygon, faces[k]);
+std::vector<Vec3> clippedBy(std::vector<Vec3> polygon, const std::vector<Plane> &halfSpaces,
+                            std::size_t skip) {
+    for (std::size_t k = 0; k < halfSpaces.size() && polygon.size() >= 3; ++k) {
+        if (k != skip && !isInside(polygon, halfSpaces[k]))
+            polygon = clip(polygon, halfSpaces[k]);
     }
     return polygon;
+}
+
+std::vector<Vec3> faceOutline(const std::vector<Plane> &faces, std::size_t index) {
+    return clippedBy(startingSquare(faces[index]), faces, index);
 }
 
 double polygonArea(const std::vector<Vec3> &vertices, const Vec3 &normal) {

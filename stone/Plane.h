@@ -16,6 +16,10 @@ struct Plane {
 // The plane through three points, its normal along (b - a) x (c - a).
 Plane planeThrough(const Vec3 &a, const Vec3 &b, const Vec3 &c);
 
+// The part of a convex polygon inside every half-space, but the one at skip.
+std::vector<Vec3> clippedBy(std::vector<Vec3> polygon, const std::vector<Plane> &halfSpaces,
+                            std::size_t skip = std::size_t(-1));
+
 // The face that a convex solid, the intersection of the given half-spaces,
 // has in the plane of faces[index]: its vertices counter-clockwise seen from
 // outside, or fewer than three when the plane only touches the solid.

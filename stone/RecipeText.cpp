@@ -11,26 +11,20 @@ struct TierTexts {
     QStringView name;
 };
 
-TierTexts textsOf(Tier tier) {
-    switch (tier) {
-        case Tier::PavilionMain:
-            return {u"P1", u"Principales del pabellón"};
-        case Tier::LowerHalf:
-            return {u"P2", u"Medias del pabellón"};
-        case Tier::Girdle:
-            return {u"G", u"Filetín"};
-        case Tier::Bezel:
-            return {u"C1", u"Principales de la corona"};
-        case Tier::Star:
-            return {u"C2", u"Estrellas"};
-        case Tier::UpperHalf:
-            return {u"C3", u"Medias de la corona"};
-        case Tier::Table:
-            return {u"T", u"Mesa"};
-        case Tier::Culet:
-            break;
-    }
-    return {u"P0", u"Culet"};
+// By Tier, in its order.
+constexpr TierTexts kTierTexts[] = {
+    {u"P1", u"Principales del pabellón"},
+    {u"P2", u"Medias del pabellón"},
+    {u"G", u"Filetín"},
+    {u"C1", u"Principales de la corona"},
+    {u"C2", u"Estrellas"},
+    {u"C3", u"Medias de la corona"},
+    {u"T", u"Mesa"},
+    {u"P0", u"Culet"},
+};
+
+const TierTexts &textsOf(Tier tier) {
+    return kTierTexts[int(tier)];
 }
 
 }  // namespace
@@ -53,6 +47,12 @@ QString indexSettingsText(const RecipeStep &step, int gear) {
     for (const int tooth : step.teeth)
         settings.append(QStringLiteral("%1").arg(tooth, width, 10, QLatin1Char('0')));
     return settings.join(u'-');
+}
+
+QString uncuttableMessage() {
+    return QStringLiteral(
+        "Con este corte no se puede tallar un brillante: la corona no queda sobre el "
+        "filetín o la mesa es demasiado ancha. Pruebe con un épsilon menor.");
 }
 
 }  // namespace stone

@@ -19,4 +19,7 @@ QString twoDecimals(double value);
 // girdle and the table.
 QString indexSettingsText(const RecipeStep &step, int gear);
 
+// Why a cut that is not isCuttable has no recipe.
+QString uncuttableMessage();
+
 }  // namespace stone

@@ -33,6 +33,8 @@ private slots:
         row("D empty", {"2.42", "", "5"}, Messages::diameterTooSmall, "2.42");
         row("D before crown", {"1.5", "0", "40"}, Messages::diameterTooSmall, "1.5");
         row("crown 1.5/40", {"1.5", "10", "40"}, Messages::negativeCrown, "1.5");
+        row("limit 1.5x23 = 34.5 met", {"1.5", "10", "34.5"}, QString(), "1.5");
+        row("limit 1.5x23 passed", {"1.5", "10", "34.501"}, Messages::negativeCrown, "1.5");
         row("crown before range 3/95", {"3", "10", "95"}, Messages::negativeCrown, "3");
         row("range 4/95", {"4", "10", "95"}, Messages::epsilonRange, "4");
         row("range 2.42/-5", {"2.42", "10", "-5"}, Messages::epsilonRange, "2.42");

@@ -11,47 +11,20 @@ Q_DECLARE_METATYPE(stone::Tier)
 
 namespace {
 
-double radians(double degrees) {
-    return degrees * pi / 180;
-}
-
-// The slope, in degrees, of a plane through a horizontal line at distance
-// `lineReach` from the axis and height lineZ and a point at distance `reach`
-// (along the line's normal) and height z.
-double slopeDeg(double lineReach, double lineZ, double reach, double z) {
-    return std::atan(std::abs(z - lineZ) / std::abs(lineReach - reach)) * 180 / pi;
-}
-
-// The diamond's cut (2.419, 10°) with girdle 2 %, star 50 %, lower halves 80 %,
-// measured in the vertical plane through each facet's fall line.
+// The diamond's cut (2.419, 10°) with girdle 2 %, star 50 %, lower halves 80 %.
 constexpr double kTable = 0.537748, kCrown = 34.9380, kPavilion = 40.7183, kHalfGirdle = 0.01;
 
-double starAngle() {
-    const double c = std::cos(radians(22.5));
-    const double edge = kTable / 2 * c;  // the table's edge, along the star's azimuth
-    const double reach = edge + 0.5 * (0.5 - edge);
-    const double z = kHalfGirdle + (0.5 - reach * c) * std::tan(radians(kCrown));
-    const double table = kHalfGirdle + (0.5 - kTable / 2) * std::tan(radians(kCrown));
-    return slopeDeg(edge, table, reach, z);
+// Each facet worked out in the vertical plane of its fall line, where it rises
+// from a horizontal edge (reach from the axis, height) to a tip: the stars
+// from the table's edge, the halves from the girdle's chord at 11.25°.
+double slopeDeg(double edgeReach, double edgeZ, double tipReach, double tipZ) {
+    return std::atan(std::abs(tipZ - edgeZ) / std::abs(edgeReach - tipReach)) * 180 / pi;
 }
-
-// Halves fall along 11.25°, across the girdle's chord between a main and a star azimuth.
-double upperHalfAngle() {
-    const double c = std::cos(radians(22.5));
-    const double edge = kTable / 2 * c;
-    const double reach = edge + 0.5 * (0.5 - edge);
-    const double z = kHalfGirdle + (0.5 - reach * c) * std::tan(radians(kCrown));
-    const double along = std::cos(radians(11.25));
-    return slopeDeg(0.5 * along, kHalfGirdle, reach * along, z);
-}
-
-double lowerHalfAngle() {
-    const double reach = 0.5 * 0.2;
-    const double z =
-        -kHalfGirdle - (0.5 - reach * std::cos(radians(22.5))) * std::tan(radians(kPavilion));
-    const double along = std::cos(radians(11.25));
-    return slopeDeg(0.5 * along, -kHalfGirdle, reach * along, z);
-}
+const double c22 = std::cos(22.5 * pi / 180), c11 = std::cos(11.25 * pi / 180);
+const double tanCrown = std::tan(kCrown * pi / 180), tanPavilion = std::tan(kPavilion * pi / 180);
+const double tableEdge = kTable / 2 * c22, starReach = (tableEdge + 0.5) / 2;
+const double starZ = kHalfGirdle + (0.5 - starReach * c22) * tanCrown;
+const double lowerReach = 0.5 * 0.2, lowerZ = -kHalfGirdle - (0.5 - lowerReach * c22) * tanPavilion;
 
 const RecipeStep &stepOf(const Recipe &recipe, Tier tier) {
     return *std::find_if(recipe.steps.begin(), recipe.steps.end(),
@@ -68,12 +41,14 @@ private slots:
         QTest::addColumn<Tier>("tier");
         QTest::addColumn<double>("angle");
         QTest::newRow("main") << Tier::PavilionMain << kPavilion;
-        QTest::newRow("lower half") << Tier::LowerHalf << lowerHalfAngle();
-        QTest::newRow("girdle") << Tier::Girdle << 90.0;
+        QTest::newRow("lower half")
+            << Tier::LowerHalf << slopeDeg(0.5 * c11, -kHalfGirdle, lowerReach * c11, lowerZ);
         QTest::newRow("bezel") << Tier::Bezel << kCrown;
-        QTest::newRow("star") << Tier::Star << starAngle();
-        QTest::newRow("upper half") << Tier::UpperHalf << upperHalfAngle();
-        QTest::newRow("table") << Tier::Table << 0.0;
+        QTest::newRow("star") << Tier::Star
+                              << slopeDeg(tableEdge, kHalfGirdle + (0.5 - kTable / 2) * tanCrown,
+                                          starReach, starZ);
+        QTest::newRow("upper half")
+            << Tier::UpperHalf << slopeDeg(0.5 * c11, kHalfGirdle, starReach * c11, starZ);
     }
 
     void angles() {
