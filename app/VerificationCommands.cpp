@@ -2,6 +2,7 @@
 
 #include "stone/CutFigures.h"
 #include "stone/LightMap.h"
+#include "stone/RecipeText.h"
 #include "windows/FrmVerificacion.h"
 
 namespace {
@@ -62,9 +63,16 @@ std::optional<VerificationFigures> VerificationCommands::figures() const {
 }
 
 void VerificationCommands::traceAll() {
-    m_stone = stone::buildBrilliant(stone::proportionsOf(*m_cut), m_window->cutChoices());
     m_faceUpMap.reset();
     m_cuts.reset();
+    const stone::Proportions proportions = stone::proportionsOf(*m_cut);
+    if (!stone::isCuttable(proportions)) {
+        m_map.cancel();
+        m_comparison.cancel();
+        m_window->showNoStone(stone::uncuttableMessage());
+        return;
+    }
+    m_stone = stone::buildBrilliant(proportions, m_window->cutChoices());
     m_window->showStone(m_stone);
     traceMap();
     traceComparison();

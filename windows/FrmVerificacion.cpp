@@ -123,3 +123,11 @@ void FrmVerificacion::showFinished(const QString &status) {
     m_ui->botonCancelar->hide();
     m_ui->LabelEstado->setText(status);
 }
+
+void FrmVerificacion::showNoStone(const QString &reason) {
+    m_ui->vistaPiedra->clearStone();
+    m_ui->mapaLuz->setPicture({});
+    m_ui->curvaInclinacion->setPicture({});
+    m_ui->tablaComparacion->setRowCount(0);
+    showFinished(reason);
+}

@@ -41,6 +41,8 @@ public:
     // cancels it; after, what became of it.
     void showProgress(int percent);
     void showFinished(const QString &status);
+    // No stone can be cut: blank pictures and table, and why.
+    void showNoStone(const QString &reason);
 
 signals:
     void cutChoicesChanged();  // girdle, stars, lower halves or the viewer's head

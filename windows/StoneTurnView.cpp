@@ -26,6 +26,11 @@ void StoneTurnView::showStone(const stone::Brilliant &stone) {
     redraw();
 }
 
+void StoneTurnView::clearStone() {
+    m_stone.reset();
+    setPicture({});
+}
+
 void StoneTurnView::setTurn(const stone::Turn &turn) {
     m_turn = {wrapped(turn.spinDeg), wrapped(turn.tiltDeg)};
     redraw();

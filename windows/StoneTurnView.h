@@ -15,6 +15,7 @@ public:
     explicit StoneTurnView(QWidget *parent = nullptr);
 
     void showStone(const stone::Brilliant &stone);
+    void clearStone();
     stone::Turn turn() const { return m_turn; }
     void setTurn(const stone::Turn &turn);
 

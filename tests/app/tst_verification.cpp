@@ -1,5 +1,6 @@
 #include "app/VerificationCommands.h"
 #include "calc/Presets.h"
+#include "stone/RecipeText.h"
 #include "tests/app/MainWindowFixture.h"
 #include "windows/FrmVerificacion.h"
 
@@ -83,6 +84,15 @@ private slots:
         control<QSlider>(*window, "sliderInclinacion")->setValue(20);
         QVERIFY(tracedWhole(*window));
         QVERIFY(picture(*window, "mapaLuz") != faceUp);
+    }
+
+    // A cut whose crown would lie below the girdle has no stone to show.
+    void uncuttableCut() {
+        QWidget owner;
+        VerificationCommands commands(owner);
+        commands.setCut(planComputation({"1.29", "10", "29.128"}, QStringLiteral(".")).cut);
+        commands.open({});
+        QCOMPARE(status(*commands.window()), stone::uncuttableMessage());
     }
 
     // A trace far too long to wait for: the window takes the click on its
