@@ -16,7 +16,6 @@ public:
     explicit PictureView(QWidget *parent = nullptr);
 
     void setPicture(Picture picture);
-    bool hasPicture() const { return bool(m_picture); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

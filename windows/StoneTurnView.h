@@ -16,8 +16,6 @@ public:
 
     void showStone(const stone::Brilliant &stone);
     void clearStone();
-    stone::Turn turn() const { return m_turn; }
-    void setTurn(const stone::Turn &turn);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -25,6 +23,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void setTurn(const stone::Turn &turn);
     void turnBy(double spinDeg, double tiltDeg);
     void redraw();
 
