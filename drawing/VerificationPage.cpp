@@ -67,9 +67,10 @@ void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const qreal right = margin + nameWidth + (c + 1) * columnWidth;
         paintHeader(painter, right, columns[c].title);
-        const std::size_t best = stone::bestCut(cuts, columns[c]);
         for (std::size_t k = 0; k < cuts.size(); ++k)
-            drawText(painter, k == best ? boldArial(tableFontSize) : arialFont(tableFontSize),
+            drawText(painter,
+                     showsBest(cuts, columns[c], k) ? boldArial(tableFontSize)
+                                                    : arialFont(tableFontSize),
                      QPointF(right, firstRow + k * rowSpacing), Align::Right,
                      percentText(columns[c].share(cuts[k])));
     }
@@ -82,6 +83,12 @@ void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
 
 QString percentText(double share) {
     return QStringLiteral("%1 %").arg(100 * share, 0, 'f', 1);
+}
+
+bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColumn &column,
+               std::size_t cut) {
+    const auto shown = [&](std::size_t k) { return percentText(column.share(cuts[k])); };
+    return shown(cut) == shown(stone::bestCut(cuts, column));
 }
 
 void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stone/CutComparison.h"
+#include "stone/CutFigures.h"
 #include "stone/LightMap.h"
 
 #include <QString>
@@ -20,6 +21,11 @@ struct VerificationFigures {
 
 // A share of light as the verification shows it: "41.3 %".
 QString percentText(double share);
+
+// Whether a cut's figure in column shows as the best of the column: cuts
+// that tie with the best as written are marked alike.
+bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColumn &column,
+               std::size_t cut);
 
 // The cut sheet's page after the recipe, in millimetres from the paper's
 // top-left corner: the stone in 3-D and its light map side by side, the

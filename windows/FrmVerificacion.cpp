@@ -40,6 +40,13 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
     m_ui->tablaComparacion->setColumnCount(int(titles.size()));
     m_ui->tablaComparacion->setHorizontalHeaderLabels(titles);
     m_ui->tablaComparacion->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The progress bar and its button keep their room while hidden, so that
+    // the pictures do not jump at each trace.
+    for (QWidget *tracing : std::initializer_list<QWidget *>{m_ui->progreso, m_ui->botonCancelar}) {
+        QSizePolicy policy = tracing->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        tracing->setSizePolicy(policy);
+    }
     showFinished(QString());
     connectFields();
 }
@@ -104,10 +111,10 @@ void FrmVerificacion::fillTable(const std::vector<stone::CutLight> &cuts) {
         table.setItem(row, 0, name);
     }
     for (int column = 0; column < int(columns.size()); ++column) {
-        const std::size_t best = stone::bestCut(cuts, columns[column]);
         for (int row = 0; row < int(cuts.size()); ++row)
             table.setItem(row, column + 1,
-                          figureItem(columns[column].share(cuts[row]), std::size_t(row) == best));
+                          figureItem(columns[column].share(cuts[row]),
+                                     showsBest(cuts, columns[column], std::size_t(row))));
     }
 }
 
