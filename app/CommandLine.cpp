@@ -171,7 +171,7 @@ bool isPercent(double value, double low, double high) {
 }
 
 // The options of the brilliant's shape, which both requests take.
-const CutOption shapeOptions[] = {
+constexpr CutOption shapeOptions[] = {
     {u"--filetin", [](double g) { return isPercent(g, 0, 10); },
      u"el filetín debe medir de 0 a 10 (% de D):",
      [](CommandLine &p, double g) { p.choices.girdlePercent = g; }},
@@ -183,7 +183,7 @@ const CutOption shapeOptions[] = {
      [](CommandLine &p, double l) { p.choices.lowerGirdlePercent = l; }},
 };
 
-const CutOption recipeOptions[] = {
+constexpr CutOption recipeOptions[] = {
     {u"--indice", [](double n) { return n == std::floor(n) && stone::isIndexGear(int(n)); },
      u"la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes:",
      [](CommandLine &p, double n) { p.gear = int(n); }},
@@ -191,7 +191,7 @@ const CutOption recipeOptions[] = {
      [](CommandLine &p, double rho) { p.density = rho; }},
 };
 
-const CutOption lightCheckOptions[] = {
+constexpr CutOption lightCheckOptions[] = {
     {u"--cabeza", [](double h) { return h >= 0 && h <= 89; },
      u"la cabeza del observador debe ir de 0 a 89 grados:",
      [](CommandLine &p, double h) { p.headDeg = h; }},

@@ -16,18 +16,19 @@ const FileTypes saveFileTypes{
     {QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("*.txt")},
 };
 
+// The program's own files give back their values; for any other text the
+// user types them again, starting from a blank, not an empty, IR field.
 void showOpenedText(Form1 &window, const QString &text) {
-    // A blank, not an empty field, is what IR holds after an open.
-    window.setInputs(QStringLiteral(" "), QString(), QString());
+    const ParameterFile::Values values =
+        ParameterFile::valuesOf(text).value_or(ParameterFile::Values{QStringLiteral(" "), {}, {}});
+    window.setInputs(values.ir, values.d, values.eps);
     window.showReferenceText(text);
     window.setFileLabels(ParameterFile::openedLabels);
 }
 
-// Each input after its label, in the order IR, D, épsilon.
 QString savedText(const Form1 &window) {
-    const ParameterFile::FieldLabels labels = window.fileLabels();
-    return labels.ir + window.irText() + labels.d + window.diameterText() + labels.eps +
-           window.epsilonText();
+    return ParameterFile::textOf(window.fileLabels(),
+                                 {window.irText(), window.diameterText(), window.epsilonText()});
 }
 
 }  // namespace

@@ -3,40 +3,27 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessRunner.h"
 #include "calc/Gems.h"
+#include "calc/Messages.h"
+#include "calc/NumberText.h"
 #include "stone/Recipe.h"
 #include "stone/RecipeText.h"
 
 #include <QStringList>
 #include <QTextStream>
+#include <cmath>
 
 namespace {
 
 using namespace stone;
 
-// The columns of a row: what the table and the CSV both show.
-struct RowTexts {
-    QString code, name, count, angle, azimuth, settings, cheater;
-};
-
-RowTexts rowTexts(const RecipeStep &step, int gear) {
-    const bool onGear = !step.teeth.empty();
-    return {tierCode(step.tier),
-            tierName(step.tier),
-            QString::number(step.count),
-            twoDecimals(step.angleDeg),
-            onGear ? twoDecimals(step.azimuthDeg) : QString(),
-            onGear ? indexSettingsText(step, gear) : QString(),
-            onGear ? twoDecimals(step.cheaterDeg) : QString()};
-}
-
 // RFC 4180; no field holds a comma, a quote or a line break.
 QString recipeCsv(const Recipe &recipe) {
     QString csv = QStringLiteral("faceta,nombre,cantidad,angulo,acimut,indices,desvio\r\n");
     for (const RecipeStep &step : recipe.steps) {
-        const RowTexts r = rowTexts(step, recipe.gear);
-        csv += QStringList{r.code, r.name, r.count, r.angle, r.azimuth, r.settings, r.cheater}.join(
-                   u',') +
-               QStringLiteral("\r\n");
+        const RecipeRow r = recipeRow(step, recipe.gear);
+        const QStringList fields{r.code,    r.name,     r.count,  r.angle,
+                                 r.azimuth, r.settings, r.cheater};
+        csv += fields.join(u',') + QStringLiteral("\r\n");
     }
     return csv;
 }
@@ -60,7 +47,7 @@ QString recipeTable(const Recipe &recipe) {
     text += line({QStringLiteral("Faceta"), QStringLiteral("Nombre"), QStringLiteral("Cantidad"),
                   QStringLiteral("Ángulo"), QStringLiteral("Desvío"), QStringLiteral("Índices")});
     for (const RecipeStep &step : recipe.steps) {
-        const RowTexts r = rowTexts(step, recipe.gear);
+        const RecipeRow r = recipeRow(step, recipe.gear);
         const QString settings = step.round ? QStringLiteral("redondo") : r.settings;
         text +=
             line({r.code, r.name, r.count, r.angle + u'º', degreesOrBlank(r.cheater), settings});
@@ -87,6 +74,12 @@ struct Figure {
     QString label, number, rest;
 };
 
+// Two decimals, or the read-out's exponent form for a stone too large to be
+// written out.
+QString measureText(double value) {
+    return value < 1e9 ? twoDecimals(value) : plainNumberText(value, QStringLiteral("."));
+}
+
 QString figuresText(const Brilliant &stone, double tableRatio, double D, const Density &density) {
     const auto percent = [](const QString &label, double ratio) {
         return Figure{label, twoDecimals(100 * ratio), QStringLiteral(" % de D")};
@@ -97,13 +90,14 @@ QString figuresText(const Brilliant &stone, double tableRatio, double D, const D
         percent(QStringLiteral("Filetín"), 2 * stone.girdleHalfHeight),
         percent(QStringLiteral("Profundidad del pabellón"), stone.pavilionDepth),
         percent(QStringLiteral("Altura total"), stone.totalDepth),
-        {QStringLiteral("Volumen"), twoDecimals(stone.volume * D * D * D), QStringLiteral(" mm³")},
+        {QStringLiteral("Volumen"), measureText(stone.volume * D * D * D), QStringLiteral(" mm³")},
         {QStringLiteral("Densidad"), QString::number(density.value),
          " g/cm³ (" + density.source + u')'},
-        {QStringLiteral("Peso estimado"), twoDecimals(caratWeight(stone, D, density.value)),
+        {QStringLiteral("Peso estimado"), measureText(caratWeight(stone, D, density.value)),
          QStringLiteral(" ct")},
     };
-    QString text = QStringLiteral("\nDiámetro D = %1 mm\n").arg(QString::number(D));
+    QString text =
+        QStringLiteral("\nDiámetro D = %1 mm\n").arg(plainNumberText(D, QStringLiteral(".")));
     for (const Figure &f : figures)
         text += (f.label + u':').leftJustified(26) + f.number.rightJustified(7) + f.rest + u'\n';
     return text;
@@ -124,10 +118,15 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
     }
     const Brilliant stone = buildBrilliant(cut, command.choices);
     const Recipe recipe = cuttingRecipe(stone, command.gear);
-    if (command.csv)
+    if (command.csv) {
         out << recipeCsv(recipe);
-    else
-        out << recipeTable(recipe)
-            << figuresText(stone, plan.cut.aRatio, plan.D, densityFor(command, plan.cut.IR));
+        return exitDone;
+    }
+    const Density density = densityFor(command, plan.cut.IR);
+    if (!std::isfinite(caratWeight(stone, plan.D, density.value))) {
+        err << Messages::outOfScale << '\n';
+        return exitRejected;
+    }
+    out << recipeTable(recipe) << figuresText(stone, plan.cut.aRatio, plan.D, density);
     return exitDone;
 }

@@ -2,13 +2,15 @@
 
 #include "files/AtomicSave.h"
 #include "files/FileMessages.h"
-#include "files/Windows1252.h"
+#include "files/TextEncoding.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace ParameterFile {
 
@@ -41,8 +43,12 @@ bool isRegularFile(int fd) {
 QString openRegularFile(QFile &file, const QString &fileName) {
     const int fd =
         ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return FileMessages::cannotOpen(fileName);
+    if (fd < 0) {
+        // A socket that has taken the checked file's place cannot be opened at
+        // all (ENXIO), whatever its permissions.
+        return errno == ENXIO ? FileMessages::isSpecialFile(fileName)
+                              : FileMessages::cannotOpen(fileName);
+    }
     if (!isRegularFile(fd)) {
         ::close(fd);
         return FileMessages::isSpecialFile(fileName);
@@ -54,7 +60,38 @@ QString openRegularFile(QFile &file, const QString &fileName) {
     return {};
 }
 
+// The values of text written with labels, or nothing when it is not.
+std::optional<Values> valuesOf(const QString &text, const FieldLabels &labels) {
+    if (!text.startsWith(labels.ir))
+        return std::nullopt;
+    const qsizetype d = text.indexOf(labels.d, labels.ir.size());
+    if (d < 0)
+        return std::nullopt;
+    const qsizetype eps = text.indexOf(labels.eps, d + labels.d.size());
+    if (eps < 0)
+        return std::nullopt;
+    const auto between = [&text](qsizetype from, qsizetype to) {
+        return text.mid(from, to - from);
+    };
+    return Values{between(labels.ir.size(), d), between(d + labels.d.size(), eps),
+                  text.mid(eps + labels.eps.size())};
+}
+
 }  // namespace
+
+QString textOf(const FieldLabels &labels, const Values &values) {
+    return labels.ir + values.ir + labels.d + values.d + labels.eps + values.eps;
+}
+
+std::optional<Values> valuesOf(const QString &text) {
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        return std::nullopt;
+    for (const FieldLabels &labels : {initialLabels, openedLabels}) {
+        if (std::optional<Values> values = valuesOf(text, labels))
+            return values;
+    }
+    return std::nullopt;
+}
 
 ReadOutcome read(const QString &fileName) {
     if (QString reason = unreadableReason(fileName); !reason.isEmpty())
@@ -69,11 +106,11 @@ ReadOutcome read(const QString &fileName) {
         return {{}, FileMessages::cannotRead(fileName)};
     if (bytes.size() > maxSize)
         return {{}, FileMessages::tooLarge(fileName, maxSize / 1024)};
-    return {Windows1252::decode(bytes), {}};
+    return {TextEncoding::decode(bytes), {}};
 }
 
 QString write(const QString &fileName, const QString &text) {
-    return saveAtomically(fileName, Windows1252::encode(text));
+    return saveAtomically(fileName, TextEncoding::encode(text));
 }
 
 }  // namespace ParameterFile

@@ -2,9 +2,13 @@
 
 #include <QString>
 
+#include <optional>
+
 // The parameter file: the three input texts of the main window, each after its
 // field label, run together with no line end, one byte per character in the
-// Windows-1252 code page. Opening shows the whole text; it is never parsed.
+// Windows-1252 code page. The labels change once a main window has opened a
+// file, so the program's files come in two layouts, either of which it reads
+// back; anything else is only shown.
 namespace ParameterFile {
 
 // The field labels written before the IR, D and épsilon texts.
@@ -20,6 +24,22 @@ inline const FieldLabels initialLabels{QStringLiteral("  IR="), QStringLiteral("
 // From the first open on.
 inline const FieldLabels openedLabels{QStringLiteral("IR= "), QStringLiteral("  D= "),
                                       QStringLiteral("  eps= ")};
+
+// The three input texts, as typed.
+struct Values {
+    QString ir;
+    QString d;
+    QString eps;
+};
+
+// The text of a parameter file: each value after its label, in the order IR,
+// D, épsilon.
+[[nodiscard]] QString textOf(const FieldLabels &labels, const Values &values);
+
+// The values of a text in one of the program's two layouts, exactly as
+// written, or nothing for any other text. A value runs up to the next label,
+// and none holds a line end, which the program never writes.
+[[nodiscard]] std::optional<Values> valuesOf(const QString &text);
 
 // A parameter file is a few dozen bytes; anything larger than this is some
 // other file picked by mistake. The reference line lays out its whole text,

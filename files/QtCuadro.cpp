@@ -60,7 +60,7 @@ void setUpFileDialog(QFileDialog &dialog, Cuadro::Mode mode, const FileTypes &ty
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     }
     dialog.setNameFilters(captions(types));
     if (!types.isEmpty())

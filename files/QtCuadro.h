@@ -8,8 +8,8 @@ class QFileDialog;
 class QWidget;
 
 // The file dialog component on Qt's own file dialog, the same on every
-// platform. No title, initial folder or default extension is set, and an
-// existing file is replaced without a question, as the save command expects.
+// platform. No title, initial folder or default extension is set; the save
+// dialog asks before a chosen existing file is replaced.
 class QtCuadro final : public Cuadro {
 public:
     // parent: the window the dialogs are modal to.

@@ -53,6 +53,8 @@ bool ConvexBody::PlaneGroup::mayFace(const Vec3 &direction, double horizontal) c
 
 ConvexBody::ConvexBody(const std::vector<Plane> &planes, double radius, double zLow, double zHigh)
     : groups_(2), radius_(radius), zLow_(zLow), zHigh_(zHigh) {
+    for (const Plane &plane : planes)
+        normals_.push_back(plane.normal);
     // A ray moving steeply down faces no crown facet, and one moving steeply
     // up no pavilion facet: grouping the planes so lets most bounces skip
     // half of them.
@@ -123,35 +125,38 @@ std::optional<SurfaceHit> ConvexBody::entryPoint(const Vec3 &origin, const Vec3 
 // that runs for every facet at every bounce: with gap >= 0, a plane behind
 // the ray (along <= 0) never passes the test.
 void ConvexBody::nearestAhead(const PlaneGroup &group, const Vec3 &inside, const Vec3 &direction,
-                              SurfaceHit &nearest, double &nearestGap, double &nearestAlong) const {
-    for (const auto &[plane, surface] : group.planes) {
+                              Nearest &nearest) const {
+    // Locals, so that the loop keeps them in registers.
+    int surface = nearest.surface;
+    double nearestGap = nearest.gap, nearestAlong = nearest.along;
+    for (const auto &[plane, number] : group.planes) {
         const double along = dot(plane.normal, direction);
         // A point on an edge may lie a rounding error outside its neighbour.
-        const double gap = std::max(0.0, plane.offset - dot(plane.normal, inside));
+        const double offset = plane.offset - dot(plane.normal, inside);
+        const double gap = std::max(offset, 0.0);
         if (gap * nearestAlong < nearestGap * along) {
-            nearest.surface = surface;
-            nearest.normal = plane.normal;
+            surface = number;
             nearestGap = gap;
             nearestAlong = along;
         }
     }
+    nearest = {surface, nearestGap, nearestAlong};
 }
 
 SurfaceHit ConvexBody::exitPoint(const Vec3 &inside, const Vec3 &direction) const {
-    SurfaceHit exit{infinity, girdleSurface, {}};
-    double gap = 1, along = 0;
-    const double horizontal = std::hypot(direction.x, direction.y);
+    Nearest nearest{girdleSurface, 1, 0};
+    const double horizontal = std::sqrt(direction.x * direction.x + direction.y * direction.y);
     for (const PlaneGroup &group : groups_) {
         if (group.mayFace(direction, horizontal))
-            nearestAhead(group, inside, direction, exit, gap, along);
+            nearestAhead(group, inside, direction, nearest);
     }
-    exit.distance = gap / along;
+    const double distance = nearest.gap / nearest.along;
     const auto wall = cylinderCrossings(radius_, inside, direction);
-    if (wall && wall->second < exit.distance) {
-        const double distance = std::max(0.0, wall->second);
-        exit = {distance, girdleSurface, radialNormal(inside + distance * direction)};
+    if (nearest.surface == girdleSurface || (wall && wall->second < distance)) {
+        const double toWall = std::max(0.0, wall ? wall->second : infinity);
+        return {toWall, girdleSurface, radialNormal(inside + toWall * direction)};
     }
-    return exit;
+    return {distance, nearest.surface, normals_[nearest.surface]};
 }
 
 }  // namespace stone

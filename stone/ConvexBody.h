@@ -57,10 +57,16 @@ private:
         bool mayFace(const Vec3 &direction, double horizontal) const;
     };
 
+    // The nearest plane ahead so far: gap / along away.
+    struct Nearest {
+        int surface;
+        double gap, along;
+    };
     void nearestAhead(const PlaneGroup &group, const Vec3 &inside, const Vec3 &direction,
-                      SurfaceHit &nearest, double &gap, double &along) const;
+                      Nearest &nearest) const;
 
     std::vector<PlaneGroup> groups_;
+    std::vector<Vec3> normals_;  // by surface number
     double radius_, zLow_, zHigh_;
 };
 

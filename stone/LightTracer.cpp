@@ -195,6 +195,8 @@ ViewTrace traceView(const ConvexBody &body, const ViewSettings &settings, const 
     ViewTrace view = QtConcurrent::blockingMappedReduced<ViewTrace>(
         rows, traceOne, add, QtConcurrent::OrderedReduce | QtConcurrent::SequentialReduce);
     view.tilt = tilt;
+    view.columns = grid.columns();
+    view.rows = grid.rows();
     if (view.hits > 0)
         view.figures *= 1.0 / view.hits;
     return view;

@@ -19,6 +19,7 @@ struct TraceControl {
 // A view of the stone traced with a grid of camera rays.
 struct ViewTrace {
     Tilt tilt;
+    int columns = 0, rows = 0;       // the grid, for a map of the samples
     LightShares figures;             // the mean over the rays that hit the stone
     int hits = 0;                    // the rays that hit it; misses do not count
     std::vector<RaySample> samples;  // each hit, row by row, when kept

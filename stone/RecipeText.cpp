@@ -49,6 +49,17 @@ QString indexSettingsText(const RecipeStep &step, int gear) {
     return settings.join(u'-');
 }
 
+RecipeRow recipeRow(const RecipeStep &step, int gear) {
+    const bool onGear = !step.teeth.empty();
+    return {tierCode(step.tier),
+            tierName(step.tier),
+            QString::number(step.count),
+            twoDecimals(step.angleDeg),
+            onGear ? twoDecimals(step.azimuthDeg) : QString(),
+            onGear ? indexSettingsText(step, gear) : QString(),
+            onGear ? twoDecimals(step.cheaterDeg) : QString()};
+}
+
 QString uncuttableMessage() {
     return QStringLiteral(
         "Con este corte no se puede tallar un brillante: la corona no queda sobre el "

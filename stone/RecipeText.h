@@ -19,6 +19,13 @@ QString twoDecimals(double value);
 // girdle and the table.
 QString indexSettingsText(const RecipeStep &step, int gear);
 
+// One row of the recipe as text. The girdle and the table stand on no tooth:
+// their azimuth, settings and cheater are empty.
+struct RecipeRow {
+    QString code, name, count, angle, azimuth, settings, cheater;
+};
+RecipeRow recipeRow(const RecipeStep &step, int gear);
+
 // Why a cut that is not isCuttable has no recipe.
 QString uncuttableMessage();
 

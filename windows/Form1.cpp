@@ -154,6 +154,7 @@ void Form1::showResultsHeading() {
 
 void Form1::showReferenceText(const QString &text) {
     m_ui->Text7->setText(text);
+    m_ui->Text7->setCursorPosition(0);  // the start of the text, not its end
     m_ui->Text7->show();
     m_ui->Label13->show();
     m_ui->Label11->hide();

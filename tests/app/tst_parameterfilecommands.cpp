@@ -1,4 +1,5 @@
 #include "app/ParameterCommands.h"
+#include "app/QtMessageSink.h"
 #include "files/ParameterFile.h"
 #include "tests/files/tst_parameterfile_files.h"
 #include "tests/support/MainWindowControls.h"
@@ -6,8 +7,11 @@
 #include "tests/support/ScriptedCuadro.h"
 #include "windows/Form1.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -134,9 +138,9 @@ private slots:
         QVERIFY(s->window.ui.Label11->isVisible());
 
         s->open(s->path("diamante.txt"));
-        QCOMPARE(s->window.ui.Text1->text(), QStringLiteral(" "));
-        QCOMPARE(s->window.ui.Text2->text(), QString());
-        QCOMPARE(s->window.ui.Text3->text(), QString());
+        QCOMPARE(s->window.ui.Text1->text(), QStringLiteral("2.419"));
+        QCOMPARE(s->window.ui.Text2->text(), QStringLiteral("10"));
+        QCOMPARE(s->window.ui.Text3->text(), QStringLiteral("10"));
         QCOMPARE(s->window.ui.Text7->text(), QStringLiteral("  IR=2.419  D=10  eps.=10"));
         QVERIFY(s->window.ui.Text7->isVisible());
         QVERIFY(s->window.ui.Label13->isVisible());
@@ -168,6 +172,12 @@ private slots:
         QTest::newRow("several lines") << QByteArray("IR=2.42\r\nD=10\nepsilon=10\r\n")
                                        << QStringLiteral("IR=2.42\r\nD=10\nepsilon=10\r\n");
         QTest::newRow("non-ASCII") << QByteArray("\xE9\xBA\xF1\x80") << QStringLiteral("éºñ€");
+        QTest::newRow("UTF-8") << QByteArray("rub\xC3\xAD") << QStringLiteral("rubí");
+        QTest::newRow("UTF-8 after a byte order mark") << QByteArray("\xEF\xBB\xBFIR") << "IR";
+        // Not quite the program's own text: the values are typed again.
+        for (const char *text :
+             {"  IR=2  D= 3  eps= 4", "IR= 1.54  D= 8", "IR= 1.54  D= 8  eps= 2\n"})
+            QTest::newRow(text) << QByteArray(text) << QString::fromLatin1(text);
         QTest::newRow("opened as a whole")
             << QByteArray(ParameterFile::maxSize, 'x') << QString(ParameterFile::maxSize, u'x');
     }
@@ -179,6 +189,7 @@ private slots:
 
         s->open(s->path("archivo"));
         QCOMPARE(s->window.ui.Text7->text(), shown);
+        QCOMPARE(s->window.ui.Text7->cursorPosition(), 0);  // shows the start
         QVERIFY(s->window.ui.Text7->isVisible());
         QCOMPARE(s->window.ui.Text1->text(), QStringLiteral(" "));
         QCOMPARE(s->window.ui.Text2->text(), QString());
@@ -252,6 +263,22 @@ private slots:
         QVERIFY(!expected.isEmpty());
         QCOMPARE(s->messages.messages(), QStringList{expected});
         QCOMPARE(s->window.state(), before);
+    }
+
+    // What a screen reader reads is what the box shows: the name, not markup.
+    void messageShowsARichTextNameAsWritten() {
+        const QString fileName = s->path("<h1>gema<img src=x>");
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget *const box = QApplication::activeModalWidget();
+            auto *const label = box->findChild<QWidget *>("qt_msgbox_label");
+            shown = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            box->close();
+        });
+        QtMessageSink sink(nullptr);
+        s->cuadro.answer(fileName);
+        openParameterFile(s->cuadro, s->window.form, sink);
+        QCOMPARE(shown, QStringLiteral("No se encuentra el archivo \"%1\".").arg(fileName));
     }
 
     void failedSaveReportsOnceAndKeepsTheOldFile() {

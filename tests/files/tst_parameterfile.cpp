@@ -1,5 +1,5 @@
 #include "files/ParameterFile.h"
-#include "files/Windows1252.h"
+#include "files/TextEncoding.h"
 #include "tst_parameterfile_files.h"
 #include "tst_parameterfile_limits.h"
 
@@ -41,8 +41,8 @@ private slots:
     void encodesOneBytePerCharacter() {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(Windows1252::encode(text), bytes);
-        QCOMPARE(Windows1252::decode(bytes), text);
+        QCOMPARE(TextEncoding::encode(text), bytes);
+        QCOMPARE(TextEncoding::decode(bytes), text);
     }
 
     void writesQuestionMarkForWhatTheCodePageCannotHold_data() {
@@ -59,16 +59,16 @@ private slots:
     void writesQuestionMarkForWhatTheCodePageCannotHold() {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(Windows1252::encode(text), bytes);
+        QCOMPARE(TextEncoding::encode(text), bytes);
     }
 
     void everyByteSurvivesDecodeAndEncode() {
         QByteArray allBytes;
         for (int value = 0; value < 256; ++value)
             allBytes.append(char(value));
-        const QString text = Windows1252::decode(allBytes);
+        const QString text = TextEncoding::decode(allBytes);
         QCOMPARE(text.size(), 256);
-        QCOMPARE(Windows1252::encode(text), allBytes);
+        QCOMPARE(TextEncoding::encode(text), allBytes);
     }
 
     void readsAFileThroughALink() {
@@ -105,6 +105,7 @@ private slots:
         // Each would block in open() until some program wrote to it.
         QTest::newRow("FIFO") << "tuberia" << isSpecialFile;
         QTest::newRow("link to a FIFO") << "enlace" << isSpecialFile;
+        QTest::newRow("socket") << "socket" << isSpecialFile;
     }
     void refusesWhatCannotBeRead() {
         QFETCH(QString, name);
@@ -116,6 +117,7 @@ private slots:
         createFifo(dir.filePath(QStringLiteral("tuberia")));
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("tuberia")),
                             dir.filePath(QStringLiteral("enlace"))));
+        createSocket(dir.filePath(QStringLiteral("socket")));
 
         const QString fileName = dir.filePath(name);
         const ParameterFile::ReadOutcome outcome = ParameterFile::read(fileName);
@@ -133,6 +135,12 @@ private slots:
         // A regular file that reports no size and cannot be read from its start.
         QTest::newRow("read fails")
             << "/proc/self/mem" << QStringLiteral("No se pudo leer el archivo \"/proc/self/mem\".");
+        // Megabytes that report no size.
+        QTest::newRow("too large, no size") << "/proc/kallsyms"
+                                            << QStringLiteral(
+                                                   "El archivo \"/proc/kallsyms\" es "
+                                                   "demasiado grande para ser un archivo "
+                                                   "de parámetros (más de 128 KB).");
     }
     void refusesSystemFiles() {
         QFETCH(QString, fileName);

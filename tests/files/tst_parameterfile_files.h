@@ -22,6 +22,11 @@ inline void createFifo(const QString &fileName) {
     QCOMPARE(::mkfifo(QFile::encodeName(fileName).constData(), 0600), 0);
 }
 
+// A Unix socket's name, where no program listens.
+inline void createSocket(const QString &fileName) {
+    QCOMPARE(::mknod(QFile::encodeName(fileName).constData(), S_IFSOCK | 0600, 0), 0);
+}
+
 // A name just short of the file system's limit of 255 bytes: the file itself
 // can exist, but no temporary file with a longer name can be made beside it,
 // so replacing it fails before the first byte is written, even for root.

@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(dialog.nameFilters(), QStringList{"Archivos de texto (*.txt)"});
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
-        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
         QCOMPARE(dialog.defaultSuffix(), QString());
     }
 

@@ -1,6 +1,7 @@
 #include "calc/Constants.h"
 #include "calc/CutSolver.h"
 #include "stone/ClassicCuts.h"
+#include "stone/CutComparison.h"
 #include "stone/Fresnel.h"
 #include "stone/LightTracer.h"
 
@@ -54,13 +55,19 @@ private slots:
         const double R = std::pow((n - 1) / (n + 1), 2);
         const ViewTrace view = traceView(glassPlate(), {n, 15, 40}, {});
         QCOMPARE(view.figures.externalReflection, R);
+        QCOMPARE(view.figures.brightnessIso, 0.0);  // all of it goes back to the head
         QVERIFY(std::abs(view.figures.leakage - (1 - R) / (1 + R)) <= view.figures.remainder);
     }
 
-    void criticalAngle_data() { plate_data(); }
+    void fresnel_data() { plate_data(); }
 
-    void criticalAngle() {
+    // At Brewster's angle only the s-polarised half is reflected, ((n²−1)/(n²+1))²
+    // of it; past the critical angle everything is.
+    void fresnel() {
         QFETCH(double, n);
+        const double brewster = std::atan(n);
+        QVERIFY(qFuzzyCompare(fresnelReflectance(1, n, std::cos(brewster)),
+                              std::pow((n * n - 1) / (n * n + 1), 2) / 2));
         const double critical = std::asin(1 / n);
         QVERIFY(fresnelReflectance(n, 1, std::cos(critical - 1e-9)) < 1);
         QCOMPARE(fresnelReflectance(n, 1, std::cos(critical + 1e-9)), 1.0);
@@ -122,6 +129,17 @@ private slots:
             QVERIFY(std::abs(gap) < 1e-9);
         for (const RaySample &ray : view.samples)
             QVERIFY(std::abs(ray.light.total() - 1) < 1e-9);
+    }
+
+    // In the background, every view of the tilt series is traced and the
+    // progress counter reaches the total it is shown against.
+    void comparisonInBackground() {
+        const std::vector<NamedCut> cuts{classicCuts().front()};
+        const ViewSettings coarse{2.417, 15, 10};
+        std::atomic<qint64> raysDone = 0;
+        const auto traced = compareCutsInBackground(cuts, coarse, {nullptr, &raysDone}).result();
+        QCOMPARE(traced.front().views.size(), tiltSeries().size());
+        QCOMPARE(raysDone.load(), comparisonRays(cuts, coarse));
     }
 
     void cancelled() {
