@@ -82,15 +82,12 @@ void VerificationCommands::traceMap() {
     const stone::ConvexBody body(m_stone);
     const stone::ViewSettings settings{m_cut->IR, m_window->headDeg(), m_resolution.mapRays};
     const stone::Tilt tilt{double(m_window->tiltDeg()), 0};
-    const qint64 rays = stone::gridRays(body, settings, tilt);
-    const int columns = settings.raysAcross;
     const auto map = std::make_shared<stone::LightMap>();
     m_map.start(
-        rays,
+        stone::gridRays(body, settings, tilt),
         [=](const stone::TraceControl &control) {
-            const stone::ViewTrace view =
-                stone::traceView(body, settings, tilt, stone::Samples::kept, control);
-            *map = stone::lightMap(view, columns, int(rays / columns));
+            *map = stone::lightMap(
+                stone::traceView(body, settings, tilt, stone::Samples::kept, control));
         },
         [this, map, faceUp = tilt.degrees == 0] {
             if (faceUp)

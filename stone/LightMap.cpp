@@ -17,14 +17,13 @@ MapColour mapColour(const LightShares &light) {
     return {seen[middleBand], seen[lowBand], seen[highBand]};
 }
 
-LightMap lightMap(const ViewTrace &view, int columns, int rows) {
-    LightMap map{columns, rows, std::vector<std::optional<MapColour>>(size_t(columns) * rows)};
+LightMap lightMap(const ViewTrace &view) {
+    LightMap map{view.columns, view.rows,
+                 std::vector<std::optional<MapColour>>(size_t(view.columns) * view.rows)};
     // The grid's rows run up the view, away from the viewer's chest.
-    for (const RaySample &sample : view.samples) {
-        if (sample.column < columns && sample.row < rows)
-            map.cells[size_t(rows - 1 - sample.row) * columns + sample.column] =
-                mapColour(sample.light);
-    }
+    for (const RaySample &sample : view.samples)
+        map.cells[size_t(view.rows - 1 - sample.row) * view.columns + sample.column] =
+            mapColour(sample.light);
     return map;
 }
 

@@ -29,7 +29,7 @@ struct LightMap {
     std::vector<std::optional<MapColour>> cells;
 };
 
-// The map of a view traced with its samples kept on a grid of columns × rows.
-LightMap lightMap(const ViewTrace &view, int columns, int rows);
+// The map of a view traced with its samples kept.
+LightMap lightMap(const ViewTrace &view);
 
 }  // namespace stone

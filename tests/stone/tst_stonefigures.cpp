@@ -25,7 +25,7 @@ QPointF halfExtents(const StoneView &view) {
 CutLight lightOf(std::vector<std::pair<Tilt, LightShares>> views) {
     CutLight light;
     for (const auto &[tilt, figures] : views)
-        light.views.push_back({tilt, figures, 1, {}});
+        light.views.push_back({tilt, 1, 1, figures, 1, {}});
     return light;
 }
 
@@ -84,8 +84,10 @@ private slots:
     // Seen from above, the grid's first row lies nearest the viewer, at the bottom.
     void mapRows() {
         ViewTrace view;
+        view.columns = 3;
+        view.rows = 2;
         view.samples.push_back({1, 0, {}});
-        const LightMap map = lightMap(view, 3, 2);
+        const LightMap map = lightMap(view);
         QVERIFY(map.cells[4].has_value());
         QCOMPARE(std::count_if(map.cells.begin(), map.cells.end(), [](auto &c) { return bool(c); }),
                  1);
