@@ -67,8 +67,7 @@ void VerificationCommands::traceAll() {
     m_cuts.reset();
     const stone::Proportions proportions = stone::proportionsOf(*m_cut);
     if (!stone::isCuttable(proportions)) {
-        m_map.cancel();
-        m_comparison.cancel();
+        cancel();
         m_window->showNoStone(stone::uncuttableMessage());
         return;
     }
