@@ -1,5 +1,6 @@
 #include "app/RecipeCommands.h"
 
+#include "stone/RecipeText.h"
 #include "windows/FrmReceta.h"
 
 RecipeCommands::RecipeCommands(QWidget &owner) : QObject(&owner), m_owner(owner) {}
@@ -47,5 +48,8 @@ void RecipeCommands::takeDensity() {
 }
 
 void RecipeCommands::showStone() {
-    m_window->showStone(makeStoneRecipe(m_cut->cut, m_cut->D, m_settings));
+    if (const auto made = makeStoneRecipe(m_cut->cut, m_cut->D, m_settings))
+        m_window->showStone(*made);
+    else
+        m_window->showNoStone(stone::uncuttableMessage());
 }

@@ -97,7 +97,7 @@ void drawFacetDiagram(Canvas &canvas, const stone::Brilliant &stone,
 
 QStringList facetLegend(FacetView view) {
     const bool crown = view == FacetView::Crown;
-    // No culet unless the stone has one: the pavilion's list starts past it.
+    // The pavilion mains meet in a point: no culet to explain.
     const auto *const first = crown ? std::begin(crownTiers) : std::begin(pavilionTiers) + 1;
     const auto *const last = crown ? std::end(crownTiers) : std::end(pavilionTiers);
     QStringList legend;

@@ -31,9 +31,8 @@ constexpr qreal rowSpacing = 6;
 constexpr qreal columnGap = 4;
 constexpr qreal tableFontSize = 9;
 
-const QFont &codeFont() {
-    static const QFont font = arialFont(8);
-    return font;
+QFont codeFont() {
+    return arialFont(8);
 }
 
 FacetDiagramLayout paintDiagram(QPainter &painter, const stone::Brilliant &stone) {
@@ -68,6 +67,43 @@ void paintViewTexts(QPainter &painter, const FacetDiagramLayout &layout) {
     }
 }
 
+// Text set at the device's own size rather than enlarged with the page: a
+// font a few device pixels high, scaled up, prints wider than it measures,
+// and the recipe's columns must fit between the margins.
+class DeviceText {
+public:
+    explicit DeviceText(QPainter &painter)
+        : m_painter(painter), m_toDevice(painter.worldTransform()) {}
+
+    // How wide text is in font, in millimetres.
+    qreal width(const QFont &font, const QString &text) const {
+        return metrics(font).horizontalAdvance(text) / m_toDevice.m11();
+    }
+    // text with its baseline's left end at at, in millimetres.
+    void draw(const QFont &font, const QPointF &at, const QString &text) {
+        m_painter.save();
+        m_painter.resetTransform();
+        m_painter.setFont(sized(font));
+        m_painter.drawText(m_toDevice.map(at), text);
+        m_painter.restore();
+    }
+
+private:
+    QFont sized(const QFont &font) const {
+        const qreal pixelsPerPoint = m_toDevice.m11() * millimetresPerInch / 72;
+        QFont onDevice(font);
+        onDevice.setPointSizeF(font.pointSizeF() * pixelsPerPoint * 72 /
+                               m_painter.device()->logicalDpiY());
+        return onDevice;
+    }
+    QFontMetricsF metrics(const QFont &font) const {
+        return QFontMetricsF(sized(font), m_painter.device());
+    }
+
+    QPainter &m_painter;
+    QTransform m_toDevice;
+};
+
 // The recipe's columns as wide as their widest text, in a font small enough
 // for all of them to fit between the margins.
 struct TableLayout {
@@ -76,12 +112,11 @@ struct TableLayout {
     QList<qreal> columnLefts;
 };
 
-TableLayout tableLayout(const QPainter &painter, const QList<QStringList> &table) {
-    const QFontMetricsF metrics(paperFont(painter, boldArial(tableFontSize)), painter.device());
+TableLayout tableLayout(const DeviceText &text, const QList<QStringList> &table) {
     QList<qreal> widths(table.front().size(), 0);
     for (const QStringList &row : table) {
         for (qsizetype c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
+            widths[c] = std::max(widths[c], text.width(boldArial(tableFontSize), row[c]));
     }
     const qreal total = std::accumulate(widths.begin(), widths.end(), 0.0);
     const qreal room = contentWidth - columnGap * (widths.size() - 1);
@@ -99,13 +134,14 @@ qreal paintRecipe(QPainter &painter, const stone::Recipe &recipe) {
     drawText(painter, boldArial(11), QPointF(margin, recipeTitleY), Align::Left,
              QStringLiteral("RECETA DE TALLADO, rueda de índice de %1 dientes").arg(recipe.gear));
     const QList<QStringList> table = QList<QStringList>{recipeColumnTitles()} + recipeRows(recipe);
-    const TableLayout layout = tableLayout(painter, table);
+    DeviceText text(painter);
+    const TableLayout layout = tableLayout(text, table);
     qreal y = recipeTitleY + 2;
     for (qsizetype r = 0; r < table.size(); ++r) {
         y += rowSpacing;
         for (qsizetype c = 0; c < table[r].size(); ++c) {
-            drawText(painter, r == 0 ? layout.boldFont : layout.font,
-                     QPointF(layout.columnLefts[c], y), Align::Left, table[r][c]);
+            text.draw(r == 0 ? layout.boldFont : layout.font, QPointF(layout.columnLefts[c], y),
+                      table[r][c]);
         }
         if (r == 0) {
             painter.setPen(QPen(Qt::black, lineWidth));
@@ -133,10 +169,15 @@ void paintFigures(QPainter &painter, qreal top, const StoneRecipe &made,
 }  // namespace
 
 void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
-    const StoneRecipe made = makeStoneRecipe(content.cut, content.D, content.recipe);
+    const std::optional<StoneRecipe> made = makeStoneRecipe(content.cut, content.D, content.recipe);
     drawHeading(painter, content.date);
     painter.setPen(Qt::black);
-    paintViewTexts(painter, paintDiagram(painter, made.stone));
-    const qreal tableBottom = paintRecipe(painter, made.recipe);
-    paintFigures(painter, tableBottom, made, content.recipe.choices);
+    if (!made) {
+        drawText(painter, arialFont(tableFontSize), QPointF(margin, diagramArea.top() + 5),
+                 Align::Left, stone::uncuttableMessage());
+        return;
+    }
+    paintViewTexts(painter, paintDiagram(painter, made->stone));
+    const qreal tableBottom = paintRecipe(painter, made->recipe);
+    paintFigures(painter, tableBottom, *made, content.recipe.choices);
 }

@@ -2,38 +2,44 @@
 
 #include "calc/CutResult.h"
 #include "calc/Gems.h"
+#include "calc/NumberText.h"
 #include "stone/RecipeText.h"
 
 namespace {
 
-QString degreesText(double angle) {
-    return stone::twoDecimals(angle) + u'º';
+// An angle with its sign; blank stays blank.
+QString degreesText(const QString &number) {
+    return number.isEmpty() ? number : number + u'º';
 }
 
 QStringList rowOf(const stone::RecipeStep &step, int gear) {
-    const bool onGear = !step.teeth.empty();
-    const QString settings =
-        step.round ? QStringLiteral("redondo") : stone::indexSettingsText(step, gear);
-    return {stone::tierCode(step.tier),
-            stone::tierName(step.tier),
-            QString::number(step.count),
-            degreesText(step.angleDeg),
-            onGear ? degreesText(step.cheaterDeg) : QString(),
-            settings};
+    const stone::RecipeRow row = stone::recipeRow(step, gear);
+    return {row.code,
+            row.name,
+            row.count,
+            degreesText(row.angle),
+            degreesText(row.cheater),
+            step.round ? QStringLiteral("redondo") : row.settings};
+}
+
+// Two decimals, or the read-out's exponent form for a stone too large to be
+// written out.
+QString measureText(double value) {
+    return value < 1e9 ? stone::twoDecimals(value) : plainNumberText(value, QStringLiteral("."));
 }
 
 }  // namespace
 
-double usualDensity(double IR) {
-    return gemNearestIndex(IR).density;
-}
-
-StoneRecipe makeStoneRecipe(const CutResult &cut, double D, const RecipeSettings &settings) {
+std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
+                                           const RecipeSettings &settings) {
+    const stone::Proportions proportions = stone::proportionsOf(cut);
+    if (!stone::isCuttable(proportions))
+        return std::nullopt;
     StoneRecipe made;
-    made.stone = stone::buildBrilliant(stone::proportionsOf(cut), settings.choices);
+    made.stone = stone::buildBrilliant(proportions, settings.choices);
     made.recipe = stone::cuttingRecipe(made.stone, settings.gear);
     made.D = D;
-    made.density = settings.density.value_or(usualDensity(cut.IR));
+    made.density = settings.density.value_or(gemNearestIndex(cut.IR).density);
     made.carats = stone::caratWeight(made.stone, D, made.density);
     return made;
 }
@@ -53,13 +59,13 @@ QList<QStringList> recipeRows(const stone::Recipe &recipe) {
 QStringList recipeFigureLines(const StoneRecipe &r) {
     const auto height = [&r](const QString &name, double ratio) {
         return QStringLiteral("%1: %2 % de D, %3 mm")
-            .arg(name, stone::twoDecimals(100 * ratio), stone::twoDecimals(ratio * r.D));
+            .arg(name, stone::twoDecimals(100 * ratio), measureText(ratio * r.D));
     };
     const double cubicMm = r.stone.volume * r.D * r.D * r.D;
     return {height(QStringLiteral("Altura de la corona"), r.stone.crownHeight),
             height(QStringLiteral("Profundidad del pabellón"), r.stone.pavilionDepth),
             height(QStringLiteral("Altura total"), r.stone.totalDepth),
-            QStringLiteral("Volumen: %1 mm³").arg(stone::twoDecimals(cubicMm)),
+            QStringLiteral("Volumen: %1 mm³").arg(measureText(cubicMm)),
             QStringLiteral("Peso estimado: %1 ct (densidad %2 g/cm³)")
-                .arg(stone::twoDecimals(r.carats), QString::number(r.density))};
+                .arg(measureText(r.carats), QString::number(r.density))};
 }

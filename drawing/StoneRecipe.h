@@ -28,10 +28,9 @@ struct StoneRecipe {
     double carats = 0;
 };
 
-StoneRecipe makeStoneRecipe(const CutResult &cut, double D, const RecipeSettings &settings);
-
-// The density of the common gem whose index is nearest IR.
-double usualDensity(double IR);
+// None when the cut makes no brilliant (see stone::isCuttable).
+std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
+                                           const RecipeSettings &settings);
 
 // The recipe as a table of texts, the same in the window and on the sheet:
 // the column titles, then one row per tier in cutting order.

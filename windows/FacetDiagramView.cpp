@@ -17,3 +17,7 @@ void FacetDiagramView::showStone(const stone::Brilliant &stone) {
         drawFacetDiagram(canvas, stone, facetDiagramSideBySide(inside, gap, canvas));
     });
 }
+
+void FacetDiagramView::clear() {
+    setPicture({});
+}

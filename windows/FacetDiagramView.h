@@ -13,4 +13,6 @@ public:
     using PictureView::PictureView;
 
     void showStone(const stone::Brilliant &stone);
+    // Blank again, until the next stone.
+    void clear();
 };

@@ -23,6 +23,9 @@ FrmReceta::FrmReceta(QWidget *parent)
     const QStringList titles = recipeColumnTitles();
     m_ui->tablaReceta->setColumnCount(int(titles.size()));
     m_ui->tablaReceta->setHorizontalHeaderLabels(titles);
+    // Columns as wide as their texts, whatever the recipe; the last takes the rest.
+    m_ui->tablaReceta->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->tablaReceta->horizontalHeader()->setStretchLastSection(true);
     setChoices({}, RecipeSettings().gear);
     connectFields();
 }
@@ -69,6 +72,12 @@ void FrmReceta::showStone(const StoneRecipe &made) {
     showRecipe(made);
 }
 
+void FrmReceta::showNoStone(const QString &message) {
+    m_ui->diagrama->clear();
+    m_ui->LabelFiguras->setText(message);
+    m_ui->tablaReceta->setRowCount(0);
+}
+
 void FrmReceta::showRecipe(const StoneRecipe &made) {
     const QList<QStringList> rows = recipeRows(made.recipe);
     QTableWidget &table = *m_ui->tablaReceta;
@@ -77,7 +86,6 @@ void FrmReceta::showRecipe(const StoneRecipe &made) {
         for (int c = 0; c < rows[r].size(); ++c)
             table.setItem(r, c, new QTableWidgetItem(rows[r][c]));
     }
-    table.resizeColumnsToContents();
     table.resizeRowsToContents();
     // Every row in sight: the diagram takes whatever height is left.
     table.setFixedHeight(table.horizontalHeader()->height() + table.verticalHeader()->length() +

@@ -32,6 +32,8 @@ public:
 
     // The stone, its recipe and its figures; its density goes in the field.
     void showStone(const StoneRecipe &made);
+    // No stone: a blank diagram and recipe, and message where the figures go.
+    void showNoStone(const QString &message);
 
 signals:
     void cutChoicesChanged();  // girdle, stars, lower halves or gear

@@ -32,8 +32,8 @@ class TestSheetCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    // The items act on a computed drawing: disabled until there is one, and
-    // again once it is cleared.
+    // The items, and "&Receta de tallado…", act on a computed drawing:
+    // disabled until there is one, and again once it is cleared.
     void itemsFollowTheDrawing_data() {
         QTest::addColumn<QStringList>("presses");
         QTest::addColumn<bool>("enabled");
@@ -56,6 +56,7 @@ private slots:
             QCOMPARE(item->isEnabled(), enabled);
             items.append(item->text());
         }
+        QCOMPARE(menuItem(f.window, "mnuTaReceta")->isEnabled(), enabled);
         QCOMPARE(items, (QStringList{"Copiar imagen", "Guardar imagen…", "Imprimir…"}));
     }
 
@@ -125,20 +126,20 @@ private slots:
         QVERIFY(imageMenu(f.window)->isVisible());
     }
 
-    void copyPutsAnA4ImageOnTheClipboard() {
+    void copyPutsBothA4PagesOnTheClipboard() {
         MainWindowFixture f;
         computeDiamond(f);
         QGuiApplication::clipboard()->clear();
         menuItem(f.window, "mnuImCopiar")->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(2480, 3508));
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(2480, 2 * 3508));
     }
 
-    // Printed on a printer that writes a PDF: one page.
+    // Printed on a printer that writes a PDF: two pages.
     void print_data() {
         QTest::addColumn<QString>("pdf");  // empty: the dialog is cancelled
         QTest::addColumn<int>("pages");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("printed") << "hoja.pdf" << 1 << QStringList();
+        QTest::newRow("printed") << "hoja.pdf" << 2 << QStringList();
         QTest::newRow("cancelled") << QString() << 0 << QStringList();
         QTest::newRow("printer fails") << "no/hay/hoja.pdf" << 0 << QStringList{cannotPrintMessage};
     }

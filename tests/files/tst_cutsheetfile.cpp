@@ -15,7 +15,7 @@
 
 namespace {
 
-const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14)};
+const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14), {}};
 
 int pdfPages(const QByteArray &pdf) {
     return int(
@@ -44,10 +44,10 @@ class TestCutSheetFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void pdfIsOneA4Page() {
+    void pdfIsTwoA4Pages() {
         const QByteArray pdf = written(QStringLiteral("hoja.PDF"));
         QVERIFY(pdf.startsWith("%PDF-"));
-        QCOMPARE(pdfPages(pdf), 1);
+        QCOMPARE(pdfPages(pdf), 2);
         QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]"));  // A4 in points
     }
 
@@ -70,9 +70,10 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("14 de marzo de 2025")));
     }
 
-    void pngIsA4At300DpiWithTheProfile() {
+    // Both pages, one above the other.
+    void pngIsTwoA4PagesAt300DpiWithTheProfile() {
         const QImage image = QImage::fromData(written(QStringLiteral("hoja.png")));
-        QCOMPARE(image.size(), QSize(2480, 3508));
+        QCOMPARE(image.size(), QSize(2480, 2 * 3508));
         QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 300);
         // The girdle line of Picture1's profile: 4500 of its 7515 twips
         // across 170 of the page's 210 mm, some 48% of the width, where the

@@ -43,7 +43,7 @@ int main(int argc, char *argv[]) {
     Acercade about;
     FrmReceta recipe;
     const ComputePlan diamond = planComputation(Presets::diamond, QStringLiteral("."));
-    recipe.showStone(makeStoneRecipe(diamond.cut, diamond.D, {}));
+    recipe.showStone(*makeStoneRecipe(diamond.cut, diamond.D, {}));
     const bool saved = save(form1, folder, QStringLiteral("form1.png")) &&
                        save(splash, folder, QStringLiteral("splash.png")) &&
                        save(about, folder, QStringLiteral("acercade.png")) &&

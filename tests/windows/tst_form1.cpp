@@ -275,11 +275,15 @@ void TestForm1::quartzPictureIsCentredAndClippedUnscaled() {
 void TestForm1::menuBar() {
     QCOMPARE(m_window->menuBar()->objectName(), QStringLiteral("menubar"));
     const QList<QAction *> titles = m_window->menuBar()->actions();
-    QCOMPARE(titles.size(), 2);
+    QCOMPARE(titles.size(), 3);
     QCOMPARE(titles.at(0), control<QMenu>(*m_window, "mnuArchivo")->menuAction());
-    QCOMPARE(titles.at(1), control<QMenu>(*m_window, "mnuAyuda")->menuAction());
+    QCOMPARE(titles.at(1), control<QMenu>(*m_window, "mnuTalla")->menuAction());
+    QCOMPARE(titles.at(2), control<QMenu>(*m_window, "mnuAyuda")->menuAction());
     QCOMPARE(titles.at(0)->text(), QStringLiteral("&Archivo"));
-    QCOMPARE(titles.at(1)->text(), QStringLiteral("&Ayuda"));
+    QCOMPARE(titles.at(1)->text(), QStringLiteral("&Talla"));
+    QCOMPARE(titles.at(2)->text(), QStringLiteral("&Ayuda"));
+    QCOMPARE(control<QAction>(*m_window, "mnuTaReceta")->text(),
+             QStringLiteral("&Receta de tallado…"));
 }
 
 void TestForm1::menu_data() {
