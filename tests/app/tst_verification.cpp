@@ -41,7 +41,8 @@ class TestVerification : public QObject {
     Q_OBJECT
 
 private slots:
-    // Like "&Receta de tallado…", the item waits for a computed cut.
+    // Like "&Receta de tallado…", the item waits for a computed cut; its
+    // window traces the comparison, then the map again at each tilt.
     void menuItemFollowsTheCut() {
         MainWindowFixture f;
         QAction *item = f.ui().menuItem(QStringLiteral("mnuTaVerificacion"));
@@ -57,6 +58,11 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QString written = QString::fromLatin1(pdf.readAll());
         QCOMPARE(written.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 3);
+        // The tilt slider traces the map again.
+        const QImage faceUp = picture(*window, "mapaLuz");
+        control<QSlider>(*window, "sliderInclinacion")->setValue(20);
+        QVERIFY(tracedWhole(*window));
+        QVERIFY(picture(*window, "mapaLuz") != faceUp);
         QTest::mouseClick(f.ui().Command4, Qt::LeftButton);
         QVERIFY(!item->isEnabled());
         QTRY_VERIFY(!f.window.findChild<FrmVerificacion *>());
@@ -74,16 +80,6 @@ private slots:
         QTest::mousePress(stoneView, Qt::LeftButton, {}, QPoint(100, 100));
         QTest::mouseMove(stoneView, QPoint(100, 160));
         QVERIFY(picture(*window, "vistaPiedra") != faceUp);
-    }
-
-    void tiltRetracesTheMap() {
-        MainWindowFixture f;
-        FrmVerificacion *window = openDiamond(f);
-        QVERIFY(tracedWhole(*window));
-        const QImage faceUp = picture(*window, "mapaLuz");
-        control<QSlider>(*window, "sliderInclinacion")->setValue(20);
-        QVERIFY(tracedWhole(*window));
-        QVERIFY(picture(*window, "mapaLuz") != faceUp);
     }
 
     // A cut whose crown would lie below the girdle has no stone to show.
