@@ -49,10 +49,11 @@ area() {
     local offset=($1)
     echo "$2+$((X + offset[0]))+$((Y + offset[1]))"
 }
-# The light is traced once the screen holds still for a second.
+# The light is traced once the screen holds still for two seconds: the
+# progress bar moves at least every per cent.
 settled() {
     screenshot "$work/previous.ppm"
-    sleep 1
+    sleep 2
     screenshot "$work/screen.ppm"
     cmp -s "$work/previous.ppm" "$work/screen.ppm"
 }
