@@ -59,7 +59,7 @@ FrmVerificacion *VerificationCommands::window() const {
 std::optional<VerificationFigures> VerificationCommands::figures() const {
     if (!m_faceUpMap || !m_cuts)
         return std::nullopt;
-    return VerificationFigures{m_stone, *m_faceUpMap, *m_cuts};
+    return VerificationFigures{m_stone, *m_faceUpMap, *m_cuts, m_headDeg};
 }
 
 void VerificationCommands::traceAll() {
@@ -72,6 +72,7 @@ void VerificationCommands::traceAll() {
         return;
     }
     m_stone = stone::buildBrilliant(proportions, m_window->cutChoices());
+    m_headDeg = m_window->headDeg();
     m_window->showStone(m_stone);
     traceMap();
     traceComparison();

@@ -59,6 +59,7 @@ private:
     std::optional<CutResult> m_cut;
     // What has been traced of the window's choices.
     stone::Brilliant m_stone;
+    double m_headDeg = 0;
     std::optional<stone::LightMap> m_faceUpMap;
     std::optional<std::vector<stone::CutLight>> m_cuts;
     BackgroundTrace m_map;

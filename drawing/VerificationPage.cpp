@@ -24,14 +24,15 @@ constexpr QRectF stoneArea{margin + 5, ruleY + 6, pictureSide, pictureSide};
 constexpr QRectF mapArea{pageSize.width() - margin - 5 - pictureSide, ruleY + 6, pictureSide,
                          pictureSide};
 constexpr qreal captionBelow = 6;
-constexpr QRectF curveArea{margin, stoneArea.bottom() + 14, contentWidth, 70};
+constexpr qreal choicesBaseline = stoneArea.bottom() + captionBelow + 6;
+constexpr QRectF curveArea{margin, stoneArea.bottom() + 19, contentWidth, 70};
 constexpr qreal tableTop = curveArea.bottom() + 12;
 constexpr qreal nameWidth = 34;
 constexpr qreal rowSpacing = 5.5;
 constexpr qreal tableFontSize = 8;
 
 // A view of the stone that shows crown and pavilion alike.
-constexpr stone::Turn sheetTurn{11.25, 45};
+constexpr stone::Turn sheetTurn{11.25, 65};
 
 template <typename Draw>
 void paintPicture(QPainter &painter, const QRectF &area, Draw draw) {
@@ -79,6 +80,21 @@ void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
              QStringLiteral("En negrita, el mejor valor de cada columna."));
 }
 
+// What the computed cut leaves open, and the viewer's head: the recipe's
+// page may have been cut with other choices.
+void paintChoices(QPainter &painter, const VerificationFigures &figures) {
+    const stone::CutChoices &choices = figures.cuts.front().cut.choices;
+    const QString line = QStringLiteral(
+                             "Filetín %1 % de D, estrellas %2 %, medias del pabellón %3 %; "
+                             "cabeza del observador %4º.")
+                             .arg(choices.girdlePercent)
+                             .arg(choices.starPercent)
+                             .arg(choices.lowerGirdlePercent)
+                             .arg(figures.headDeg);
+    drawText(painter, arialFont(9), QPointF(pageSize.width() / 2, choicesBaseline), Align::Centre,
+             line);
+}
+
 }  // namespace
 
 QString percentText(double share) {
@@ -93,7 +109,7 @@ bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColu
 
 void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
     drawHeading(painter, content.date);
-    if (!content.verification)
+    if (!content.verification || content.verification->cuts.empty())
         return;
     const VerificationFigures &figures = *content.verification;
     const stone::StoneView view = stone::viewStone(figures.stone, sheetTurn);
@@ -108,5 +124,6 @@ void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
     });
     drawCaption(painter, stoneArea, QStringLiteral("PIEDRA EN 3-D"));
     drawCaption(painter, mapArea, QStringLiteral("MAPA DE LUZ, DE FRENTE"));
+    paintChoices(painter, figures);
     paintTable(painter, figures.cuts);
 }

@@ -17,6 +17,7 @@ struct VerificationFigures {
     stone::Brilliant stone;
     stone::LightMap faceUpMap;
     std::vector<stone::CutLight> cuts;
+    double headDeg = 0;  // the viewer's head, as traced
 };
 
 // A share of light as the verification shows it: "41.3 %".
@@ -29,6 +30,6 @@ bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColu
 
 // The cut sheet's page after the recipe, in millimetres from the paper's
 // top-left corner: the stone in 3-D and its light map side by side, the
-// brightness against the tilt, and the comparison table with the best value
-// of each column in bold.
+// choices it was cut and seen with, the brightness against the tilt, and
+// the comparison table with the best value of each column in bold.
 void paintVerificationPage(QPainter &painter, const CutSheetContent &content);
