@@ -3,6 +3,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 BackgroundTrace::BackgroundTrace(QObject *parent) : QObject(parent) {
+    m_pool.setMaxThreadCount(1);
     connect(&m_watcher, &QFutureWatcherBase::finished, this, [this] {
         if (m_run && !m_run->cancel && m_done)
             m_done();
@@ -11,7 +12,8 @@ BackgroundTrace::BackgroundTrace(QObject *parent) : QObject(parent) {
 
 BackgroundTrace::~BackgroundTrace() {
     cancel();
-    m_watcher.waitForFinished();
+    // Runs cancelled before this one may still be stopping.
+    m_pool.waitForDone();
 }
 
 void BackgroundTrace::start(qint64 totalRays, Work work, std::function<void()> done) {
@@ -22,7 +24,7 @@ void BackgroundTrace::start(qint64 totalRays, Work work, std::function<void()> d
     run->totalRays = totalRays;
     m_run = run;
     m_done = std::move(done);
-    m_watcher.setFuture(QtConcurrent::run([run, work = std::move(work)] {
+    m_watcher.setFuture(QtConcurrent::run(&m_pool, [run, work = std::move(work)] {
         work(stone::TraceControl{&run->cancel, &run->raysDone});
     }));
 }

@@ -4,12 +4,13 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <atomic>
 #include <functional>
 #include <memory>
 
-// One tracing job at a time on the thread pool, which its owner follows and
-// may cancel: starting another cancels the one before, and so does
+// One tracing job at a time on a thread of its own, which its owner follows
+// and may cancel: starting another cancels the one before, and so does
 // destroying the job, which waits for it to stop.
 class BackgroundTrace : public QObject {
     Q_OBJECT
@@ -37,6 +38,9 @@ private:
         qint64 totalRays = 0;
     };
 
+    // A thread of its own: a trace waits for the work it hands to Qt's
+    // global pool, so running it in that pool could leave nobody to do it.
+    QThreadPool m_pool;
     std::shared_ptr<Run> m_run;
     QFutureWatcher<void> m_watcher;
     std::function<void()> m_done;

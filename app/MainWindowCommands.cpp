@@ -30,6 +30,11 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     connect(&window, &Form1::printRequested, this, &C::printImage);
     connect(&window, &Form1::recipeRequested, this, &C::openRecipe);
     connect(&window, &Form1::verificationRequested, this, &C::openVerification);
+    // Both windows cut the same stone.
+    connect(&m_recipe, &RecipeCommands::cutChoicesChanged, &m_verification,
+            &VerificationCommands::setCutChoices);
+    connect(&m_verification, &VerificationCommands::cutChoicesChanged, &m_recipe,
+            &RecipeCommands::setCutChoices);
     connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
     connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
 }

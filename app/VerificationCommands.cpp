@@ -41,7 +41,7 @@ void VerificationCommands::open(const stone::CutChoices &choices) {
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         m_window->setCutChoices(choices);
         connect(m_window, &FrmVerificacion::cutChoicesChanged, this,
-                &VerificationCommands::traceAll);
+                &VerificationCommands::takeCutChoices);
         connect(m_window, &FrmVerificacion::tiltChanged, this, &VerificationCommands::traceMap);
         connect(m_window, &FrmVerificacion::cancelRequested, this, &VerificationCommands::cancel);
         connect(m_window, &QObject::destroyed, this, &VerificationCommands::cancel);
@@ -50,6 +50,18 @@ void VerificationCommands::open(const stone::CutChoices &choices) {
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void VerificationCommands::setCutChoices(const stone::CutChoices &choices) {
+    if (!m_window)
+        return;
+    m_window->setCutChoices(choices);
+    traceAll();
+}
+
+void VerificationCommands::takeCutChoices() {
+    traceAll();
+    emit cutChoicesChanged(m_window->cutChoices());
 }
 
 FrmVerificacion *VerificationCommands::window() const {

@@ -41,12 +41,21 @@ public:
     // it to the front.
     void open(const stone::CutChoices &choices);
 
+    // The girdle, stars and lower halves chosen elsewhere: an open window
+    // shows them and traces again.
+    void setCutChoices(const stone::CutChoices &choices);
+
     FrmVerificacion *window() const;
     // For the cut sheet, the verification of the choices last shown, once its
     // face-up map and its comparison have been traced whole.
     std::optional<VerificationFigures> figures() const;
 
+signals:
+    // The user chose them, or the viewer's head, in the verification window.
+    void cutChoicesChanged(const stone::CutChoices &choices);
+
 private:
+    void takeCutChoices();
     void traceAll();
     void traceMap();
     void traceComparison();

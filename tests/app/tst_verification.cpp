@@ -2,8 +2,10 @@
 #include "calc/Presets.h"
 #include "stone/RecipeText.h"
 #include "tests/app/MainWindowFixture.h"
+#include "windows/FrmReceta.h"
 #include "windows/FrmVerificacion.h"
 
+#include <QDoubleSpinBox>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QSlider>
@@ -80,6 +82,18 @@ private slots:
         QTest::mousePress(stoneView, Qt::LeftButton, {}, QPoint(100, 100));
         QTest::mouseMove(stoneView, QPoint(100, 160));
         QVERIFY(picture(*window, "vistaPiedra") != faceUp);
+    }
+
+    // The recipe window and this one cut the same stone, whichever chooses.
+    void choicesAreTheRecipes() {
+        MainWindowFixture f;
+        FrmVerificacion *window = openDiamond(f);
+        control<QDoubleSpinBox>(*window, "spinEstrella")->setValue(60);
+        f.ui().menuItem(QStringLiteral("mnuTaReceta"))->trigger();
+        auto *recipe = control<FrmReceta>(f.window, QStringLiteral("FrmReceta"));
+        QCOMPARE(control<QDoubleSpinBox>(*recipe, "spinEstrella")->value(), 60.0);
+        control<QDoubleSpinBox>(*recipe, "spinPabellon")->setValue(70);
+        QCOMPARE(window->cutChoices().lowerGirdlePercent, 70.0);
     }
 
     // A cut whose crown would lie below the girdle has no stone to show.
