@@ -37,7 +37,7 @@ QString exportCutSheet(const QString &fileName, const ComputePlan &plan) {
         static char *argv[] = {name, nullptr};
         application.emplace(argc, argv);
     }
-    return writeCutSheet(fileName, {plan.D, plan.cut, QDate::currentDate(), {}});
+    return writeCutSheet(fileName, {plan.D, plan.cut, QDate::currentDate(), {}, {}});
 }
 
 // The IR echo, the eight lines of the read-out from top to bottom and the

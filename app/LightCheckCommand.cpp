@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessRunner.h"
 #include "stone/ComparisonCsv.h"
+#include "stone/CutFigures.h"
 #include "stone/RecipeText.h"
 
 #include <QTextStream>
@@ -18,9 +19,7 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
         err << stone::uncuttableMessage() << '\n';
         return exitRejected;
     }
-    std::vector<stone::NamedCut> cuts{{QStringLiteral("Calculada"), computed, command.choices}};
-    for (const stone::NamedCut &classic : stone::classicCuts())
-        cuts.push_back(classic);
+    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(computed, command.choices);
     const stone::ViewSettings settings{plan.cut.IR, command.headDeg, command.raysAcross};
     out << stone::comparisonCsv(stone::compareCuts(cuts, settings), plan.cut.IR);
     return exitDone;

@@ -6,6 +6,7 @@
 #include "app/PrintDialog.h"
 #include "app/RecipeCommands.h"
 #include "app/SheetCommands.h"
+#include "app/VerificationCommands.h"
 #include "calc/Presets.h"
 #include "files/Cuadro.h"
 #include "help/HelpCommands.h"
@@ -15,7 +16,8 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     : QObject(&window),
       m_window(window),
       m_services(std::move(services)),
-      m_recipe(*new RecipeCommands(window)) {
+      m_recipe(*new RecipeCommands(window)),
+      m_verification(*new VerificationCommands(window)) {
     using C = MainWindowCommands;
     connect(&window, &Form1::calculateRequested, this, &C::calculate);
     connect(&window, &Form1::diamondRequested, this, [this] { applyPreset(Presets::diamond); });
@@ -27,6 +29,12 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     connect(&window, &Form1::saveSheetRequested, this, &C::saveCutSheet);
     connect(&window, &Form1::printSheetRequested, this, &C::printCutSheet);
     connect(&window, &Form1::recipeRequested, this, &C::openRecipe);
+    connect(&window, &Form1::verificationRequested, this, &C::openVerification);
+    // Both windows cut the same stone.
+    connect(&m_recipe, &RecipeCommands::cutChoicesChanged, &m_verification,
+            &VerificationCommands::setCutChoices);
+    connect(&m_verification, &VerificationCommands::cutChoicesChanged, &m_recipe,
+            &RecipeCommands::setCutChoices);
     connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
     connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
 }
@@ -86,26 +94,35 @@ void MainWindowCommands::openRecipe() {
     m_recipe.open();
 }
 
+void MainWindowCommands::openVerification() {
+    m_verification.open(m_recipe.settings().choices);
+}
+
 void MainWindowCommands::keepShownCut(const ComputePlan &plan) {
     if (!plan.succeeded())
         return;
-    m_shownCut = CutSheetContent{plan.D, plan.cut, {}, {}};
+    m_shownCut = CutSheetContent{plan.D, plan.cut, {}, {}, {}};
     m_recipe.setCut(plan.cut, plan.D);
+    m_verification.setCut(plan.cut);
     m_window.setImageActionsEnabled(true);
     m_window.setRecipeEnabled(true);
+    m_window.setVerificationEnabled(true);
 }
 
 void MainWindowCommands::forgetShownCut() {
     m_shownCut.reset();
     m_recipe.forgetCut();
+    m_verification.forgetCut();
     m_window.setImageActionsEnabled(false);
     m_window.setRecipeEnabled(false);
+    m_window.setVerificationEnabled(false);
 }
 
 CutSheetContent MainWindowCommands::sheet() const {
     CutSheetContent content = *m_shownCut;
     content.date = QDate::currentDate();
     content.recipe = m_recipe.settings();
+    content.verification = m_verification.figures();
     return content;
 }
 

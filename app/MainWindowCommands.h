@@ -15,6 +15,7 @@ class MessageSink;
 class Pacer;
 class PrintDialog;
 class RecipeCommands;
+class VerificationCommands;
 struct ComputePlan;
 struct InputFields;
 
@@ -29,9 +30,9 @@ struct MainWindowServices {
 };
 
 // Carries out what the user asks of the main window: computing, the presets,
-// a custom gem, the parameter file, the cut sheet and the cutting recipe of
-// the drawing shown, and help. It lives as long as the window and shares nothing but the window and
-// the program-wide services. The About window and quitting belong to the
+// a custom gem, the parameter file, the cut sheet, the cutting recipe and
+// the verification in 3-D of the drawing shown, and help. It lives as long as the window and shares
+// nothing but the window and the program-wide services. The About window and quitting belong to the
 // program's windows, which connect them.
 class MainWindowCommands : public QObject {
     Q_OBJECT
@@ -50,12 +51,13 @@ private:
     void saveCutSheet();
     void printCutSheet();
     void openRecipe();
+    void openVerification();
     void openHelpContents();
     void openHelpIndex();
 
     // Keeps the cut the drawing areas show after a computation, or forgets
-    // it when they are cleared; their menu and the recipe are enabled while
-    // there is one.
+    // it when they are cleared; their menu, the recipe and the verification
+    // are enabled while there is one.
     void keepShownCut(const ComputePlan &plan);
     void forgetShownCut();
     // The sheet of the cut shown, dated today.
@@ -63,7 +65,8 @@ private:
 
     Form1 &m_window;
     MainWindowServices m_services;
-    RecipeCommands &m_recipe;  // a child of the window, like these commands
+    RecipeCommands &m_recipe;              // a child of the window, like these commands
+    VerificationCommands &m_verification;  // likewise
     bool m_computing = false;
     std::optional<CutSheetContent> m_shownCut;
     QString m_sheetFolder;  // where the last cut sheet was saved

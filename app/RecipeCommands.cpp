@@ -36,10 +36,19 @@ void RecipeCommands::open() {
     m_window->activateWindow();
 }
 
+void RecipeCommands::setCutChoices(const stone::CutChoices &choices) {
+    m_settings.choices = choices;
+    if (m_window) {
+        m_window->setChoices(choices, m_settings.gear);
+        showStone();
+    }
+}
+
 void RecipeCommands::takeCutChoices() {
     m_settings.choices = m_window->cutChoices();
     m_settings.gear = m_window->gear();
     showStone();
+    emit cutChoicesChanged(m_settings.choices);
 }
 
 void RecipeCommands::takeDensity() {

@@ -29,6 +29,13 @@ public:
     void open();
 
     const RecipeSettings &settings() const { return m_settings; }
+    // The girdle, stars and lower halves chosen elsewhere: an open window
+    // shows them and its stone at once.
+    void setCutChoices(const stone::CutChoices &choices);
+
+signals:
+    // The user chose them in the recipe window.
+    void cutChoicesChanged(const stone::CutChoices &choices);
 
 private:
     void takeCutChoices();

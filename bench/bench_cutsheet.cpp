@@ -25,7 +25,7 @@ private slots:
     void write() {
         QFETCH(QString, name);
         const ComputePlan plan = planPreset(Presets::diamond);
-        const CutSheetContent content{plan.D, plan.cut, QDate::currentDate(), {}};
+        const CutSheetContent content{plan.D, plan.cut, QDate::currentDate(), {}, {}};
         QTemporaryDir dir;
         const QString fileName = dir.filePath(name);
         QString error;

@@ -9,6 +9,7 @@
 #include "drawing/NoWaitPacer.h"
 #include "drawing/RecipePage.h"
 #include "drawing/SheetPaper.h"
+#include "drawing/VerificationPage.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -81,6 +82,10 @@ void paintCutPage(QPainter &painter, const CutSheetContent &content) {
 
 }  // namespace
 
+int cutSheetPages(const CutSheetContent &content) {
+    return content.verification ? 3 : 2;
+}
+
 void paintCutSheetPage(QPainter &painter, const QRectF &paper, const CutSheetContent &content,
                        int page) {
     painter.save();
@@ -92,14 +97,17 @@ void paintCutSheetPage(QPainter &painter, const QRectF &paper, const CutSheetCon
     painter.fillRect(QRectF(QPointF(0, 0), pageSize), Qt::white);
     if (page == 0)
         paintCutPage(painter, content);
-    else
+    else if (page == 1)
         paintRecipePage(painter, content);
+    else
+        paintVerificationPage(painter, content);
     painter.restore();
 }
 
 void paintCutSheetPages(QPainter &painter, const QRectF &paper, const CutSheetContent &content) {
-    const QSizeF pageArea(paper.width(), paper.height() / cutSheetPages);
-    for (int page = 0; page < cutSheetPages; ++page) {
+    const int pages = cutSheetPages(content);
+    const QSizeF pageArea(paper.width(), paper.height() / pages);
+    for (int page = 0; page < pages; ++page) {
         const QPointF topLeft(paper.left(), paper.top() + page * pageArea.height());
         paintCutSheetPage(painter, QRectF(topLeft, pageArea), content, page);
     }
@@ -115,7 +123,7 @@ bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content) {
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF paper(0, 0, device.width(), device.height());
-    for (int page = 0; page < cutSheetPages; ++page) {
+    for (int page = 0; page < cutSheetPages(content); ++page) {
         if (page > 0 && !device.newPage())
             return false;
         paintCutSheetPage(painter, paper, content, page);
@@ -124,11 +132,11 @@ bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content) {
 }
 
 QImage cutSheetImage(const CutSheetContent &content, int dotsPerInch) {
-    const QSizeF paper(pageSize.width(), pageSize.height() * cutSheetPages);
+    const QSizeF paper(pageSize.width(), pageSize.height() * cutSheetPages(content));
     const QSize pixels = (paper * dotsPerInch / millimetresPerInch).toSize();
     // Black on white: one grey byte a pixel, a quarter of the memory and of the
-    // work of compressing it.
-    QImage image(pixels, QImage::Format_Grayscale8);
+    // work of compressing it; the light map needs its colours.
+    QImage image(pixels, content.verification ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
     if (image.isNull())
         return image;
     const int dotsPerMetre = qRound(dotsPerInch / 0.0254);

@@ -2,8 +2,10 @@
 
 #include "calc/CutResult.h"
 #include "drawing/StoneRecipe.h"
+#include "drawing/VerificationPage.h"
 
 #include <QDate>
+#include <optional>
 
 class QImage;
 class QPagedPaintDevice;
@@ -11,13 +13,15 @@ class QPainter;
 class QRectF;
 
 // What a cut sheet shows: one computed cut for a stone of width D (in mm),
-// with the IR and épsilon it was computed for, the day it is printed, and
-// how the round brilliant of its second page is cut.
+// with the IR and épsilon it was computed for, the day it is printed, how
+// the round brilliant of its second page is cut, and its verification in
+// 3-D once it has been traced.
 struct CutSheetContent {
     double D = 0;
     CutResult cut;
     QDate date;
     RecipeSettings recipe;
+    std::optional<VerificationFigures> verification;
 };
 
 // The cut sheet, two pages in A4 portrait under the title CORVELUX and the
@@ -26,8 +30,9 @@ struct CutSheetContent {
 // for: both drawing areas are replayed from the computation in vectors
 // through the window's own drawing sequence, black on white paper. The
 // second shows the round brilliant cut to those angles: its facet diagram,
-// its cutting recipe and its measures and weight.
-inline constexpr int cutSheetPages = 2;
+// its cutting recipe and its measures and weight. A third, when there is a
+// verification, shows it.
+int cutSheetPages(const CutSheetContent &content);
 
 // Paints page (0 for the first) into paper, a rectangle of the painter's
 // coordinates, scaled to fit and centred.
@@ -42,6 +47,7 @@ void paintCutSheetPages(QPainter &painter, const QRectF &paper, const CutSheetCo
 // device cannot be painted on.
 bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content);
 
-// The sheet as a greyscale image of its white A4 pages one above the other
-// at the given resolution, which the image records.
+// The sheet as an image of its white A4 pages one above the other at the
+// given resolution, which the image records: greyscale, or in colour for the
+// light map of a verification.
 QImage cutSheetImage(const CutSheetContent &content, int dotsPerInch);

@@ -5,7 +5,9 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
+#include <QPolygonF>
 
 namespace {
 
@@ -115,6 +117,42 @@ void PainterCanvas::PrintLine(const QString &text) {
 
 QPointF PainterCanvas::toPixels(double x, double y) const {
     return {x * m_pixelsPerUnitX, y * m_pixelsPerUnitY};
+}
+
+QPolygonF PainterCanvas::toPixels(const QPolygonF &points) const {
+    QPolygonF pixels;
+    for (const QPointF &point : points)
+        pixels.append(toPixels(point.x(), point.y()));
+    return pixels;
+}
+
+void PainterCanvas::fillPolygon(const QPolygonF &outline, const QColor &fill, const QColor &edge) {
+    const QPolygonF pixels = toPixels(outline);
+    paint([&](QPainter &painter) {
+        setLinePen(painter, edge);
+        painter.setBrush(fill);
+        painter.drawPolygon(pixels);
+        return std::optional<QRectF>(pixels.boundingRect().adjusted(-1, -1, 1, 1));
+    });
+}
+
+void PainterCanvas::drawPolyline(const QPolygonF &points, const QColor &colour) {
+    const QPolygonF pixels = toPixels(points);
+    paint([&](QPainter &painter) {
+        setLinePen(painter, colour);
+        painter.drawPolyline(pixels);
+        return std::optional<QRectF>(pixels.boundingRect().adjusted(-1, -1, 1, 1));
+    });
+}
+
+void PainterCanvas::drawImage(const QRectF &target, const QImage &image) {
+    const QRectF pixels(toPixels(target.left(), target.top()),
+                        toPixels(target.right(), target.bottom()));
+    paint([&](QPainter &painter) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(pixels, image);
+        return std::optional<QRectF>(pixels);
+    });
 }
 
 QRectF PainterCanvas::clipRect() const {

@@ -9,7 +9,9 @@
 #include <functional>
 #include <optional>
 
+class QImage;
 class QPaintDevice;
+class QPolygonF;
 class QPainter;
 
 // The Canvas primitives painted with a QPainter, the same for the drawing
@@ -34,6 +36,13 @@ public:
     QPointF pen() const;
     // How wide and high text is that PrintLine prints, in canvas units.
     QSizeF textSize(const QString &text);
+
+    // Beyond the Canvas primitives, for pictures in colour, in canvas units:
+    // a polygon filled and outlined, a chain of lines in a colour, and an
+    // image stretched over a rectangle with its pixels kept square-edged.
+    void fillPolygon(const QPolygonF &outline, const QColor &fill, const QColor &edge);
+    void drawPolyline(const QPolygonF &points, const QColor &colour);
+    void drawImage(const QRectF &target, const QImage &image);
 
     void Clear() override;
     void DrawLine(float x1, float y1, float x2, float y2) override;
@@ -61,6 +70,7 @@ protected:
 private:
     QFont printFont();
     QPointF toPixels(double x, double y) const;
+    QPolygonF toPixels(const QPolygonF &points) const;
     QRectF clipRect() const;
     void drawInk(const Drawing &draw);
     void setLinePen(QPainter &painter, const QColor &colour) const;

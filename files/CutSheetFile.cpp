@@ -26,7 +26,7 @@ bool writePdf(QIODevice &file, const CutSheetContent &content) {
 
 bool writeSvg(QIODevice &file, const CutSheetContent &content) {
     // The A4 pages one above the other, in units of a tenth of a millimetre.
-    const QRect page(0, 0, 2100, 2970 * cutSheetPages);
+    const QRect page(0, 0, 2100, 2970 * cutSheetPages(content));
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setResolution(254);

@@ -35,6 +35,7 @@ struct LightShares {
     double leakage = 0;             // left the stone below the horizon
     std::array<double, 3> bands{};  // left the stone above the horizon, by elevation
     double remainder = 0;           // still inside when the path was cut short
+    double head = 0;                // of the bands' light, what the viewer's head hides
 
     LightShares &operator+=(const LightShares &other) {
         brightnessIso += other.brightnessIso;
@@ -44,6 +45,7 @@ struct LightShares {
         for (int band = lowBand; band <= highBand; ++band)
             bands[band] += other.bands[band];
         remainder += other.remainder;
+        head += other.head;
         return *this;
     }
     LightShares &operator*=(double factor) {
@@ -54,9 +56,11 @@ struct LightShares {
         for (double &band : bands)
             band *= factor;
         remainder *= factor;
+        head *= factor;
         return *this;
     }
-    // 1 for every ray: the light is neither made nor lost.
+    // 1 for every ray: the light is neither made nor lost (head is part of
+    // the bands).
     double total() const {
         return externalReflection + leakage + bands[lowBand] + bands[middleBand] + bands[highBand] +
                remainder;

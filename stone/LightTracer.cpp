@@ -64,6 +64,8 @@ public:
             shares.leakage += weight;
         else
             shares.bands[band(cosZenith)] += weight;
+        if (!external && cosZenith >= headCos_)
+            shares.head += weight;
     }
 
 private:

@@ -1,25 +1,18 @@
 #pragma once
 
 #include "stone/Brilliant.h"
-
-#include <QWidget>
-#include <optional>
+#include "windows/PictureView.h"
 
 // The facet diagram of a round brilliant on a light panel, drawn in vectors
 // through a painter canvas at whatever size the window gives it; blank
 // until it has a stone.
-class FacetDiagramView : public QWidget {
+class FacetDiagramView : public PictureView {
     Q_OBJECT
 
 public:
-    explicit FacetDiagramView(QWidget *parent = nullptr);
+    using PictureView::PictureView;
 
     void showStone(const stone::Brilliant &stone);
+    // Blank again, until the next stone.
     void clear();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    std::optional<stone::Brilliant> m_stone;
 };

@@ -48,6 +48,7 @@ void Form1::connectControls() {
     connect(ui.mnuAyIndice, &QAction::triggered, this, &Form1::helpIndexRequested);
     connect(ui.mnuAyAcerca, &QAction::triggered, this, &Form1::aboutRequested);
     connect(ui.mnuTaReceta, &QAction::triggered, this, &Form1::recipeRequested);
+    connect(ui.mnuTaVerificacion, &QAction::triggered, this, &Form1::verificationRequested);
     // The three entry items of the file menu only move the focus.
     const auto focusOn = [](QWidget *field) { return [field] { field->setFocus(); }; };
     connect(ui.mnuArIR, &QAction::triggered, this, focusOn(ui.Text1));
@@ -147,6 +148,10 @@ void Form1::setImageActionsEnabled(bool enabled) {
 
 void Form1::setRecipeEnabled(bool enabled) {
     m_ui->mnuTaReceta->setEnabled(enabled);
+}
+
+void Form1::setVerificationEnabled(bool enabled) {
+    m_ui->mnuTaVerificacion->setEnabled(enabled);
 }
 
 void Form1::showResultsHeading() {

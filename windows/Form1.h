@@ -44,6 +44,8 @@ public:
     void setImageActionsEnabled(bool enabled);
     // "&Receta de tallado…" is about the drawing shown too; it starts disabled.
     void setRecipeEnabled(bool enabled);
+    // "&Verificación 3-D…" likewise.
+    void setVerificationEnabled(bool enabled);
 
     // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
     // after a file was opened, the prompt and the reference line with the
@@ -74,6 +76,7 @@ signals:
     void saveSheetRequested();                    // "Guardar hoja de corte…"
     void printSheetRequested();                   // "Imprimir hoja de corte…"
     void recipeRequested();                       // "&Receta de tallado…"
+    void verificationRequested();                 // "&Verificación 3-D…"
 
 private:
     void connectControls();

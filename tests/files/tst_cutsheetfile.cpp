@@ -16,7 +16,7 @@
 
 namespace {
 
-const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14), {}};
+const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14), {}, {}};
 
 int pdfPages(const QByteArray &pdf) {
     return int(

@@ -3,6 +3,7 @@
 #include "windows/Acercade.h"
 #include "windows/Form1.h"
 #include "windows/FrmSplash.h"
+#include "windows/FrmVerificacion.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,6 +58,8 @@ private slots:
         QTest::newRow("Form1") << maker<Form1>() << 20;
         QTest::newRow("Acercade") << maker<Acercade>() << 5;
         QTest::newRow("frmSplash") << maker<FrmSplash>() << 4;
+        // "&Cancelar" and the number fields' texts (one name for all of them).
+        QTest::newRow("FrmVerificacion") << maker<FrmVerificacion>() << 2;
     }
 
     void textsOnTheLayoutsFacesKeepTheirColour() {

@@ -284,6 +284,8 @@ void TestForm1::menuBar() {
     QCOMPARE(titles.at(2)->text(), QStringLiteral("&Ayuda"));
     QCOMPARE(control<QAction>(*m_window, "mnuTaReceta")->text(),
              QStringLiteral("&Receta de tallado…"));
+    QCOMPARE(control<QAction>(*m_window, "mnuTaVerificacion")->text(),
+             QStringLiteral("&Verificación 3-D…"));
 }
 
 void TestForm1::menu_data() {

@@ -1,0 +1,148 @@
+#include "drawing/StonePictures.h"
+
+#include "drawing/PainterCanvas.h"
+#include "stone/CutFigures.h"
+
+#include <QImage>
+#include <QPolygonF>
+#include <QRectF>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A clear stone a little blue, its edges dark so that the facets stand out.
+const QColor stoneColour(200, 225, 250);
+const QColor edgeColour(30, 50, 80);
+constexpr double stoneMargin = 1.04;
+
+QColor shaded(double shade) {
+    return QColor::fromRgbF(float(stoneColour.redF() * shade), float(stoneColour.greenF() * shade),
+                            float(stoneColour.blueF() * shade));
+}
+
+QRgb mapPixel(const stone::MapColour &colour) {
+    const auto level = [](double share) { return qBound(0, int(std::lround(255 * share)), 255); };
+    return qRgb(level(colour.red), level(colour.green), level(colour.blue));
+}
+
+// The tilt curves' frame: which values its edges stand for.
+struct CurveFrame {
+    QRectF plot;
+    double lowestPercent = 0, highestPercent = 0;
+    double highestTilt = 30;
+
+    QPointF at(double tiltDeg, double percent) const {
+        return {plot.left() + plot.width() * tiltDeg / highestTilt,
+                plot.bottom() -
+                    plot.height() * (percent - lowestPercent) / (highestPercent - lowestPercent)};
+    }
+};
+
+constexpr double tiltStep = 5;
+constexpr double percentStep = 5;
+
+CurveFrame curveFrame(const QRectF &plot, const std::vector<stone::CutLight> &cuts) {
+    double lowest = 100, highest = 0;
+    for (const stone::CutLight &light : cuts) {
+        for (const stone::TiltPoint &point : stone::tiltCurve(light)) {
+            lowest = std::min(lowest, 100 * point.brightness);
+            highest = std::max(highest, 100 * point.brightness);
+        }
+    }
+    lowest = std::floor(std::min(lowest, highest) / percentStep) * percentStep;
+    highest = std::max(lowest + percentStep, std::ceil(highest / percentStep) * percentStep);
+    return {plot, lowest, highest};
+}
+
+void printAt(PainterCanvas &canvas, const QPointF &topLeft, const QString &text) {
+    canvas.SetPosition(float(topLeft.x()), float(topLeft.y()));
+    canvas.PrintLine(text);
+}
+
+void drawAxes(PainterCanvas &canvas, const CurveFrame &frame, const QSizeF &digit) {
+    const QRectF &plot = frame.plot;
+    canvas.DrawLine(float(plot.left()), float(plot.top()), float(plot.left()),
+                    float(plot.bottom()));
+    canvas.ContinueLineBy(float(plot.width()), 0);
+    for (double tilt = 0; tilt <= frame.highestTilt; tilt += tiltStep) {
+        const QPointF foot = frame.at(tilt, frame.lowestPercent);
+        canvas.DrawLineBy(float(foot.x()), float(foot.y()), 0, float(digit.height() / 3));
+        const QString label = QString::number(tilt);
+        printAt(canvas, foot + QPointF(-digit.width() * label.size() / 2, digit.height() / 3),
+                label);
+    }
+    for (double percent = frame.lowestPercent; percent <= frame.highestPercent;
+         percent += percentStep) {
+        const QPointF foot = frame.at(0, percent);
+        canvas.DrawLineBy(float(foot.x()), float(foot.y()), -float(digit.width()), 0);
+        const QString label = QString::number(percent);
+        printAt(canvas, foot - QPointF(digit.width() * (label.size() + 1.5), digit.height() / 2),
+                label);
+    }
+}
+
+}  // namespace
+
+void drawStone(PainterCanvas &canvas, const QRectF &area, const stone::StoneView &view) {
+    const double scale = std::min(area.width(), area.height()) / (2 * view.radius * stoneMargin);
+    for (const stone::ShadedFace &face : view.faces) {
+        QPolygonF outline;
+        for (const stone::Vec3 &corner : face.outline)
+            outline.append(area.center() + scale * QPointF(corner.x, -corner.y));
+        canvas.fillPolygon(outline, shaded(face.shade), edgeColour);
+    }
+}
+
+void drawLightMap(PainterCanvas &canvas, const QRectF &area, const stone::LightMap &map) {
+    if (map.columns == 0 || map.rows == 0)
+        return;
+    QImage image(map.columns, map.rows, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int row = 0; row < map.rows; ++row) {
+        for (int column = 0; column < map.columns; ++column) {
+            if (const auto &cell = map.cells[size_t(row) * map.columns + column])
+                image.setPixel(column, row, mapPixel(*cell));
+        }
+    }
+    const double cell = std::min(area.width() / map.columns, area.height() / map.rows);
+    QRectF target(0, 0, cell * map.columns, cell * map.rows);
+    target.moveCenter(area.center());
+    canvas.drawImage(target, image);
+}
+
+QColor curveColour(std::size_t cut) {
+    static const QColor colours[] = {QColor(192, 64, 0), QColor(0, 70, 170), QColor(0, 120, 50),
+                                     QColor(110, 40, 140)};
+    return colours[cut % std::size(colours)];
+}
+
+void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
+                    const std::vector<stone::CutLight> &cuts) {
+    const QSizeF digit = canvas.textSize(QStringLiteral("0"));
+    const double lineHeight = digit.height();
+    const double legendHeight = lineHeight * ((cuts.size() + 1) / 2);
+    const QRectF plot = area.adjusted(digit.width() * 5, lineHeight * 1.5, -digit.width() * 2,
+                                      -lineHeight * 3.8 - legendHeight);
+    const CurveFrame frame = curveFrame(plot, cuts);
+    printAt(canvas, area.topLeft(), QStringLiteral("Brillo ISO (%)"));
+    drawAxes(canvas, frame, digit);
+    const QString tiltTitle = QStringLiteral("Inclinación (º)");
+    printAt(canvas,
+            QPointF(plot.right() - canvas.textSize(tiltTitle).width(),
+                    plot.bottom() + lineHeight * 1.4),
+            tiltTitle);
+    const double legendWidth = area.width() / 2;
+    for (std::size_t k = 0; k < cuts.size(); ++k) {
+        QPolygonF curve;
+        for (const stone::TiltPoint &point : stone::tiltCurve(cuts[k]))
+            curve.append(frame.at(point.tiltDeg, 100 * point.brightness));
+        canvas.drawPolyline(curve, curveColour(k));
+        const QPointF legend(area.left() + legendWidth * (k % 2),
+                             plot.bottom() + lineHeight * (2.8 + k / 2));
+        const QPointF sampleStart = legend + QPointF(digit.width(), lineHeight / 2);
+        canvas.drawPolyline(QPolygonF{sampleStart, sampleStart + QPointF(digit.width() * 3, 0)},
+                            curveColour(k));
+        printAt(canvas, legend + QPointF(digit.width() * 5, 0), cuts[k].cut.name);
+    }
+}

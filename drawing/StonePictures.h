@@ -1,0 +1,32 @@
+#pragma once
+
+#include "stone/CutComparison.h"
+#include "stone/LightMap.h"
+#include "stone/StoneView.h"
+
+#include <QColor>
+#include <vector>
+
+class PainterCanvas;
+class QRectF;
+
+// The pictures of the verification in 3-D, drawn through a painter canvas in
+// its units, so that the window, the cut sheet and its files show the same.
+
+// The stone as turned, its faces filled by their shade and outlined, centred
+// in area and as large as every turn of it allows.
+void drawStone(PainterCanvas &canvas, const QRectF &area, const stone::StoneView &view);
+
+// The light map, square cells, centred in area and as large as it allows;
+// where rays miss the stone the canvas shows through.
+void drawLightMap(PainterCanvas &canvas, const QRectF &area, const stone::LightMap &map);
+
+// The colour each cut's curve has, in the order of the cuts: the computed
+// cut's first.
+QColor curveColour(std::size_t cut);
+
+// The ISO brightness in % against the tilt in degrees, one curve for each cut
+// in its colour, with both axes marked and the cuts named in their colours
+// below.
+void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
+                    const std::vector<stone::CutLight> &cuts);

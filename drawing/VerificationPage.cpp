@@ -1,0 +1,129 @@
+#include "drawing/VerificationPage.h"
+
+#include "drawing/CanvasFonts.h"
+#include "drawing/CutSheet.h"
+#include "drawing/DeviceCanvas.h"
+#include "drawing/SheetPaper.h"
+#include "drawing/StonePictures.h"
+#include "stone/CutFigures.h"
+
+#include <QPainter>
+
+namespace {
+
+using namespace sheet;
+
+// The pictures' canvases have pixels of a 96 dpi screen, so that their text
+// has the size its font says.
+constexpr qreal pixelsPerMillimetre = 96 / millimetresPerInch;
+
+// Top to bottom under the heading: the stone and its map, each with its
+// caption; the tilt curves; the table.
+constexpr qreal pictureSide = 75;
+constexpr QRectF stoneArea{margin + 5, ruleY + 6, pictureSide, pictureSide};
+constexpr QRectF mapArea{pageSize.width() - margin - 5 - pictureSide, ruleY + 6, pictureSide,
+                         pictureSide};
+constexpr qreal captionBelow = 6;
+constexpr qreal choicesBaseline = stoneArea.bottom() + captionBelow + 6;
+constexpr QRectF curveArea{margin, stoneArea.bottom() + 19, contentWidth, 70};
+constexpr qreal tableTop = curveArea.bottom() + 12;
+constexpr qreal nameWidth = 34;
+constexpr qreal rowSpacing = 5.5;
+constexpr qreal tableFontSize = 8;
+
+// A view of the stone that shows crown and pavilion alike.
+constexpr stone::Turn sheetTurn{11.25, 65};
+
+template <typename Draw>
+void paintPicture(QPainter &painter, const QRectF &area, Draw draw) {
+    const QRectF interior(QPointF(), area.size() * pixelsPerMillimetre);
+    DeviceCanvas canvas(painter, interior.size(), area);
+    canvas.setTextFont(arialFont(9));
+    canvas.setLineWidth(lineWidth * pixelsPerMillimetre);
+    draw(canvas, interior);
+}
+
+void drawCaption(QPainter &painter, const QRectF &area, const QString &caption) {
+    drawText(painter, boldArial(10), QPointF(area.center().x(), area.bottom() + captionBelow),
+             Align::Centre, caption);
+}
+
+// A header in two lines where it has two words, so that the columns stay narrow.
+void paintHeader(QPainter &painter, qreal right, const QString &title) {
+    const qsizetype space = title.indexOf(u' ');
+    const QFont font = boldArial(tableFontSize);
+    drawText(painter, font, QPointF(right, tableTop), Align::Right, title.left(space));
+    if (space > 0)
+        drawText(painter, font, QPointF(right, tableTop + rowSpacing * 0.8), Align::Right,
+                 title.mid(space + 1));
+}
+
+void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
+    const std::vector<stone::FigureColumn> columns = stone::figureColumns();
+    const qreal columnWidth = (contentWidth - nameWidth) / qreal(columns.size());
+    const qreal firstRow = tableTop + rowSpacing * 2;
+    for (std::size_t k = 0; k < cuts.size(); ++k)
+        drawText(painter, arialFont(tableFontSize), QPointF(margin, firstRow + k * rowSpacing),
+                 Align::Left, cuts[k].cut.name);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const qreal right = margin + nameWidth + (c + 1) * columnWidth;
+        paintHeader(painter, right, columns[c].title);
+        for (std::size_t k = 0; k < cuts.size(); ++k)
+            drawText(painter,
+                     showsBest(cuts, columns[c], k) ? boldArial(tableFontSize)
+                                                    : arialFont(tableFontSize),
+                     QPointF(right, firstRow + k * rowSpacing), Align::Right,
+                     percentText(columns[c].share(cuts[k])));
+    }
+    drawText(painter, arialFont(tableFontSize),
+             QPointF(margin, firstRow + (cuts.size() + 0.5) * rowSpacing), Align::Left,
+             QStringLiteral("En negrita, el mejor valor de cada columna."));
+}
+
+// What the computed cut leaves open, and the viewer's head: the recipe's
+// page may have been cut with other choices.
+void paintChoices(QPainter &painter, const VerificationFigures &figures) {
+    const stone::CutChoices &choices = figures.cuts.front().cut.choices;
+    const QString line = QStringLiteral(
+                             "Filetín %1 % de D, estrellas %2 %, medias del pabellón %3 %; "
+                             "cabeza del observador %4º.")
+                             .arg(choices.girdlePercent)
+                             .arg(choices.starPercent)
+                             .arg(choices.lowerGirdlePercent)
+                             .arg(figures.headDeg);
+    drawText(painter, arialFont(9), QPointF(pageSize.width() / 2, choicesBaseline), Align::Centre,
+             line);
+}
+
+}  // namespace
+
+QString percentText(double share) {
+    return QStringLiteral("%1 %").arg(100 * share, 0, 'f', 1);
+}
+
+bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColumn &column,
+               std::size_t cut) {
+    const auto shown = [&](std::size_t k) { return percentText(column.share(cuts[k])); };
+    return shown(cut) == shown(stone::bestCut(cuts, column));
+}
+
+void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
+    drawHeading(painter, content.date);
+    if (!content.verification || content.verification->cuts.empty())
+        return;
+    const VerificationFigures &figures = *content.verification;
+    const stone::StoneView view = stone::viewStone(figures.stone, sheetTurn);
+    paintPicture(painter, stoneArea, [&view](PainterCanvas &canvas, const QRectF &area) {
+        drawStone(canvas, area, view);
+    });
+    paintPicture(painter, mapArea, [&figures](PainterCanvas &canvas, const QRectF &area) {
+        drawLightMap(canvas, area, figures.faceUpMap);
+    });
+    paintPicture(painter, curveArea, [&figures](PainterCanvas &canvas, const QRectF &area) {
+        drawTiltCurves(canvas, area, figures.cuts);
+    });
+    drawCaption(painter, stoneArea, QStringLiteral("PIEDRA EN 3-D"));
+    drawCaption(painter, mapArea, QStringLiteral("MAPA DE LUZ, DE FRENTE"));
+    paintChoices(painter, figures);
+    paintTable(painter, figures.cuts);
+}
