@@ -1,6 +1,5 @@
 #include "stone/CutComparison.h"
 
-#include <QtConcurrent/QtConcurrentRun>
 #include <numeric>
 
 namespace stone {
@@ -36,13 +35,6 @@ std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewS
         traced.push_back(std::move(light));
     }
     return traced;
-}
-
-QFuture<std::vector<CutLight>> compareCutsInBackground(const std::vector<NamedCut> &cuts,
-                                                       const ViewSettings &settings,
-                                                       const TraceControl &control) {
-    return QtConcurrent::run(
-        [cuts, settings, control] { return compareCuts(cuts, settings, control); });
 }
 
 qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings) {

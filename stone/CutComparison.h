@@ -5,7 +5,6 @@
 #include "stone/ConvexBody.h"
 #include "stone/LightTracer.h"
 
-#include <QFuture>
 #include <vector>
 
 namespace stone {
@@ -29,12 +28,6 @@ struct CutLight {
 // all cores. Cancelled, it returns the cuts traced whole so far.
 std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
                                   const TraceControl &control = {});
-
-// compareCuts() on a worker thread, so that a window stays responsive while
-// it watches the future; control's flag and counter must outlive it.
-QFuture<std::vector<CutLight>> compareCutsInBackground(const std::vector<NamedCut> &cuts,
-                                                       const ViewSettings &settings,
-                                                       const TraceControl &control);
 
 // The camera rays that compareCuts() traces: what raysDone counts up to.
 qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings);

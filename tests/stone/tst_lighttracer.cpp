@@ -131,13 +131,13 @@ private slots:
             QVERIFY(std::abs(ray.light.total() - 1) < 1e-9);
     }
 
-    // In the background, every view of the tilt series is traced and the
-    // progress counter reaches the total it is shown against.
-    void comparisonInBackground() {
+    // Every view of the tilt series is traced and the progress counter
+    // reaches the total it is shown against.
+    void comparisonCountsEveryRay() {
         const std::vector<NamedCut> cuts{classicCuts().front()};
         const ViewSettings coarse{2.417, 15, 10};
         std::atomic<qint64> raysDone = 0;
-        const auto traced = compareCutsInBackground(cuts, coarse, {nullptr, &raysDone}).result();
+        const auto traced = compareCuts(cuts, coarse, {nullptr, &raysDone});
         QCOMPARE(traced.front().views.size(), tiltSeries().size());
         QCOMPARE(raysDone.load(), comparisonRays(cuts, coarse));
     }
