@@ -1,7 +1,8 @@
 #include "files/QtCuadro.h"
 
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QMessageBox>
 
 namespace {
 
@@ -43,8 +44,26 @@ QStringList captions(const FileTypes &types) {
 
 }  // namespace
 
+void CuadroDialog::accept() {
+    if (acceptMode() == AcceptSave && !mayReplace())
+        return;
+    QFileDialog::accept();
+}
+
+bool CuadroDialog::mayReplace() {
+    const QFileInfo chosen(selectedFiles().value(0));
+    if (!chosen.exists() || chosen.isDir())
+        return true;  // a folder is opened, not replaced
+    QMessageBox question(QMessageBox::Warning, windowTitle(),
+                         replaceQuestion.arg(chosen.fileName()), QMessageBox::Yes | QMessageBox::No,
+                         this);
+    question.setTextFormat(Qt::PlainText);
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
+}
+
 Cuadro::Answer QtCuadro::askFileName(Mode mode, const FileTypes &types, const QString &proposed) {
-    QFileDialog dialog(m_parent);
+    CuadroDialog dialog(m_parent);
     setUpFileDialog(dialog, mode, types);
     if (!proposed.isEmpty())
         dialog.selectFile(proposed);  // a name with a folder opens that folder
@@ -62,7 +81,7 @@ void setUpFileDialog(QFileDialog &dialog, Cuadro::Mode mode, const FileTypes &ty
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);  // CuadroDialog asks
     }
     dialog.setNameFilters(captions(types));
     if (!types.isEmpty())

@@ -2,9 +2,9 @@
 
 #include "files/Cuadro.h"
 
+#include <QFileDialog>
 #include <QPointer>
 
-class QFileDialog;
 class QWidget;
 
 // The file dialog component on Qt's own file dialog, the same on every
@@ -22,6 +22,24 @@ protected:
 private:
     QPointer<QWidget> m_parent;
 };
+
+// Qt's file dialog, asking itself before a chosen existing file is replaced:
+// Qt's own question would show the file name as rich text, so that a name
+// holding "<h1>" would come out as a heading. Answering no leaves the dialog
+// open, as Qt's question does.
+class CuadroDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override;
+
+private:
+    bool mayReplace();
+};
+
+// The question before a file is replaced, on a message box in plain text.
+inline const QString replaceQuestion =
+    QStringLiteral("El archivo \"%1\" ya existe.\n¿Desea reemplazarlo?");
 
 // Prepares dialog to ask for a file name in mode, listing the given file
 // types with the first one selected. Apart from the modal run, this is all

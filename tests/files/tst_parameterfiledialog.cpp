@@ -4,8 +4,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -61,8 +64,29 @@ private slots:
         QCOMPARE(dialog.nameFilters(), QStringList{"Archivos de texto (*.txt)"});
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
-        QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
         QCOMPARE(dialog.defaultSuffix(), QString());
+    }
+
+    // Before a file is replaced the dialog asks, with the name in plain text
+    // whatever it holds; "No" keeps the dialog open.
+    void asksInPlainTextBeforeReplacing() {
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("<h1>gema.txt");
+        QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        CuadroDialog dialog;
+        setUpFileDialog(dialog, Cuadro::Mode::Save, saveTypes);
+        dialog.setDirectory(dir.path());
+        dialog.selectFile(name);
+        dialog.show();
+        QString asked;
+        QTimer::singleShot(0, &dialog, [&dialog, &asked] {
+            QMessageBox *const box = dialog.findChild<QMessageBox *>();
+            asked = box->textFormat() == Qt::PlainText ? box->text() : QString();
+            box->button(QMessageBox::No)->click();
+        });
+        dialog.accept();
+        QCOMPARE(asked, replaceQuestion.arg(name));
+        QVERIFY(dialog.isVisible());
     }
 
     // Title and folder stay what Qt chooses.
