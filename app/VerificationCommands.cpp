@@ -44,7 +44,7 @@ void VerificationCommands::open(const stone::CutChoices &choices) {
                 &VerificationCommands::takeCutChoices);
         connect(m_window, &FrmVerificacion::tiltChanged, this, &VerificationCommands::traceMap);
         connect(m_window, &FrmVerificacion::cancelRequested, this, &VerificationCommands::cancel);
-        connect(m_window, &QObject::destroyed, this, &VerificationCommands::cancel);
+        connect(m_window, &QObject::destroyed, this, &VerificationCommands::stopTracing);
         traceAll();
     }
     m_window->show();
@@ -127,11 +127,15 @@ void VerificationCommands::traceComparison() {
 }
 
 void VerificationCommands::cancel() {
+    stopTracing();
+    if (m_window)
+        m_window->showFinished(QStringLiteral("Trazado cancelado."));
+}
+
+void VerificationCommands::stopTracing() {
     m_map.cancel();
     m_comparison.cancel();
     m_progressTimer.stop();
-    if (m_window)
-        m_window->showFinished(QStringLiteral("Trazado cancelado."));
 }
 
 void VerificationCommands::showProgress() {

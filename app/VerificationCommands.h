@@ -60,6 +60,8 @@ private:
     void traceMap();
     void traceComparison();
     void cancel();
+    // Stops both traces without touching the window, which may be going.
+    void stopTracing();
     void showProgress();
 
     QWidget &m_owner;
