@@ -32,13 +32,15 @@ QString resultCells(const ComputePlan &plan) {
 
 QString gemTableHtml() {
     const QList<ChartRow> rows = gemChart(QStringLiteral("0"));
-    const QStringList titles{"Gema", "IR", "i (º)", "alfa (º)", "a/D", "b/D", "q/D", "n/D", "H/D"};
+    const QList<Gem> &gems = commonGems();  // in the chart's order
+    const QStringList titles{"Gema", "IR",  "ρ",   "i (º)", "alfa (º)",
+                             "a/D",  "b/D", "q/D", "n/D",   "H/D"};
     QString html = QStringLiteral("<table class=\"gemas\">\n<tr><th>") +
                    titles.join(QStringLiteral("</th><th>")) + QStringLiteral("</th></tr>\n");
     for (qsizetype row = 0; row < rows.size(); ++row) {
-        html += QStringLiteral("<tr><td><a name=\"%1\"></a>%2</td><td>%3</td>%4</tr>\n")
+        html += QStringLiteral("<tr><td><a name=\"%1\"></a>%2</td><td>%3</td>%4%5</tr>\n")
                     .arg(rowAnchor(row), rows[row].gem.toHtmlEscaped(), rows[row].ir,
-                         resultCells(rows[row].plan));
+                         numberCell(gems[row].density, 2), resultCells(rows[row].plan));
     }
     return html + QStringLiteral("</table>\n");
 }

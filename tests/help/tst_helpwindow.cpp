@@ -256,8 +256,8 @@ private slots:
         }
     }
 
-    // Each material is an index keyword; the gem table's numbers are those
-    // of the cut solver.
+    // Each material is an index keyword; the gem table's numbers are the
+    // material's density and those of the cut solver.
     void gemTable() {
         HelpSession help;
         auto *keywords = part<QListWidget>(help.request(indexCommand), "helpKeywords");
@@ -271,16 +271,16 @@ private slots:
         // One table cell per line, row after row.
         const auto *page = part<QTextBrowser>(help.viewer.helpWindow(), "helpPage");
         const QStringList cells = page->toPlainText().split(u'\n');
-        const QStringList row = cells.mid(cells.indexOf(QStringLiteral("Diamante")), 9);
-        QCOMPARE(row.mid(0, 2), (QStringList{"Diamante", "2.417"}));
+        const QStringList row = cells.mid(cells.indexOf(QStringLiteral("Diamante")), 10);
+        QCOMPARE(row.mid(0, 3), (QStringList{"Diamante", "2.417", "3.52"}));
         const CutResult cut = solveCut(2.417, 0);
         const double expected[] = {
             degrees(cut.i), degrees(cut.alfa),      cut.aRatio, cut.bRatio, cut.qRatio,
             cut.nRatio,     cut.nRatio + cut.qRatio};
         for (int k = 0; k < 7; ++k) {
             const double halfLastDigit = k < 2 ? 0.005 : 0.0005;
-            QVERIFY2(std::fabs(row.value(k + 2).toDouble() - expected[k]) <= halfLastDigit,
-                     qPrintable(row.value(k + 2)));
+            QVERIFY2(std::fabs(row.value(k + 3).toDouble() - expected[k]) <= halfLastDigit,
+                     qPrintable(row.value(k + 3)));
         }
     }
 };
