@@ -4,6 +4,7 @@
 #include "drawing/StoneRecipe.h"
 #include "stone/Recipe.h"
 #include "ui_FrmReceta.h"
+#include "windows/CutChoiceFields.h"
 #include "windows/Fonts.h"
 
 #include <QHeaderView>
@@ -13,9 +14,7 @@ FrmReceta::FrmReceta(QWidget *parent)
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::FrmReceta>()) {
     installFontSubstitutes();
     m_ui->setupUi(this);
-    // Numbers with a decimal point, as the main window reads them.
-    for (QDoubleSpinBox *field : findChildren<QDoubleSpinBox *>())
-        field->setLocale(QLocale::c());
+    useDecimalPoint(*this);
     for (const int teeth : stone::indexGears())
         m_ui->comboRueda->addItem(QStringLiteral("%1 dientes").arg(teeth), teeth);
     m_ui->LabelLeyendaCorona->setText(facetLegend(FacetView::Crown).join(u'\n'));
@@ -40,8 +39,12 @@ void FrmReceta::connectFields() {
     connect(m_ui->spinDensidad, &QDoubleSpinBox::valueChanged, this, &FrmReceta::densityChanged);
 }
 
+CutChoiceFields FrmReceta::choiceFields() const {
+    return {m_ui->spinFiletin, m_ui->spinEstrella, m_ui->spinPabellon};
+}
+
 stone::CutChoices FrmReceta::cutChoices() const {
-    return {m_ui->spinFiletin->value(), m_ui->spinEstrella->value(), m_ui->spinPabellon->value()};
+    return choiceFields().choices();
 }
 
 int FrmReceta::gear() const {
@@ -53,12 +56,8 @@ double FrmReceta::density() const {
 }
 
 void FrmReceta::setChoices(const stone::CutChoices &choices, int gear) {
-    const QSignalBlocker blockers[] = {
-        QSignalBlocker(m_ui->spinFiletin), QSignalBlocker(m_ui->spinEstrella),
-        QSignalBlocker(m_ui->spinPabellon), QSignalBlocker(m_ui->comboRueda)};
-    m_ui->spinFiletin->setValue(choices.girdlePercent);
-    m_ui->spinEstrella->setValue(choices.starPercent);
-    m_ui->spinPabellon->setValue(choices.lowerGirdlePercent);
+    choiceFields().show(choices);
+    const QSignalBlocker blocker(m_ui->comboRueda);
     m_ui->comboRueda->setCurrentIndex(m_ui->comboRueda->findData(gear));
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+struct CutChoiceFields;
 struct StoneRecipe;
 namespace Ui {
 class FrmReceta;
@@ -40,6 +41,7 @@ signals:
     void densityChanged();
 
 private:
+    CutChoiceFields choiceFields() const;
     void connectFields();
     void showRecipe(const StoneRecipe &made);
 

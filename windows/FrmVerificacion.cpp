@@ -4,10 +4,10 @@
 #include "drawing/VerificationPage.h"
 #include "stone/CutFigures.h"
 #include "ui_FrmVerificacion.h"
+#include "windows/CutChoiceFields.h"
 #include "windows/Fonts.h"
 
 #include <QHeaderView>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -30,9 +30,7 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::FrmVerificacion>()) {
     installFontSubstitutes();
     m_ui->setupUi(this);
-    // Numbers with a decimal point, as the main window reads them.
-    for (QDoubleSpinBox *field : findChildren<QDoubleSpinBox *>())
-        field->setLocale(QLocale::c());
+    useDecimalPoint(*this);
     QStringList titles{QStringLiteral("Talla")};
     // Two words on two lines, so that every column fits the window.
     for (const stone::FigureColumn &column : stone::figureColumns())
@@ -65,17 +63,16 @@ void FrmVerificacion::connectFields() {
     connect(ui.botonCancelar, &QPushButton::clicked, this, &FrmVerificacion::cancelRequested);
 }
 
+CutChoiceFields FrmVerificacion::choiceFields() const {
+    return {m_ui->spinFiletin, m_ui->spinEstrella, m_ui->spinPabellon};
+}
+
 stone::CutChoices FrmVerificacion::cutChoices() const {
-    return {m_ui->spinFiletin->value(), m_ui->spinEstrella->value(), m_ui->spinPabellon->value()};
+    return choiceFields().choices();
 }
 
 void FrmVerificacion::setCutChoices(const stone::CutChoices &choices) {
-    const QSignalBlocker blockers[] = {QSignalBlocker(m_ui->spinFiletin),
-                                       QSignalBlocker(m_ui->spinEstrella),
-                                       QSignalBlocker(m_ui->spinPabellon)};
-    m_ui->spinFiletin->setValue(choices.girdlePercent);
-    m_ui->spinEstrella->setValue(choices.starPercent);
-    m_ui->spinPabellon->setValue(choices.lowerGirdlePercent);
+    choiceFields().show(choices);
 }
 
 double FrmVerificacion::headDeg() const {

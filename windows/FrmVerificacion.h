@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+struct CutChoiceFields;
 namespace Ui {
 class FrmVerificacion;
 }
@@ -50,6 +51,7 @@ signals:
     void cancelRequested();
 
 private:
+    CutChoiceFields choiceFields() const;
     void connectFields();
     void fillTable(const std::vector<stone::CutLight> &cuts);
 
