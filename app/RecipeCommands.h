@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/CutResult.h"
-#include "drawing/StoneRecipe.h"
+#include "stone/StoneRecipe.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "app/HeadlessRunner.h"
+#include "cli/HeadlessRunner.h"
 #include "app/ProgramWindows.h"
 #include "app/QtMessageSink.h"
 #include "app/QtTranslations.h"

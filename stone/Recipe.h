@@ -1,14 +1,11 @@
 #pragma once
 
 #include "stone/Brilliant.h"
+#include "stone/DesignLimits.h"
 
 #include <vector>
 
 namespace stone {
-
-// The index gears a faceting machine takes, by their number of teeth.
-const std::vector<int> &indexGears();
-bool isIndexGear(int teeth);
 
 // One tier of the cutting recipe.
 struct RecipeStep {

@@ -1,7 +1,7 @@
 #include "windows/FrmReceta.h"
 
 #include "drawing/FacetDiagram.h"
-#include "drawing/StoneRecipe.h"
+#include "stone/StoneRecipe.h"
 #include "stone/Recipe.h"
 #include "ui_FrmReceta.h"
 #include "windows/CutChoiceFields.h"

@@ -5,7 +5,7 @@
 // Run by regenerate-screenshots.sh for the pictures in docs/.
 #include "DarkPalette.h"
 #include "calc/Presets.h"
-#include "drawing/StoneRecipe.h"
+#include "stone/StoneRecipe.h"
 #include "windows/Acercade.h"
 #include "windows/Form1.h"
 #include "windows/FrmReceta.h"

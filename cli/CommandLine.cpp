@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include "calc/DecimalNumber.h"
 #include "files/CutSheetFile.h"

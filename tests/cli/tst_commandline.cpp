@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
-#include "app/CommandLine.h"
-#include "app/HeadlessRunner.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessRunner.h"
 #include "calc/AngleChart.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"

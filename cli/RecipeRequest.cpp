@@ -1,7 +1,7 @@
-#include "app/RecipeCommand.h"
+#include "cli/RecipeRequest.h"
 
-#include "app/CommandLine.h"
-#include "app/HeadlessRunner.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessRunner.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
 #include "calc/NumberText.h"

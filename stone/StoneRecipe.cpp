@@ -1,4 +1,4 @@
-#include "drawing/StoneRecipe.h"
+#include "stone/StoneRecipe.h"
 
 #include "calc/CutResult.h"
 #include "calc/Gems.h"

@@ -1,8 +1,8 @@
-#include "app/HeadlessRunner.h"
+#include "cli/HeadlessRunner.h"
 
-#include "app/CommandLine.h"
-#include "app/LightCheckCommand.h"
-#include "app/RecipeCommand.h"
+#include "cli/CommandLine.h"
+#include "cli/LightCheckRequest.h"
+#include "cli/RecipeRequest.h"
 #include "calc/AngleChart.h"
 #include "calc/ChartCsv.h"
 #include "calc/ComputePlan.h"

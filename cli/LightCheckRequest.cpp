@@ -1,7 +1,7 @@
-#include "app/LightCheckCommand.h"
+#include "cli/LightCheckRequest.h"
 
-#include "app/CommandLine.h"
-#include "app/HeadlessRunner.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessRunner.h"
 #include "stone/ComparisonCsv.h"
 #include "stone/CutFigures.h"
 #include "stone/RecipeText.h"
