@@ -1,13 +1,16 @@
 #include "app/MainWindowCommands.h"
 
 #include "app/ComputeCommand.h"
+#include "app/CurrentDesign.h"
 #include "app/MessageSink.h"
 #include "app/ParameterCommands.h"
 #include "app/PrintDialog.h"
 #include "app/RecipeCommands.h"
 #include "app/SheetCommands.h"
 #include "app/VerificationCommands.h"
+#include "calc/Gems.h"
 #include "calc/Presets.h"
+#include "drawing/Pacer.h"
 #include "files/Cuadro.h"
 #include "help/HelpCommands.h"
 #include "windows/Form1.h"
@@ -16,8 +19,9 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     : QObject(&window),
       m_window(window),
       m_services(std::move(services)),
-      m_recipe(*new RecipeCommands(window)),
-      m_verification(*new VerificationCommands(window)) {
+      m_design(*new CurrentDesign(&window)),
+      m_recipe(*new RecipeCommands(window, m_design)),
+      m_verification(*new VerificationCommands(window, m_design)) {
     using C = MainWindowCommands;
     connect(&window, &Form1::calculateRequested, this, &C::calculate);
     connect(&window, &Form1::diamondRequested, this, [this] { applyPreset(Presets::diamond); });
@@ -30,11 +34,6 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     connect(&window, &Form1::printSheetRequested, this, &C::printCutSheet);
     connect(&window, &Form1::recipeRequested, this, &C::openRecipe);
     connect(&window, &Form1::verificationRequested, this, &C::openVerification);
-    // Both windows cut the same stone.
-    connect(&m_recipe, &RecipeCommands::cutChoicesChanged, &m_verification,
-            &VerificationCommands::setCutChoices);
-    connect(&m_verification, &VerificationCommands::cutChoicesChanged, &m_recipe,
-            &RecipeCommands::setCutChoices);
     connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
     connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
 }
@@ -42,21 +41,37 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
 MainWindowCommands::~MainWindowCommands() = default;
 
 void MainWindowCommands::calculate() {
-    // The animation waits with user input held back, so no click can arrive
-    // here during a computation; the guard keeps it so should one ever slip
-    // through.
     if (m_computing)
         return;
     m_computing = true;
-    forgetShownCut();
-    keepShownCut(computeCommand(m_window, *m_services.messages, *m_services.pacer));
-    m_computing = false;
+    enableCutActions(false);
+    designShownCut(computeCommand(m_window, *m_services.messages, *m_services.pacer));
+    if (m_services.pacer->holdsInputBack())
+        endComputingAfterHeldInput();
+    else
+        m_computing = false;
 }
 
-void MainWindowCommands::applyPreset(const InputFields &preset) {
+// The animation holds user input back until it ends; a press of CALCULAR
+// made meanwhile must be dropped, not replayed. The input held back reaches
+// the window with the window system's events of the event loop's next turn,
+// which come after the turn's posted calls: the computation counts as
+// running until a posted call of the turn after.
+void MainWindowCommands::endComputingAfterHeldInput() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { m_computing = false; }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindowCommands::applyPreset(const Preset &preset) {
     forgetShownCut();
     m_window.clearDrawings();
-    m_window.setInputs(preset.ir, preset.diameter, preset.epsilon);
+    m_window.setInputs(preset.fields.ir, preset.fields.diameter, preset.fields.epsilon);
+    m_preset = &preset;
     m_window.focusCalculate();
 }
 
@@ -76,17 +91,17 @@ void MainWindowCommands::saveFile() {
 }
 
 void MainWindowCommands::copyImage(const CanvasWidget *area) {
-    if (m_shownCut && area)
+    if (m_design.design() && area)
         copyDrawing(*area);
 }
 
 void MainWindowCommands::saveCutSheet() {
-    if (m_shownCut)
+    if (m_design.design())
         saveSheet(*m_services.cuadro, sheet(), *m_services.messages, m_sheetFolder);
 }
 
 void MainWindowCommands::printCutSheet() {
-    if (m_shownCut)
+    if (m_design.design())
         printSheet(*m_services.printDialog, sheet(), *m_services.messages);
 }
 
@@ -95,35 +110,37 @@ void MainWindowCommands::openRecipe() {
 }
 
 void MainWindowCommands::openVerification() {
-    m_verification.open(m_recipe.settings().choices);
+    m_verification.open();
 }
 
-void MainWindowCommands::keepShownCut(const ComputePlan &plan) {
-    if (!plan.succeeded())
+void MainWindowCommands::designShownCut(const ComputePlan &plan) {
+    if (!plan.succeeded()) {
+        forgetShownCut();
         return;
-    m_shownCut = CutSheetContent{plan.D, plan.cut, {}, {}, {}};
-    m_recipe.setCut(plan.cut, plan.D);
-    m_verification.setCut(plan.cut);
-    m_window.setImageActionsEnabled(true);
-    m_window.setRecipeEnabled(true);
-    m_window.setVerificationEnabled(true);
+    }
+    const InputFields typed{m_window.irText(), m_window.diameterText(), m_window.epsilonText()};
+    const bool presetValues = m_preset && typed.ir == m_preset->fields.ir &&
+                              typed.diameter == m_preset->fields.diameter &&
+                              typed.epsilon == m_preset->fields.epsilon;
+    m_design.setCut(plan.cut, plan.D,
+                    presetValues ? stone::gemMaterial(plan.cut.IR, gemNamed(m_preset->gem))
+                                 : stone::nearestGemMaterial(plan.cut.IR));
+    enableCutActions(true);
 }
 
 void MainWindowCommands::forgetShownCut() {
-    m_shownCut.reset();
-    m_recipe.forgetCut();
-    m_verification.forgetCut();
-    m_window.setImageActionsEnabled(false);
-    m_window.setRecipeEnabled(false);
-    m_window.setVerificationEnabled(false);
+    m_design.clear();
+    enableCutActions(false);
+}
+
+void MainWindowCommands::enableCutActions(bool enabled) {
+    m_window.setImageActionsEnabled(enabled);
+    m_window.setRecipeEnabled(enabled);
+    m_window.setVerificationEnabled(enabled);
 }
 
 CutSheetContent MainWindowCommands::sheet() const {
-    CutSheetContent content = *m_shownCut;
-    content.date = QDate::currentDate();
-    content.recipe = m_recipe.settings();
-    content.verification = m_verification.figures();
-    return content;
+    return {*m_design.design(), QDate::currentDate(), m_verification.figures()};
 }
 
 void MainWindowCommands::openHelpContents() {

@@ -4,10 +4,10 @@
 
 #include <QObject>
 #include <memory>
-#include <optional>
 
 class CanvasWidget;
 class Cuadro;
+class CurrentDesign;
 class Form1;
 class HelpSettings;
 class HelpViewer;
@@ -17,7 +17,7 @@ class PrintDialog;
 class RecipeCommands;
 class VerificationCommands;
 struct ComputePlan;
-struct InputFields;
+struct Preset;
 
 // What the main window's commands need from the rest of the program.
 struct MainWindowServices {
@@ -31,8 +31,9 @@ struct MainWindowServices {
 
 // Carries out what the user asks of the main window: computing, the presets,
 // a custom gem, the parameter file, the cut sheet, the cutting recipe and
-// the verification in 3-D of the drawing shown, and help. It lives as long as the window and shares
-// nothing but the window and the program-wide services. The About window and quitting belong to the
+// the verification in 3-D of the stone designed from the drawing shown, and
+// help. It lives as long as the window and shares nothing but the window and
+// the program-wide services. The About window and quitting belong to the
 // program's windows, which connect them.
 class MainWindowCommands : public QObject {
     Q_OBJECT
@@ -43,7 +44,8 @@ public:
 
 private:
     void calculate();
-    void applyPreset(const InputFields &preset);
+    void endComputingAfterHeldInput();
+    void applyPreset(const Preset &preset);
     void startCustomGem();
     void openFile();
     void saveFile();
@@ -55,19 +57,23 @@ private:
     void openHelpContents();
     void openHelpIndex();
 
-    // Keeps the cut the drawing areas show after a computation, or forgets
-    // it when they are cleared; their menu, the recipe and the verification
-    // are enabled while there is one.
-    void keepShownCut(const ComputePlan &plan);
+    // Designs the stone of the cut the drawing areas show after a
+    // computation, or forgets it when they are cleared; their menu, the
+    // recipe and the verification are enabled while there is one.
+    void designShownCut(const ComputePlan &plan);
     void forgetShownCut();
-    // The sheet of the cut shown, dated today.
+    void enableCutActions(bool enabled);
+    // The sheet of the stone designed, dated today.
     CutSheetContent sheet() const;
 
     Form1 &m_window;
     MainWindowServices m_services;
-    RecipeCommands &m_recipe;              // a child of the window, like these commands
+    CurrentDesign &m_design;               // a child of the window, like these commands
+    RecipeCommands &m_recipe;              // likewise
     VerificationCommands &m_verification;  // likewise
     bool m_computing = false;
-    std::optional<CutSheetContent> m_shownCut;
+    // The preset last put into the fields: the gem a computation of its
+    // values is cut from.
+    const Preset *m_preset = nullptr;
     QString m_sheetFolder;  // where the last cut sheet was saved
 };

@@ -1,64 +1,49 @@
 #include "app/RecipeCommands.h"
 
+#include "app/CurrentDesign.h"
 #include "stone/RecipeText.h"
+#include "stone/StoneRecipe.h"
 #include "windows/FrmReceta.h"
 
-RecipeCommands::RecipeCommands(QWidget &owner) : QObject(&owner), m_owner(owner) {}
+RecipeCommands::RecipeCommands(QWidget &owner, CurrentDesign &design)
+    : QObject(&owner), m_owner(owner), m_design(design) {
+    connect(&design, &CurrentDesign::changed, this, &RecipeCommands::showDesign);
+    connect(&design, &CurrentDesign::cleared, this, &RecipeCommands::close);
+}
 
 RecipeCommands::~RecipeCommands() = default;
 
-void RecipeCommands::setCut(const CutResult &cut, double D) {
-    m_cut = ShownCut{cut, D};
-    m_settings.density.reset();
-    if (m_window)
-        showStone();
-}
-
-void RecipeCommands::forgetCut() {
-    m_cut.reset();
-    if (m_window)
-        m_window->close();
-}
-
 void RecipeCommands::open() {
-    if (!m_cut)
+    if (!m_design.design())
         return;
     if (!m_window) {
         m_window = new FrmReceta(&m_owner);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
-        m_window->setChoices(m_settings.choices, m_settings.gear);
-        connect(m_window, &FrmReceta::cutChoicesChanged, this, &RecipeCommands::takeCutChoices);
-        connect(m_window, &FrmReceta::densityChanged, this, &RecipeCommands::takeDensity);
-        showStone();
+        connect(m_window, &FrmReceta::valueEdited, &m_design, &CurrentDesign::setValue);
+        connect(m_window, &FrmReceta::gearChosen, &m_design, &CurrentDesign::setGear);
+        connect(m_window, &FrmReceta::gemChosen, &m_design, &CurrentDesign::chooseGem);
+        showDesign();
     }
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
 }
 
-void RecipeCommands::setCutChoices(const stone::CutChoices &choices) {
-    m_settings.choices = choices;
-    if (m_window) {
-        m_window->setChoices(choices, m_settings.gear);
-        showStone();
-    }
+FrmReceta *RecipeCommands::window() const {
+    return m_window;
 }
 
-void RecipeCommands::takeCutChoices() {
-    m_settings.choices = m_window->cutChoices();
-    m_settings.gear = m_window->gear();
-    showStone();
-    emit cutChoicesChanged(m_settings.choices);
-}
-
-void RecipeCommands::takeDensity() {
-    m_settings.density = m_window->density();
-    showStone();
-}
-
-void RecipeCommands::showStone() {
-    if (const auto made = makeStoneRecipe(m_cut->cut, m_cut->D, m_settings))
-        m_window->showStone(*made);
+void RecipeCommands::showDesign() {
+    const stone::StoneDesign *design = m_design.design();
+    if (!m_window || !design)
+        return;
+    if (const auto made = makeStoneRecipe(*design))
+        m_window->showStone(*design, *made);
     else
-        m_window->showNoStone(stone::uncuttableMessage());
+        m_window->showNoStone(*design, stone::uncuttableMessage());
+}
+
+void RecipeCommands::close() {
+    if (m_window)
+        m_window->close();
 }

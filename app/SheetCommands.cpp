@@ -19,7 +19,7 @@ namespace {
 
 // hoja-de-corte-2.419.pdf for a diamond, in the first type's format.
 QString proposedName(const CutSheetContent &content, const QString &folder) {
-    const QString ir = plainNumberText(content.cut.IR, QStringLiteral("."));
+    const QString ir = plainNumberText(content.design.cut.IR, QStringLiteral("."));
     const QString name = withCutSheetExtension(QStringLiteral("hoja-de-corte-%1").arg(ir), 0);
     return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }

@@ -1,5 +1,6 @@
 #include "app/VerificationCommands.h"
 
+#include "app/CurrentDesign.h"
 #include "stone/CutFigures.h"
 #include "stone/LightMap.h"
 #include "stone/RecipeText.h"
@@ -11,108 +12,132 @@ constexpr int progressMilliseconds = 100;
 
 }  // namespace
 
-VerificationCommands::VerificationCommands(QWidget &owner, TraceResolution resolution)
-    : QObject(&owner), m_owner(owner), m_resolution(resolution), m_map(this), m_comparison(this) {
+VerificationCommands::VerificationCommands(QWidget &owner, CurrentDesign &design,
+                                           TraceResolution resolution)
+    : QObject(&owner),
+      m_owner(owner),
+      m_design(design),
+      m_resolution(resolution),
+      m_faceUp(this),
+      m_tilted(this),
+      m_comparison(this) {
     m_progressTimer.setInterval(progressMilliseconds);
     connect(&m_progressTimer, &QTimer::timeout, this, &VerificationCommands::showProgress);
+    connect(&design, &CurrentDesign::changed, this, &VerificationCommands::showDesign);
+    connect(&design, &CurrentDesign::cleared, this, &VerificationCommands::close);
 }
 
 VerificationCommands::~VerificationCommands() = default;
 
-void VerificationCommands::setCut(const CutResult &cut) {
-    m_cut = cut;
-    m_faceUpMap.reset();
-    m_cuts.reset();
-    if (m_window)
-        traceAll();
-}
-
-void VerificationCommands::forgetCut() {
-    m_cut.reset();
-    if (m_window)
-        m_window->close();
-}
-
-void VerificationCommands::open(const stone::CutChoices &choices) {
-    if (!m_cut)
+void VerificationCommands::open() {
+    if (!m_design.design())
         return;
     if (!m_window) {
         m_window = new FrmVerificacion(&m_owner);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
-        m_window->setCutChoices(choices);
-        connect(m_window, &FrmVerificacion::cutChoicesChanged, this,
-                &VerificationCommands::takeCutChoices);
-        connect(m_window, &FrmVerificacion::tiltChanged, this, &VerificationCommands::traceMap);
+        m_tiltDeg = 0;
+        m_traced.reset();
+        connect(m_window, &FrmVerificacion::valueEdited, &m_design, &CurrentDesign::setValue);
+        connect(m_window, &FrmVerificacion::tiltChanged, this, &VerificationCommands::showTilt);
         connect(m_window, &FrmVerificacion::cancelRequested, this, &VerificationCommands::cancel);
         connect(m_window, &QObject::destroyed, this, &VerificationCommands::stopTracing);
-        traceAll();
+        showDesign();
     }
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
 }
 
-void VerificationCommands::setCutChoices(const stone::CutChoices &choices) {
-    if (!m_window)
-        return;
-    m_window->setCutChoices(choices);
-    traceAll();
-}
-
-void VerificationCommands::takeCutChoices() {
-    traceAll();
-    emit cutChoicesChanged(m_window->cutChoices());
-}
-
 FrmVerificacion *VerificationCommands::window() const {
     return m_window;
 }
 
-std::optional<VerificationFigures> VerificationCommands::figures() const {
+std::optional<stone::VerificationFigures> VerificationCommands::figures() const {
     if (!m_faceUpMap || !m_cuts)
         return std::nullopt;
-    return VerificationFigures{m_stone, *m_faceUpMap, *m_cuts, m_headDeg};
+    return stone::VerificationFigures{*m_traced, m_stone, *m_faceUpMap, *m_cuts};
+}
+
+void VerificationCommands::showDesign() {
+    const stone::StoneDesign *design = m_design.design();
+    if (!m_window || !design)
+        return;
+    m_window->showDesign(*design);
+    // The gear, the density and the width do not change the light.
+    if (!m_traced || !stone::sameLight(*m_traced, *design))
+        traceAll();
+}
+
+void VerificationCommands::close() {
+    if (m_window)
+        m_window->close();
 }
 
 void VerificationCommands::traceAll() {
+    m_traced = *m_design.design();
     m_faceUpMap.reset();
     m_cuts.reset();
-    const stone::Proportions proportions = stone::proportionsOf(*m_cut);
+    m_shownMapTilt = -1;
+    const stone::Proportions proportions = m_traced->proportions();
     if (!stone::isCuttable(proportions)) {
-        cancel();
+        stopTracing();
         m_window->showNoStone(stone::uncuttableMessage());
         return;
     }
-    m_stone = stone::buildBrilliant(proportions, m_window->cutChoices());
-    m_headDeg = m_window->headDeg();
+    m_stone = stone::buildBrilliant(proportions, m_traced->choices);
     m_window->showStone(m_stone);
-    traceMap();
+    m_window->showComparisonOutdated();
+    traceMap(m_faceUp, 0);
+    if (m_tiltDeg != 0)
+        traceMap(m_tilted, m_tiltDeg);
     traceComparison();
 }
 
-void VerificationCommands::traceMap() {
+void VerificationCommands::showTilt(int degrees) {
+    m_tiltDeg = degrees;
+    if (!m_traced || !stone::isCuttable(m_traced->proportions()))
+        return;
+    if (degrees != 0) {
+        traceMap(m_tilted, degrees);
+        return;
+    }
+    m_tilted.cancel();
+    if (m_faceUpMap)
+        showMap(*m_faceUpMap, 0);
+    showProgress();
+}
+
+void VerificationCommands::traceMap(BackgroundTrace &trace, int tiltDeg) {
     const stone::ConvexBody body(m_stone);
-    const stone::ViewSettings settings{m_cut->IR, m_window->headDeg(), m_resolution.mapRays};
-    const stone::Tilt tilt{double(m_window->tiltDeg()), 0};
+    const stone::ViewSettings settings{m_traced->material.refractiveIndex, m_traced->viewer.headDeg,
+                                       m_resolution.mapRays};
+    const stone::Tilt tilt{double(tiltDeg), 0};
     const auto map = std::make_shared<stone::LightMap>();
-    m_map.start(
+    trace.start(
         stone::gridRays(body, settings, tilt),
         [=](const stone::TraceControl &control) {
             *map = stone::lightMap(
                 stone::traceView(body, settings, tilt, stone::Samples::kept, control));
         },
-        [this, map, faceUp = tilt.degrees == 0] {
-            if (faceUp)
+        [this, map, tiltDeg] {
+            if (tiltDeg == 0)
                 m_faceUpMap = *map;
-            m_window->showLightMap(*map);
+            if (tiltDeg == m_tiltDeg)
+                showMap(*map, tiltDeg);
         });
     showProgress();
 }
 
+void VerificationCommands::showMap(const stone::LightMap &map, int tiltDeg) {
+    m_window->showLightMap(map);
+    m_shownMapTilt = tiltDeg;
+}
+
 void VerificationCommands::traceComparison() {
     const std::vector<stone::NamedCut> cuts =
-        stone::cutsToCompare(stone::proportionsOf(*m_cut), m_window->cutChoices());
-    const stone::ViewSettings settings{m_cut->IR, m_window->headDeg(), m_resolution.comparisonRays};
+        stone::cutsToCompare(m_traced->proportions(), m_traced->choices);
+    const stone::ViewSettings settings{m_traced->material.refractiveIndex, m_traced->viewer.headDeg,
+                                       m_resolution.comparisonRays};
     const auto traced = std::make_shared<std::vector<stone::CutLight>>();
     m_comparison.start(
         stone::comparisonRays(cuts, settings),
@@ -128,13 +153,12 @@ void VerificationCommands::traceComparison() {
 
 void VerificationCommands::cancel() {
     stopTracing();
-    if (m_window)
-        m_window->showFinished(QStringLiteral("Trazado cancelado."));
+    showProgress();
 }
 
 void VerificationCommands::stopTracing() {
-    m_map.cancel();
-    m_comparison.cancel();
+    for (BackgroundTrace *trace : {&m_faceUp, &m_tilted, &m_comparison})
+        trace->cancel();
     m_progressTimer.stop();
 }
 
@@ -142,7 +166,7 @@ void VerificationCommands::showProgress() {
     if (!m_window)
         return;
     qint64 done = 0, total = 0;
-    for (const BackgroundTrace *trace : {&m_map, &m_comparison}) {
+    for (const BackgroundTrace *trace : {&m_faceUp, &m_tilted, &m_comparison}) {
         if (trace->isRunning()) {
             done += trace->raysDone();
             total += trace->totalRays();
@@ -150,7 +174,8 @@ void VerificationCommands::showProgress() {
     }
     if (total == 0) {
         m_progressTimer.stop();
-        m_window->showFinished(QStringLiteral("Trazado completo."));
+        const bool whole = m_faceUpMap && m_cuts && m_shownMapTilt == m_tiltDeg;
+        m_window->showFinished(whole ? tr("Trazado completo.") : tr("Trazado cancelado."));
         return;
     }
     m_window->showProgress(int(100 * done / total));

@@ -15,8 +15,8 @@ struct NamedPreset {
     const InputFields &fields;
 };
 
-inline const NamedPreset namedPresets[] = {{"diamond", Presets::diamond},
-                                           {"quartz", Presets::quartz}};
+inline const NamedPreset namedPresets[] = {{"diamond", Presets::diamond.fields},
+                                           {"quartz", Presets::quartz.fields}};
 
 inline ComputePlan planPreset(const InputFields &preset) {
     return planComputation(preset, QStringLiteral("."));

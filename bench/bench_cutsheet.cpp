@@ -24,8 +24,11 @@ private slots:
 
     void write() {
         QFETCH(QString, name);
-        const ComputePlan plan = planPreset(Presets::diamond);
-        const CutSheetContent content{plan.D, plan.cut, QDate::currentDate(), {}, {}};
+        const ComputePlan plan = planPreset(Presets::diamond.fields);
+        const CutSheetContent content{
+            stone::designOf(plan.cut, plan.D, stone::nearestGemMaterial(plan.cut.IR)),
+            QDate::currentDate(),
+            {}};
         QTemporaryDir dir;
         const QString fileName = dir.filePath(name);
         QString error;

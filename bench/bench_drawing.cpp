@@ -25,12 +25,12 @@ private slots:
 
     void wholeComputation() {
         QBENCHMARK {
-            drawComputation(m_canvases, Presets::diamond);
+            drawComputation(m_canvases, Presets::diamond.fields);
         }
     }
 
     void oneSegment() {
-        const CutResult cut = planPreset(Presets::diamond).cut;
+        const CutResult cut = planPreset(Presets::diamond.fields).cut;
         const TraceStage stage{446.69, 1757.8, pi / 2 + cut.deltaI, 100, 2000, 2 * pi - cut.alfa};
         NoWaitPacer noWait;
         QBENCHMARK {

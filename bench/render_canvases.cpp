@@ -28,7 +28,10 @@ bool saveSheets(const ComputePlan &plan, const QDir &folder, const QString &name
     bool saved = true;
     for (const char *extension : {".pdf", ".svg", ".png"}) {
         const QString path = folder.filePath(name + QLatin1String(extension));
-        const QString error = writeCutSheet(path, {plan.D, plan.cut, QDate::currentDate(), {}, {}});
+        const QString error = writeCutSheet(
+            path, {stone::designOf(plan.cut, plan.D, stone::nearestGemMaterial(plan.cut.IR)),
+                   QDate::currentDate(),
+                   {}});
         if (!error.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(error));
         saved = saved && error.isEmpty();

@@ -46,9 +46,23 @@ const QList<Gem> &commonGems() {
     return gems;
 }
 
-const Gem &gemNearestIndex(double IR) {
+qsizetype gemNearestIndex(double IR) {
+    const auto thousandths = [](double index) { return std::llround(index * 1000); };
+    // Any index beyond the list's is nearest its highest gem.
+    const qint64 wanted = thousandths(std::clamp(IR, 0.0, 1e6));
     const QList<Gem> &gems = commonGems();
-    return *std::min_element(gems.begin(), gems.end(), [IR](const Gem &a, const Gem &b) {
-        return std::abs(a.ir.toDouble() - IR) < std::abs(b.ir.toDouble() - IR);
-    });
+    // min_element keeps the first of equal elements.
+    const auto nearest =
+        std::min_element(gems.begin(), gems.end(), [&](const Gem &a, const Gem &b) {
+            return std::llabs(thousandths(a.ir.toDouble()) - wanted) <
+                   std::llabs(thousandths(b.ir.toDouble()) - wanted);
+        });
+    return nearest - gems.begin();
+}
+
+qsizetype gemNamed(QStringView name) {
+    const QList<Gem> &gems = commonGems();
+    const auto found =
+        std::find_if(gems.begin(), gems.end(), [name](const Gem &gem) { return gem.name == name; });
+    return found == gems.end() ? -1 : found - gems.begin();
 }

@@ -14,5 +14,11 @@ struct Gem {
 // from the highest index down.
 const QList<Gem> &commonGems();
 
-// The gem of the list whose index is nearest to IR; the first of those as near.
-const Gem &gemNearestIndex(double IR);
+// The place in commonGems() of the gem whose index is nearest to IR, the
+// distance counted in the thousandths that the list's indices are written
+// in, so that a tie is a tie: of two gems as near, the one the list shows
+// first (the higher index).
+qsizetype gemNearestIndex(double IR);
+
+// The place in commonGems() of the gem of that name, or -1.
+qsizetype gemNamed(QStringView name);

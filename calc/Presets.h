@@ -2,12 +2,21 @@
 
 #include "calc/ComputePlan.h"
 
-// The values that the DIAMANTE and CUARZO buttons put into the three fields.
+#include <QStringView>
+
+// What the DIAMANTE and CUARZO buttons put into the three fields, and the gem
+// of the list each stands for: the stone is weighed as that gem, although
+// the quartz's IR lies nearer iolite's.
+struct Preset {
+    InputFields fields;
+    QStringView gem;  // a name of commonGems()
+};
+
 namespace Presets {
 
-inline const InputFields diamond{QStringLiteral("2.419"), QStringLiteral("10"),
-                                 QStringLiteral("10")};
-inline const InputFields quartz{QStringLiteral("1.540"), QStringLiteral("10"),
-                                QStringLiteral("12")};
+inline const Preset diamond{{QStringLiteral("2.419"), QStringLiteral("10"), QStringLiteral("10")},
+                            u"Diamante"};
+inline const Preset quartz{{QStringLiteral("1.540"), QStringLiteral("10"), QStringLiteral("12")},
+                           u"Cuarzo (amatista, citrino)"};
 
 }  // namespace Presets

@@ -1,12 +1,12 @@
 #include "cli/HeadlessRunner.h"
 
-#include "cli/CommandLine.h"
-#include "cli/LightCheckRequest.h"
-#include "cli/RecipeRequest.h"
 #include "calc/AngleChart.h"
 #include "calc/ChartCsv.h"
 #include "calc/ComputePlan.h"
 #include "calc/ResultLines.h"
+#include "cli/CommandLine.h"
+#include "cli/LightCheckRequest.h"
+#include "cli/RecipeRequest.h"
 #include "drawing/CutSheet.h"
 #include "drawing/ReadOut.h"
 #include "files/CutSheetFile.h"
@@ -37,7 +37,9 @@ QString exportCutSheet(const QString &fileName, const ComputePlan &plan) {
         static char *argv[] = {name, nullptr};
         application.emplace(argc, argv);
     }
-    return writeCutSheet(fileName, {plan.D, plan.cut, QDate::currentDate(), {}, {}});
+    const stone::StoneDesign design =
+        stone::designOf(plan.cut, plan.D, stone::nearestGemMaterial(plan.cut.IR));
+    return writeCutSheet(fileName, {design, QDate::currentDate(), {}});
 }
 
 // The IR echo, the eight lines of the read-out from top to bottom and the

@@ -1,11 +1,12 @@
 #include "cli/RecipeRequest.h"
 
-#include "cli/CommandLine.h"
-#include "cli/HeadlessRunner.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
 #include "calc/NumberText.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessRunner.h"
 #include "stone/Recipe.h"
+#include "stone/RecipeFigures.h"
 #include "stone/RecipeText.h"
 
 #include <QStringList>
@@ -55,50 +56,22 @@ QString recipeTable(const Recipe &recipe) {
     return text;
 }
 
-// The density asked for, or that of the gem with the nearest index.
-struct Density {
-    double value = 0;
-    QString source;
-};
-
-Density densityFor(const CommandLine &command, double IR) {
-    if (command.density > 0)
-        return {command.density, QStringLiteral("la indicada con --densidad")};
-    const Gem &gem = gemNearestIndex(IR);
-    return {gem.density,
-            QStringLiteral("de %1, la gema de la lista con el IR más cercano").arg(gem.name)};
+// The design the command line asks for: the computed cut with the choices,
+// gear and density given.
+stone::StoneDesign designOf(const CommandLine &command, const ComputePlan &plan) {
+    stone::StoneDesign design =
+        stone::designOf(plan.cut, plan.D,
+                        command.density > 0 ? stone::ownMaterial(plan.cut.IR, command.density)
+                                            : stone::nearestGemMaterial(plan.cut.IR));
+    design.choices = command.choices;
+    design.gear = command.gear;
+    return design;
 }
 
-// A measure of the stone: its label, its number and what follows the number.
-struct Figure {
-    QString label, number, rest;
-};
-
-// Two decimals, or the read-out's exponent form for a stone too large to be
-// written out.
-QString measureText(double value) {
-    return value < 1e9 ? twoDecimals(value) : plainNumberText(value, QStringLiteral("."));
-}
-
-QString figuresText(const Brilliant &stone, double tableRatio, double D, const Density &density) {
-    const auto percent = [](const QString &label, double ratio) {
-        return Figure{label, twoDecimals(100 * ratio), QStringLiteral(" % de D")};
-    };
-    const QList<Figure> figures{
-        percent(QStringLiteral("Mesa"), tableRatio),
-        percent(QStringLiteral("Altura de la corona"), stone.crownHeight),
-        percent(QStringLiteral("Filetín"), 2 * stone.girdleHalfHeight),
-        percent(QStringLiteral("Profundidad del pabellón"), stone.pavilionDepth),
-        percent(QStringLiteral("Altura total"), stone.totalDepth),
-        {QStringLiteral("Volumen"), measureText(stone.volume * D * D * D), QStringLiteral(" mm³")},
-        {QStringLiteral("Densidad"), QString::number(density.value),
-         " g/cm³ (" + density.source + u')'},
-        {QStringLiteral("Peso estimado"), measureText(caratWeight(stone, D, density.value)),
-         QStringLiteral(" ct")},
-    };
-    QString text =
-        QStringLiteral("\nDiámetro D = %1 mm\n").arg(plainNumberText(D, QStringLiteral(".")));
-    for (const Figure &f : figures)
+// The measures under the recipe, their numbers in a column.
+QString figuresText(const QList<RecipeFigure> &figures) {
+    QString text = QStringLiteral("\n");
+    for (const RecipeFigure &f : figures)
         text += (f.label + u':').leftJustified(26) + f.number.rightJustified(7) + f.rest + u'\n';
     return text;
 }
@@ -116,17 +89,19 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
         err << uncuttableMessage() << '\n';
         return exitRejected;
     }
-    const Brilliant stone = buildBrilliant(cut, command.choices);
-    const Recipe recipe = cuttingRecipe(stone, command.gear);
+    const StoneDesign design = designOf(command, plan);
+    const std::optional<StoneRecipe> made = makeStoneRecipe(design);
     if (command.csv) {
-        out << recipeCsv(recipe);
+        out << recipeCsv(made->recipe);
         return exitDone;
     }
-    const Density density = densityFor(command, plan.cut.IR);
-    if (!std::isfinite(caratWeight(stone, plan.D, density.value))) {
+    if (!std::isfinite(made->carats)) {
         err << Messages::outOfScale << '\n';
         return exitRejected;
     }
-    out << recipeTable(recipe) << figuresText(stone, plan.cut.aRatio, plan.D, density);
+    const QString warning = leakageWarning(design);
+    if (!warning.isEmpty())
+        out << warning << "\n\n";
+    out << recipeTable(made->recipe) << figuresText(recipeFigures(design, *made));
     return exitDone;
 }

@@ -50,16 +50,17 @@ void paintPictures(QPainter &painter, const CutSheetContent &content) {
     picture1.setLineWidth(lineWidth / millimetresPerPixel);
     picture2.setLineWidth(lineWidth / millimetresPerPixel);
     NoWaitPacer noWait;
-    drawCut(picture1, picture2, content.D, content.cut, noWait);
+    drawCut(picture1, picture2, content.design.D, content.design.cut, noWait);
 }
 
 // The values the cut was computed for, as read from the fields.
 void paintValues(QPainter &painter, const CutSheetContent &content) {
     const QString period = QStringLiteral(".");
+    const stone::StoneDesign &design = content.design;
     const QStringList lines{
-        QStringLiteral("IR = %1").arg(plainNumberText(content.cut.IR, period)),
-        QStringLiteral("D = %1 mm").arg(plainNumberText(content.D, period)),
-        QStringLiteral("épsilon = %1 º").arg(plainNumberText(degrees(content.cut.eps), period)),
+        QStringLiteral("IR = %1").arg(plainNumberText(design.cut.IR, period)),
+        QStringLiteral("D = %1 mm").arg(plainNumberText(design.D, period)),
+        QStringLiteral("épsilon = %1 º").arg(plainNumberText(degrees(design.cut.eps), period)),
     };
     QPointF at = valuesAt;
     drawText(painter, boldArial(11), at, Align::Left, QStringLiteral("DATOS"));

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "calc/CutResult.h"
-#include "stone/StoneRecipe.h"
-#include "drawing/VerificationPage.h"
+#include "stone/StoneDesign.h"
+#include "stone/VerificationFigures.h"
 
 #include <QDate>
 #include <optional>
@@ -12,16 +11,14 @@ class QPagedPaintDevice;
 class QPainter;
 class QRectF;
 
-// What a cut sheet shows: one computed cut for a stone of width D (in mm),
-// with the IR and épsilon it was computed for, the day it is printed, how
-// the round brilliant of its second page is cut, and its verification in
-// 3-D once it has been traced.
+// What a cut sheet shows: the stone designed, with the computed cut for its
+// width D (in mm), IR and épsilon, and the round brilliant of its second page
+// as chosen; the day it is printed; and the design's verification in 3-D
+// once it has been traced.
 struct CutSheetContent {
-    double D = 0;
-    CutResult cut;
+    stone::StoneDesign design;
     QDate date;
-    RecipeSettings recipe;
-    std::optional<VerificationFigures> verification;
+    std::optional<stone::VerificationFigures> verification;
 };
 
 // The cut sheet, two pages in A4 portrait under the title CORVELUX and the

@@ -8,4 +8,7 @@ class Pacer {
 public:
     virtual ~Pacer() = default;
     virtual void pause() = 0;
+    // True when the user's input is held back during a pause, to be handled
+    // once the animation is over.
+    virtual bool holdsInputBack() const { return false; }
 };

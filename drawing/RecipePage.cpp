@@ -5,8 +5,10 @@
 #include "drawing/DeviceCanvas.h"
 #include "drawing/FacetDiagram.h"
 #include "drawing/SheetPaper.h"
+#include "stone/RecipeFigures.h"
 #include "stone/RecipeText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -151,25 +153,42 @@ qreal paintRecipe(QPainter &painter, const stone::Recipe &recipe) {
     return y;
 }
 
-void paintFigures(QPainter &painter, qreal top, const StoneRecipe &made,
-                  const stone::CutChoices &choices) {
+// The choices the stone was cut with, then its measures and weight in two
+// columns.
+void paintFigures(QPainter &painter, qreal top, const stone::StoneDesign &design,
+                  const StoneRecipe &made) {
+    const stone::CutChoices &choices = design.choices;
     QPointF at(margin, top + 10);
     drawText(painter, arialFont(9), at, Align::Left,
-             QStringLiteral("Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.")
+             QCoreApplication::translate(
+                 "RecipePage", "Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.")
                  .arg(QString::number(choices.girdlePercent), QString::number(choices.starPercent),
                       QString::number(choices.lowerGirdlePercent)));
     at.ry() += 12;
     drawText(painter, boldArial(11), at, Align::Left, QStringLiteral("MEDIDAS Y PESO"));
-    for (const QString &line : recipeFigureLines(made)) {
-        at.ry() += rowSpacing;
-        drawText(painter, arialFont(tableFontSize), at, Align::Left, line);
+    const QList<stone::RecipeFigure> figures = stone::recipeFigures(design, made);
+    const qsizetype firstColumn = (figures.size() + 1) / 2;
+    for (qsizetype k = 0; k < figures.size(); ++k) {
+        const qreal left = k < firstColumn ? margin : margin + contentWidth / 2;
+        const qreal baseline = at.y() + rowSpacing * (1 + k % firstColumn);
+        drawText(painter, arialFont(tableFontSize), QPointF(left, baseline), Align::Left,
+                 stone::figureLine(figures[k]));
     }
+}
+
+// Under the recipe's title, in bold, the read-out's warning for a cut that
+// lets light through its pavilion.
+void paintWarning(QPainter &painter, const stone::StoneDesign &design) {
+    const QString warning = stone::leakageWarning(design);
+    if (!warning.isEmpty())
+        drawText(painter, boldArial(tableFontSize), QPointF(margin, recipeTitleY - 6), Align::Left,
+                 warning);
 }
 
 }  // namespace
 
 void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
-    const std::optional<StoneRecipe> made = makeStoneRecipe(content.cut, content.D, content.recipe);
+    const std::optional<StoneRecipe> made = makeStoneRecipe(content.design);
     drawHeading(painter, content.date);
     painter.setPen(Qt::black);
     if (!made) {
@@ -178,6 +197,7 @@ void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
         return;
     }
     paintViewTexts(painter, paintDiagram(painter, made->stone));
+    paintWarning(painter, content.design);
     const qreal tableBottom = paintRecipe(painter, made->recipe);
-    paintFigures(painter, tableBottom, *made, content.recipe.choices);
+    paintFigures(painter, tableBottom, content.design, *made);
 }

@@ -16,6 +16,7 @@ class TimedPacer final : public Pacer {
 public:
     explicit TimedPacer(std::chrono::milliseconds interval = segmentPause);
     void pause() override;
+    bool holdsInputBack() const override { return true; }
 
 private:
     std::chrono::milliseconds m_interval;

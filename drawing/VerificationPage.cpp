@@ -7,6 +7,7 @@
 #include "drawing/StonePictures.h"
 #include "stone/CutFigures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -25,7 +26,8 @@ constexpr QRectF mapArea{pageSize.width() - margin - 5 - pictureSide, ruleY + 6,
                          pictureSide};
 constexpr qreal captionBelow = 6;
 constexpr qreal choicesBaseline = stoneArea.bottom() + captionBelow + 6;
-constexpr QRectF curveArea{margin, stoneArea.bottom() + 19, contentWidth, 70};
+constexpr QRectF legendArea{margin, choicesBaseline + 2, contentWidth, 9};
+constexpr QRectF curveArea{margin, legendArea.bottom() + 3, contentWidth, 70};
 constexpr qreal tableTop = curveArea.bottom() + 12;
 constexpr qreal nameWidth = 34;
 constexpr qreal rowSpacing = 5.5;
@@ -77,25 +79,39 @@ void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
     }
     drawText(painter, arialFont(tableFontSize),
              QPointF(margin, firstRow + (cuts.size() + 0.5) * rowSpacing), Align::Left,
-             QStringLiteral("En negrita, el mejor valor de cada columna."));
+             bestValuesNote());
 }
 
 // What the computed cut leaves open, and the viewer's head: the recipe's
 // page may have been cut with other choices.
-void paintChoices(QPainter &painter, const VerificationFigures &figures) {
-    const stone::CutChoices &choices = figures.cuts.front().cut.choices;
+void paintChoices(QPainter &painter, const stone::VerificationFigures &figures) {
+    const stone::CutChoices &choices = figures.design.choices;
     const QString line = QStringLiteral(
                              "Filetín %1 % de D, estrellas %2 %, medias del pabellón %3 %; "
                              "cabeza del observador %4º.")
                              .arg(choices.girdlePercent)
                              .arg(choices.starPercent)
                              .arg(choices.lowerGirdlePercent)
-                             .arg(figures.headDeg);
+                             .arg(figures.design.viewer.headDeg);
     drawText(painter, arialFont(9), QPointF(pageSize.width() / 2, choicesBaseline), Align::Centre,
              line);
 }
 
+// What the map's colours mean, wrapped across the page.
+void paintLegend(QPainter &painter) {
+    painter.save();
+    painter.setFont(arialFont(8));
+    painter.drawText(legendArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     stone::lightMapLegend());
+    painter.restore();
+}
+
 }  // namespace
+
+QString bestValuesNote() {
+    return QCoreApplication::translate("VerificationPage",
+                                       "En negrita, el mejor brillo y la menor fuga.");
+}
 
 QString percentText(double share) {
     return QStringLiteral("%1 %").arg(100 * share, 0, 'f', 1);
@@ -103,6 +119,8 @@ QString percentText(double share) {
 
 bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColumn &column,
                std::size_t cut) {
+    if (column.better == stone::FigureColumn::Better::neither)
+        return false;
     const auto shown = [&](std::size_t k) { return percentText(column.share(cuts[k])); };
     return shown(cut) == shown(stone::bestCut(cuts, column));
 }
@@ -111,7 +129,7 @@ void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
     drawHeading(painter, content.date);
     if (!content.verification || content.verification->cuts.empty())
         return;
-    const VerificationFigures &figures = *content.verification;
+    const stone::VerificationFigures &figures = *content.verification;
     const stone::StoneView view = stone::viewStone(figures.stone, sheetTurn);
     paintPicture(painter, stoneArea, [&view](PainterCanvas &canvas, const QRectF &area) {
         drawStone(canvas, area, view);
@@ -125,5 +143,6 @@ void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
     drawCaption(painter, stoneArea, QStringLiteral("PIEDRA EN 3-D"));
     drawCaption(painter, mapArea, QStringLiteral("MAPA DE LUZ, DE FRENTE"));
     paintChoices(painter, figures);
+    paintLegend(painter);
     paintTable(painter, figures.cuts);
 }

@@ -2,7 +2,7 @@
 
 #include "stone/CutComparison.h"
 #include "stone/CutFigures.h"
-#include "stone/LightMap.h"
+#include "stone/VerificationFigures.h"
 
 #include <QString>
 #include <vector>
@@ -10,21 +10,15 @@
 class QPainter;
 struct CutSheetContent;
 
-// What the verification in 3-D adds to the cut sheet: the stone as cut, its
-// light map face up, and its light beside the classic cuts', the computed
-// cut first.
-struct VerificationFigures {
-    stone::Brilliant stone;
-    stone::LightMap faceUpMap;
-    std::vector<stone::CutLight> cuts;
-    double headDeg = 0;  // the viewer's head, as traced
-};
+// What the bold face in the comparison means.
+QString bestValuesNote();
 
 // A share of light as the verification shows it: "41.3 %".
 QString percentText(double share);
 
-// Whether a cut's figure in column shows as the best of the column: cuts
-// that tie with the best as written are marked alike.
+// Whether a cut's figure in column shows as the best of the column: only in
+// a column that ranks cuts, and cuts that tie with the best as written are
+// marked alike.
 bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColumn &column,
                std::size_t cut);
 

@@ -20,16 +20,21 @@ struct TiltPoint {
 };
 std::vector<TiltPoint> tiltCurve(const CutLight &light);
 
-// A column of the comparison: a share of the light, and whether less of it
-// is better (light that leaks) or more (light returned to the viewer).
+// A column of the comparison: a share of the light, and which way it ranks
+// cuts: more light returned to the viewer is better, less leaked is better;
+// the light reflected off the outside and the bands describe a cut without
+// making it better or worse.
 struct FigureColumn {
+    enum class Better { more, less, neither };
+
     QString title;
     double (*share)(const CutLight &light);
-    bool lessIsBetter = false;
+    Better better = Better::more;
 };
 std::vector<FigureColumn> figureColumns();
 
-// The row of the cut with the best value in column; 0 for no cuts.
+// The row of the cut with the best value in a column that ranks cuts; 0 for
+// no cuts.
 std::size_t bestCut(const std::vector<CutLight> &cuts, const FigureColumn &column);
 
 }  // namespace stone

@@ -29,6 +29,10 @@ inline constexpr ValueRange headLimits{0, 89};
 // Camera rays across the stone's silhouette in each traced view.
 inline constexpr ValueRange raysLimits{10, 2000};
 
+// The values of a design that a cutter types in, each within its limits.
+enum class DesignValue { girdle, starLength, lowerHalfLength, density, headCone };
+ValueRange limitsOf(DesignValue value);
+
 // The index gears a faceting machine takes, by their number of teeth.
 const std::vector<int> &indexGears();
 bool isIndexGear(int teeth);

@@ -1,8 +1,17 @@
 #include "stone/LightMap.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace stone {
+
+namespace {
+
+// Light the head hides, at full strength, as a mid grey: apart from every
+// band's colour and from the black of light lost.
+constexpr double headGrey = 0.55;
+
+}  // namespace
 
 MapColour mapColour(const LightShares &light) {
     // The head's cone stands about the zenith, so what it hides is the
@@ -14,7 +23,15 @@ MapColour mapColour(const LightShares &light) {
         seen[band] -= taken;
         hidden -= taken;
     }
-    return {seen[middleBand], seen[lowBand], seen[highBand]};
+    const double grey = headGrey * light.head;
+    return {seen[middleBand] + grey, seen[lowBand] + grey, seen[highBand] + grey};
+}
+
+QString lightMapLegend() {
+    return QCoreApplication::translate(
+        "LightMap",
+        "Verde: luz de 0 a 45º sobre el horizonte; rojo: de 45 a 75º; azul: de 75 a 90º; "
+        "gris: tapada por la cabeza del observador; negro: fuga o reflejo externo.");
 }
 
 LightMap lightMap(const ViewTrace &view) {

@@ -1,7 +1,5 @@
 #include "stone/StoneRecipe.h"
 
-#include "calc/CutResult.h"
-#include "calc/Gems.h"
 #include "calc/NumberText.h"
 #include "stone/RecipeText.h"
 
@@ -22,25 +20,18 @@ QStringList rowOf(const stone::RecipeStep &step, int gear) {
             step.round ? QStringLiteral("redondo") : row.settings};
 }
 
-// Two decimals, or the read-out's exponent form for a stone too large to be
-// written out.
-QString measureText(double value) {
-    return value < 1e9 ? stone::twoDecimals(value) : plainNumberText(value, QStringLiteral("."));
-}
-
 }  // namespace
 
-std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
-                                           const RecipeSettings &settings) {
-    const stone::Proportions proportions = stone::proportionsOf(cut);
+std::optional<StoneRecipe> makeStoneRecipe(const stone::StoneDesign &design) {
+    const stone::Proportions proportions = design.proportions();
     if (!stone::isCuttable(proportions))
         return std::nullopt;
     StoneRecipe made;
-    made.stone = stone::buildBrilliant(proportions, settings.choices);
-    made.recipe = stone::cuttingRecipe(made.stone, settings.gear);
-    made.D = D;
-    made.density = settings.density.value_or(gemNearestIndex(cut.IR).density);
-    made.carats = stone::caratWeight(made.stone, D, made.density);
+    made.stone = stone::buildBrilliant(proportions, design.choices);
+    made.recipe = stone::cuttingRecipe(made.stone, design.gear);
+    made.D = design.D;
+    made.density = design.material.density;
+    made.carats = stone::caratWeight(made.stone, design.D, made.density);
     return made;
 }
 
@@ -54,18 +45,4 @@ QList<QStringList> recipeRows(const stone::Recipe &recipe) {
     for (const stone::RecipeStep &step : recipe.steps)
         rows.append(rowOf(step, recipe.gear));
     return rows;
-}
-
-QStringList recipeFigureLines(const StoneRecipe &r) {
-    const auto height = [&r](const QString &name, double ratio) {
-        return QStringLiteral("%1: %2 % de D, %3 mm")
-            .arg(name, stone::twoDecimals(100 * ratio), measureText(ratio * r.D));
-    };
-    const double cubicMm = r.stone.volume * r.D * r.D * r.D;
-    return {height(QStringLiteral("Altura de la corona"), r.stone.crownHeight),
-            height(QStringLiteral("Profundidad del pabellón"), r.stone.pavilionDepth),
-            height(QStringLiteral("Altura total"), r.stone.totalDepth),
-            QStringLiteral("Volumen: %1 mm³").arg(measureText(cubicMm)),
-            QStringLiteral("Peso estimado: %1 ct (densidad %2 g/cm³)")
-                .arg(measureText(r.carats), QString::number(r.density))};
 }

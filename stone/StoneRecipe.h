@@ -2,21 +2,11 @@
 
 #include "stone/Brilliant.h"
 #include "stone/Recipe.h"
+#include "stone/StoneDesign.h"
 
 #include <QList>
 #include <QStringList>
 #include <optional>
-
-struct CutResult;
-
-// What the cutter chooses beyond the computed cut: the girdle and the
-// lengths of stars and lower halves, the index gear, and the density that
-// turns the volume into a weight.
-struct RecipeSettings {
-    stone::CutChoices choices;
-    int gear = 96;
-    std::optional<double> density;  // none: that of the common gem with the nearest IR
-};
 
 // A computed cut made a round brilliant of width D (in mm): the stone, its
 // recipe and its weight.
@@ -29,13 +19,10 @@ struct StoneRecipe {
 };
 
 // None when the cut makes no brilliant (see stone::isCuttable).
-std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
-                                           const RecipeSettings &settings);
+std::optional<StoneRecipe> makeStoneRecipe(const stone::StoneDesign &design);
 
 // The recipe as a table of texts, the same in the window and on the sheet:
 // the column titles, then one row per tier in cutting order.
 QStringList recipeColumnTitles();
 QList<QStringList> recipeRows(const stone::Recipe &recipe);
 
-// The stone's heights in % of D and in mm, its volume and weight, one line each.
-QStringList recipeFigureLines(const StoneRecipe &recipe);

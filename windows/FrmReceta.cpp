@@ -1,22 +1,29 @@
 #include "windows/FrmReceta.h"
 
+#include "calc/Gems.h"
 #include "drawing/FacetDiagram.h"
+#include "stone/RecipeFigures.h"
 #include "stone/StoneRecipe.h"
-#include "stone/Recipe.h"
 #include "ui_FrmReceta.h"
-#include "windows/CutChoiceFields.h"
+#include "windows/DesignFields.h"
 #include "windows/Fonts.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSignalBlocker>
+
+using stone::DesignValue;
 
 FrmReceta::FrmReceta(QWidget *parent)
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::FrmReceta>()) {
     installFontSubstitutes();
     m_ui->setupUi(this);
-    useDecimalPoint(*this);
-    for (const int teeth : stone::indexGears())
-        m_ui->comboRueda->addItem(QStringLiteral("%1 dientes").arg(teeth), teeth);
+    m_fields = new DesignFields(*m_ui->LabelProblemas, this);
+    m_fields->add(DesignValue::girdle, *m_ui->campoFiletin, 0.5);
+    m_fields->add(DesignValue::starLength, *m_ui->campoEstrella, 5);
+    m_fields->add(DesignValue::lowerHalfLength, *m_ui->campoPabellon, 5);
+    m_fields->add(DesignValue::density, *m_ui->campoDensidad, 0.01);
+    fillLists();
     m_ui->LabelLeyendaCorona->setText(facetLegend(FacetView::Crown).join(u'\n'));
     m_ui->LabelLeyendaPabellon->setText(facetLegend(FacetView::Pavilion).join(u'\n'));
     const QStringList titles = recipeColumnTitles();
@@ -25,55 +32,68 @@ FrmReceta::FrmReceta(QWidget *parent)
     // Columns as wide as their texts, whatever the recipe; the last takes the rest.
     m_ui->tablaReceta->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->tablaReceta->horizontalHeader()->setStretchLastSection(true);
-    setChoices({}, RecipeSettings().gear);
-    connectFields();
+    connectControls();
 }
 
 FrmReceta::~FrmReceta() = default;
 
-void FrmReceta::connectFields() {
-    const auto changed = [this] { emit cutChoicesChanged(); };
-    for (QDoubleSpinBox *field : {m_ui->spinFiletin, m_ui->spinEstrella, m_ui->spinPabellon})
-        connect(field, &QDoubleSpinBox::valueChanged, this, changed);
-    connect(m_ui->comboRueda, &QComboBox::currentIndexChanged, this, changed);
-    connect(m_ui->spinDensidad, &QDoubleSpinBox::valueChanged, this, &FrmReceta::densityChanged);
+void FrmReceta::fillLists() {
+    for (const int teeth : stone::indexGears())
+        m_ui->comboRueda->addItem(tr("%1 dientes").arg(teeth), teeth);
+    for (const Gem &gem : commonGems())
+        m_ui->comboGema->addItem(gem.name);
+    m_ui->comboGema->addItem(tr("Otra: la densidad indicada"));
 }
 
-CutChoiceFields FrmReceta::choiceFields() const {
-    return {m_ui->spinFiletin, m_ui->spinEstrella, m_ui->spinPabellon};
+void FrmReceta::connectControls() {
+    const Ui::FrmReceta &ui = *m_ui;
+    connect(m_fields, &DesignFields::valueEdited, this, &FrmReceta::valueEdited);
+    connect(ui.comboRueda, &QComboBox::activated, this,
+            [this](int item) { emit gearChosen(m_ui->comboRueda->itemData(item).toInt()); });
+    connect(ui.comboGema, &QComboBox::activated, this, &FrmReceta::chooseGem);
+    connect(ui.botonImprimir, &QPushButton::clicked, this, &FrmReceta::printRequested);
+    connect(ui.botonGuardar, &QPushButton::clicked, this, &FrmReceta::saveRequested);
+    connect(ui.botonCopiar, &QPushButton::clicked, this, &FrmReceta::copyRequested);
 }
 
-stone::CutChoices FrmReceta::cutChoices() const {
-    return choiceFields().choices();
+void FrmReceta::chooseGem(int item) {
+    if (item < commonGems().size())
+        emit gemChosen(item);
+    else
+        emit valueEdited(DesignValue::density, m_shownDensity);
 }
 
-int FrmReceta::gear() const {
-    return m_ui->comboRueda->currentData().toInt();
+void FrmReceta::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
-double FrmReceta::density() const {
-    return m_ui->spinDensidad->value();
+void FrmReceta::showDesign(const stone::StoneDesign &design) {
+    m_fields->show(design);
+    m_shownDensity = design.material.density;
+    m_ui->comboRueda->setCurrentIndex(m_ui->comboRueda->findData(design.gear));
+    const bool ownDensity = design.material.source == stone::Material::Source::ownDensity;
+    m_ui->comboGema->setCurrentIndex(ownDensity ? int(commonGems().size())
+                                                : int(design.material.gem));
+    m_ui->LabelAviso->setText(stone::leakageWarning(design));
 }
 
-void FrmReceta::setChoices(const stone::CutChoices &choices, int gear) {
-    choiceFields().show(choices);
-    const QSignalBlocker blocker(m_ui->comboRueda);
-    m_ui->comboRueda->setCurrentIndex(m_ui->comboRueda->findData(gear));
-}
-
-void FrmReceta::showStone(const StoneRecipe &made) {
-    {
-        const QSignalBlocker blocker(m_ui->spinDensidad);
-        m_ui->spinDensidad->setValue(made.density);
-    }
+void FrmReceta::showStone(const stone::StoneDesign &design, const StoneRecipe &made) {
+    showDesign(design);
     m_ui->diagrama->showStone(made.stone);
-    m_ui->LabelFiguras->setText(recipeFigureLines(made).join(u'\n'));
+    QStringList figures;
+    for (const stone::RecipeFigure &figure : stone::recipeFigures(design, made))
+        figures.append(stone::figureLine(figure));
+    m_ui->LabelFiguras->setText(figures.join(u'\n'));
     showRecipe(made);
 }
 
-void FrmReceta::showNoStone(const QString &message) {
+void FrmReceta::showNoStone(const stone::StoneDesign &design, const QString &reason) {
+    showDesign(design);
     m_ui->diagrama->clear();
-    m_ui->LabelFiguras->setText(message);
+    m_ui->LabelFiguras->setText(reason);
     m_ui->tablaReceta->setRowCount(0);
 }
 

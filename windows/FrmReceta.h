@@ -1,21 +1,22 @@
 #pragma once
 
-#include "stone/Brilliant.h"
+#include "stone/StoneDesign.h"
 
 #include <QWidget>
 #include <memory>
 
-struct CutChoiceFields;
+class DesignFields;
 struct StoneRecipe;
 namespace Ui {
 class FrmReceta;
 }
 
 // The recipe window, built from FrmReceta.ui: the facet diagram of the round
-// brilliant with what its codes mean, the choices it is cut with, its
-// measures and weight, and the cutting recipe as a table. It reports every
-// change of a choice at once; the program's commands compute the stone
-// again and show it.
+// brilliant with what its codes mean, the choices it is cut with, its gem,
+// measures and weight, and the cutting recipe as a table, with buttons that
+// print, save and copy it. It shows the design it is given and reports every
+// choice the user makes at once; the program's commands change the design
+// and show it again. Escape closes it.
 class FrmReceta : public QWidget {
     Q_OBJECT
 
@@ -23,27 +24,31 @@ public:
     explicit FrmReceta(QWidget *parent = nullptr);
     ~FrmReceta() override;
 
-    // The girdle and the lengths of stars and lower halves as chosen.
-    stone::CutChoices cutChoices() const;
-    // The teeth of the chosen index gear, among those the recipe knows.
-    int gear() const;
-    double density() const;
-    // Sets the choices without reporting them as changed.
-    void setChoices(const stone::CutChoices &choices, int gear);
-
-    // The stone, its recipe and its figures; its density goes in the field.
-    void showStone(const StoneRecipe &made);
-    // No stone: a blank diagram and recipe, and message where the figures go.
-    void showNoStone(const QString &message);
+    // The design, and the stone, recipe and figures made from it.
+    void showStone(const stone::StoneDesign &design, const StoneRecipe &made);
+    // A design that makes no brilliant: its choices, a blank diagram and
+    // recipe, and why.
+    void showNoStone(const stone::StoneDesign &design, const QString &reason);
 
 signals:
-    void cutChoicesChanged();  // girdle, stars, lower halves or gear
-    void densityChanged();
+    void valueEdited(stone::DesignValue value, double number);
+    void gearChosen(int teeth);
+    void gemChosen(qsizetype gem);
+    void printRequested();
+    void saveRequested();
+    void copyRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    CutChoiceFields choiceFields() const;
-    void connectFields();
+    void fillLists();
+    void connectControls();
+    void chooseGem(int item);
+    void showDesign(const stone::StoneDesign &design);
     void showRecipe(const StoneRecipe &made);
 
     std::unique_ptr<Ui::FrmReceta> m_ui;
+    DesignFields *m_fields = nullptr;
+    double m_shownDensity = 0;
 };

@@ -1,13 +1,18 @@
 #include "windows/FrmVerificacion.h"
 
+#include "calc/Gems.h"
+#include "calc/NumberText.h"
 #include "drawing/StonePictures.h"
 #include "drawing/VerificationPage.h"
 #include "stone/CutFigures.h"
 #include "ui_FrmVerificacion.h"
-#include "windows/CutChoiceFields.h"
+#include "windows/DesignFields.h"
 #include "windows/Fonts.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+
+using stone::DesignValue;
 
 namespace {
 
@@ -19,9 +24,18 @@ QTableWidgetItem *figureItem(double share, bool best) {
         bold.setBold(true);
         item->setFont(bold);
         // What the bold face shows, said to a screen reader.
-        item->setData(Qt::AccessibleTextRole, percentText(share) + QStringLiteral(", el mejor"));
+        item->setData(Qt::AccessibleTextRole,
+                      FrmVerificacion::tr("%1, el mejor").arg(percentText(share)));
     }
     return item;
+}
+
+// "Diamante, IR 2.419", or the IR alone for a material of the cutter's own.
+QString materialText(const stone::Material &material) {
+    const QString ir = plainNumberText(material.refractiveIndex, QStringLiteral("."));
+    if (material.source == stone::Material::Source::ownDensity)
+        return FrmVerificacion::tr("IR %1").arg(ir);
+    return FrmVerificacion::tr("%1, IR %2").arg(commonGems().at(material.gem).name, ir);
 }
 
 }  // namespace
@@ -30,8 +44,13 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::FrmVerificacion>()) {
     installFontSubstitutes();
     m_ui->setupUi(this);
-    useDecimalPoint(*this);
-    QStringList titles{QStringLiteral("Talla")};
+    m_fields = new DesignFields(*m_ui->LabelProblemas, this);
+    m_fields->add(DesignValue::girdle, *m_ui->campoFiletin, 0.5);
+    m_fields->add(DesignValue::starLength, *m_ui->campoEstrella, 5);
+    m_fields->add(DesignValue::lowerHalfLength, *m_ui->campoPabellon, 5);
+    m_fields->add(DesignValue::headCone, *m_ui->campoCabeza, 1);
+    m_ui->LabelLeyenda->setText(stone::lightMapLegend());
+    QStringList titles{tr("Talla")};
     // Two words on two lines, so that every column fits the window.
     for (const stone::FigureColumn &column : stone::figureColumns())
         titles.append(QString(column.title).replace(u' ', u'\n'));
@@ -45,42 +64,39 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
         policy.setRetainSizeWhenHidden(true);
         tracing->setSizePolicy(policy);
     }
+    setComparisonCurrent(true);
     showFinished(QString());
-    connectFields();
+    connectControls();
 }
 
 FrmVerificacion::~FrmVerificacion() = default;
 
-void FrmVerificacion::connectFields() {
+void FrmVerificacion::connectControls() {
     const Ui::FrmVerificacion &ui = *m_ui;
-    const auto changed = [this] { emit cutChoicesChanged(); };
-    for (QDoubleSpinBox *field : {ui.spinFiletin, ui.spinEstrella, ui.spinPabellon, ui.spinCabeza})
-        connect(field, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_fields, &DesignFields::valueEdited, this, &FrmVerificacion::valueEdited);
     connect(ui.sliderInclinacion, &QSlider::valueChanged, this, [this](int degrees) {
-        m_ui->LabelInclinacion->setText(QStringLiteral("&Inclinación: %1º").arg(degrees));
-        emit tiltChanged();
+        m_ui->LabelInclinacion->setText(tr("&Inclinación: %1º").arg(degrees));
+        emit tiltChanged(degrees);
     });
     connect(ui.botonCancelar, &QPushButton::clicked, this, &FrmVerificacion::cancelRequested);
 }
 
-CutChoiceFields FrmVerificacion::choiceFields() const {
-    return {m_ui->spinFiletin, m_ui->spinEstrella, m_ui->spinPabellon};
+void FrmVerificacion::keyPressEvent(QKeyEvent *event) {
+    if (event->key() != Qt::Key_Escape)
+        QWidget::keyPressEvent(event);
+    else if (isTracing())
+        emit cancelRequested();
+    else
+        close();
 }
 
-stone::CutChoices FrmVerificacion::cutChoices() const {
-    return choiceFields().choices();
+bool FrmVerificacion::isTracing() const {
+    return !m_ui->botonCancelar->isHidden();
 }
 
-void FrmVerificacion::setCutChoices(const stone::CutChoices &choices) {
-    choiceFields().show(choices);
-}
-
-double FrmVerificacion::headDeg() const {
-    return m_ui->spinCabeza->value();
-}
-
-int FrmVerificacion::tiltDeg() const {
-    return m_ui->sliderInclinacion->value();
+void FrmVerificacion::showDesign(const stone::StoneDesign &design) {
+    m_fields->show(design);
+    m_ui->LabelMaterial->setText(materialText(design.material));
 }
 
 void FrmVerificacion::showStone(const stone::Brilliant &stone) {
@@ -96,6 +112,20 @@ void FrmVerificacion::showComparison(const std::vector<stone::CutLight> &cuts) {
     m_ui->curvaInclinacion->setPicture(
         [cuts](PainterCanvas &canvas, const QRectF &area) { drawTiltCurves(canvas, area, cuts); });
     fillTable(cuts);
+    setComparisonCurrent(true);
+}
+
+void FrmVerificacion::showComparisonOutdated() {
+    setComparisonCurrent(false);
+}
+
+void FrmVerificacion::setComparisonCurrent(bool current) {
+    // Disabled, the curves and the table are drawn greyed.
+    m_ui->curvaInclinacion->setEnabled(current);
+    m_ui->tablaComparacion->setEnabled(current);
+    m_ui->LabelMejor->setText(current ? bestValuesNote()
+                                      : tr("Cifras de la elección anterior, en gris hasta que "
+                                           "se tracen las de esta."));
 }
 
 void FrmVerificacion::fillTable(const std::vector<stone::CutLight> &cuts) {
@@ -119,7 +149,7 @@ void FrmVerificacion::showProgress(int percent) {
     m_ui->progreso->setValue(percent);
     m_ui->progreso->show();
     m_ui->botonCancelar->show();
-    m_ui->LabelEstado->setText(QStringLiteral("Trazando rayos…"));
+    m_ui->LabelEstado->setText(tr("Trazando rayos…"));
 }
 
 void FrmVerificacion::showFinished(const QString &status) {
@@ -133,5 +163,6 @@ void FrmVerificacion::showNoStone(const QString &reason) {
     m_ui->mapaLuz->setPicture({});
     m_ui->curvaInclinacion->setPicture({});
     m_ui->tablaComparacion->setRowCount(0);
+    setComparisonCurrent(true);
     showFinished(reason);
 }

@@ -2,11 +2,12 @@
 
 #include "stone/CutComparison.h"
 #include "stone/LightMap.h"
+#include "stone/StoneDesign.h"
 
 #include <QWidget>
 #include <memory>
 
-struct CutChoiceFields;
+class DesignFields;
 namespace Ui {
 class FrmVerificacion;
 }
@@ -14,9 +15,11 @@ class FrmVerificacion;
 // The verification window, built from FrmVerificacion.ui: the stone in 3-D,
 // turned by hand; its light map with the tilt it is traced at; the ISO
 // brightness against the tilt and the comparison table of the computed cut
-// and the classic ones; the cut's choices and the viewer's head; and the
-// progress of the tracing, which the user may cancel. It reports every
-// change at once; the program's commands trace the light and show it.
+// and the classic ones; the cut's choices, its material and the viewer's
+// head; and the progress of the tracing, which the user may cancel, also
+// with Escape (which closes the window when nothing is traced). It shows
+// what it is given and reports every change at once; the program's commands
+// trace the light and show it.
 class FrmVerificacion : public QWidget {
     Q_OBJECT
 
@@ -24,19 +27,15 @@ public:
     explicit FrmVerificacion(QWidget *parent = nullptr);
     ~FrmVerificacion() override;
 
-    // The girdle and the lengths of stars and lower halves as chosen.
-    stone::CutChoices cutChoices() const;
-    // Sets them without reporting them as changed.
-    void setCutChoices(const stone::CutChoices &choices);
-    // The half angle of the cone about the zenith that the viewer's head hides.
-    double headDeg() const;
-    // The tilt of the light map, 0 to 30 degrees.
-    int tiltDeg() const;
-
+    // The design's choices, material and viewer.
+    void showDesign(const stone::StoneDesign &design);
     void showStone(const stone::Brilliant &stone);
     void showLightMap(const stone::LightMap &map);
     // The tilt curves and the table, the computed cut first.
     void showComparison(const std::vector<stone::CutLight> &cuts);
+    // The curves and the table shown are of an earlier design: they stay,
+    // greyed, until the comparison of this one is shown.
+    void showComparisonOutdated();
 
     // While the light is traced, the progress in % and the button that
     // cancels it; after, what became of it.
@@ -46,14 +45,19 @@ public:
     void showNoStone(const QString &reason);
 
 signals:
-    void cutChoicesChanged();  // girdle, stars, lower halves or the viewer's head
-    void tiltChanged();
+    void valueEdited(stone::DesignValue value, double number);
+    void tiltChanged(int degrees);  // of the light map, 0 to 30
     void cancelRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
-    CutChoiceFields choiceFields() const;
-    void connectFields();
+    void connectControls();
     void fillTable(const std::vector<stone::CutLight> &cuts);
+    void setComparisonCurrent(bool current);
+    bool isTracing() const;
 
     std::unique_ptr<Ui::FrmVerificacion> m_ui;
+    DesignFields *m_fields = nullptr;
 };

@@ -31,4 +31,7 @@ void PictureView::paintEvent(QPaintEvent * /*event*/) {
     DeviceCanvas canvas(painter, size(), rect());
     canvas.setTextFont(arialFont(8));
     m_picture(canvas, QRectF(rect()).adjusted(border, border, -border, -border));
+    // Disabled, the picture is of something no longer shown: greyed.
+    if (!isEnabled())
+        painter.fillRect(rect(), QColor(panel.red(), panel.green(), panel.blue(), 160));
 }

@@ -6,7 +6,8 @@
 class PainterCanvas;
 
 // A picture on a light panel, drawn in vectors through a painter canvas in
-// pixels over whatever size the window gives it; blank until it has one.
+// pixels over whatever size the window gives it; blank until it has one, and
+// greyed while disabled.
 class PictureView : public QWidget {
     Q_OBJECT
 

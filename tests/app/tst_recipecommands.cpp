@@ -51,7 +51,7 @@ private slots:
         QPointer<FrmReceta> recipe = openFromTheMenuBar(f);
         QVERIFY(recipe && recipe->isVisible());
         // H = 5.918 mm in the main window's read-out, without a girdle.
-        QVERIFY(shownTexts(*recipe).contains("Altura total: 59.18 % de D, 5.92 mm"));
+        QVERIFY(shownTexts(*recipe).contains("Altura total: 59.18 % de D (5.92 mm)"));
         QTest::mouseClick(f.ui().Command5, Qt::LeftButton);
         QTRY_VERIFY(!recipe);
     }
@@ -82,9 +82,9 @@ private slots:
                                    << QByteArray("rueda de índice de 120 dientes");
         // One tenth of D more than H.
         QTest::newRow("10 % girdle")
-            << "spinFiletin"
+            << "campoFiletin"
             << "10"
-            << "Altura total: 69.18 % de D, 6.92 mm" << QByteArray("Filetín: 10 % de D.");
+            << "Altura total: 69.18 % de D (6.92 mm)" << QByteArray("Filetín: 10 % de D.");
     }
     void choicesRecomputeAtOnce() {
         QFETCH(QString, field);

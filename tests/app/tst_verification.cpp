@@ -1,3 +1,4 @@
+#include "app/CurrentDesign.h"
 #include "app/VerificationCommands.h"
 #include "calc/Presets.h"
 #include "stone/RecipeText.h"
@@ -5,7 +6,6 @@
 #include "windows/FrmReceta.h"
 #include "windows/FrmVerificacion.h"
 
-#include <QDoubleSpinBox>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QSlider>
@@ -29,6 +29,10 @@ bool tracedWhole(const FrmVerificacion &window) {
                            traceTimeout);
 }
 
+QTableWidget *table(const FrmVerificacion &window) {
+    return control<QTableWidget>(window, QStringLiteral("tablaComparacion"));
+}
+
 // The diamond computed and its verification opened.
 FrmVerificacion *openDiamond(MainWindowFixture &f) {
     QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
@@ -37,6 +41,36 @@ FrmVerificacion *openDiamond(MainWindowFixture &f) {
     return control<FrmVerificacion>(f.window, QStringLiteral("FrmVerificacion"));
 }
 
+// The pages of the cut sheet saved as PDF.
+int sheetPages(MainWindowFixture &f) {
+    QTemporaryDir dir;
+    f.cuadro->answer(dir.filePath(QStringLiteral("hoja.pdf")), 2);
+    f.ui().menuItem(QStringLiteral("mnuImGuardar"))->trigger();
+    QFile pdf(dir.filePath(QStringLiteral("hoja.pdf")));
+    if (!pdf.open(QIODevice::ReadOnly))
+        return 0;
+    return int(QString::fromLatin1(pdf.readAll())
+                   .count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+// A verification window of its own, on a design of the diamond.
+struct VerificationFixture {
+    explicit VerificationFixture(const InputFields &fields, TraceResolution resolution = {})
+        : commands(owner, design, resolution) {
+        const ComputePlan plan = planComputation(fields, QStringLiteral("."));
+        design.setCut(plan.cut, plan.D, stone::nearestGemMaterial(plan.cut.IR));
+        commands.open();
+        // Its shortcuts need it active; they fail if it never is.
+        if (!QTest::qWaitForWindowActive(commands.window()))
+            qWarning("The verification window did not become active");
+    }
+    FrmVerificacion &window() { return *commands.window(); }
+
+    QWidget owner;
+    CurrentDesign design{&owner};
+    VerificationCommands commands;
+};
+
 }  // namespace
 
 class TestVerification : public QObject {
@@ -44,27 +78,30 @@ class TestVerification : public QObject {
 
 private slots:
     // Like "&Receta de tallado…", the item waits for a computed cut; its
-    // window traces the comparison, then the map again at each tilt.
+    // window traces the comparison, then the map again at each tilt; the
+    // cut sheet keeps the face-up figures of the design whatever the slider
+    // shows, and a new computation updates the window.
     void menuItemFollowsTheCut() {
         MainWindowFixture f;
         QAction *item = f.ui().menuItem(QStringLiteral("mnuTaVerificacion"));
         QVERIFY(!item->isEnabled());
         FrmVerificacion *window = openDiamond(f);
         QVERIFY(tracedWhole(*window));
-        QCOMPARE(control<QTableWidget>(*window, "tablaComparacion")->rowCount(), 4);
-        // Traced, the verification is the cut sheet's third page.
-        QTemporaryDir dir;
-        f.cuadro->answer(dir.filePath(QStringLiteral("hoja.pdf")), 2);
-        f.ui().menuItem(QStringLiteral("mnuImGuardar"))->trigger();
-        QFile pdf(dir.filePath(QStringLiteral("hoja.pdf")));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        const QString written = QString::fromLatin1(pdf.readAll());
-        QCOMPARE(written.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 3);
-        // The tilt slider traces the map again.
+        QCOMPARE(table(*window)->rowCount(), 4);
+        QCOMPARE(sheetPages(f), 3);
         const QImage faceUp = picture(*window, "mapaLuz");
         control<QSlider>(*window, "sliderInclinacion")->setValue(20);
         QVERIFY(tracedWhole(*window));
         QVERIFY(picture(*window, "mapaLuz") != faceUp);
+        // A new head cone while the map is tilted: the sheet still has its page.
+        typeInto(control<QLineEdit>(*window, "campoCabeza"), QStringLiteral("20"));
+        QVERIFY(tracedWhole(*window));
+        QCOMPARE(sheetPages(f), 3);
+        // CALCULAR on quartz: the same window shows the new stone.
+        f.window.setInputs(QStringLiteral("1.544"), QStringLiteral("10"), QStringLiteral("10"));
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        QCOMPARE(f.window.findChild<FrmVerificacion *>(), window);
+        QVERIFY(control<QLabel>(*window, "LabelMaterial")->text().contains("1.544"));
         QTest::mouseClick(f.ui().Command4, Qt::LeftButton);
         QVERIFY(!item->isEnabled());
         QTRY_VERIFY(!f.window.findChild<FrmVerificacion *>());
@@ -84,40 +121,64 @@ private slots:
         QVERIFY(picture(*window, "vistaPiedra") != faceUp);
     }
 
-    // The recipe window and this one cut the same stone, whichever chooses.
+    // The recipe window and this one cut the same stone, whichever chooses;
+    // "0,5" reads as 0.5, and a value out of range stays as typed.
     void choicesAreTheRecipes() {
         MainWindowFixture f;
         FrmVerificacion *window = openDiamond(f);
-        control<QDoubleSpinBox>(*window, "spinEstrella")->setValue(60);
+        typeInto(control<QLineEdit>(*window, "campoEstrella"), QStringLiteral("60"));
         f.ui().menuItem(QStringLiteral("mnuTaReceta"))->trigger();
         auto *recipe = control<FrmReceta>(f.window, QStringLiteral("FrmReceta"));
-        QCOMPARE(control<QDoubleSpinBox>(*recipe, "spinEstrella")->value(), 60.0);
-        control<QDoubleSpinBox>(*recipe, "spinPabellon")->setValue(70);
-        QCOMPARE(window->cutChoices().lowerGirdlePercent, 70.0);
+        QCOMPARE(control<QLineEdit>(*recipe, "campoEstrella")->text(), QStringLiteral("60"));
+        typeInto(control<QLineEdit>(*recipe, "campoFiletin"), QStringLiteral("2,5"));
+        QCOMPARE(control<QLineEdit>(*window, "campoFiletin")->text(), QStringLiteral("2.5"));
+        typeInto(control<QLineEdit>(*recipe, "campoPabellon"), QStringLiteral("95"));
+        QCOMPARE(control<QLineEdit>(*recipe, "campoPabellon")->text(), QStringLiteral("95"));
+        QCOMPARE(control<QLineEdit>(*window, "campoPabellon")->text(), QStringLiteral("80"));
+        QVERIFY(control<QLabel>(*recipe, "LabelProblemas")->text().contains("de 10 a 90"));
     }
 
     // A cut whose crown would lie below the girdle has no stone to show.
     void uncuttableCut() {
-        QWidget owner;
-        VerificationCommands commands(owner);
-        commands.setCut(planComputation({"1.29", "10", "29.128"}, QStringLiteral(".")).cut);
-        commands.open({});
-        QCOMPARE(status(*commands.window()), stone::uncuttableMessage());
+        VerificationFixture f({"1.29", "10", "29.128"});
+        QCOMPARE(status(f.window()), stone::uncuttableMessage());
     }
 
     // A trace far too long to wait for: the window takes the click on its
-    // button meanwhile, and the trace stops.
+    // button meanwhile, the trace stops and delivers nothing; the figures
+    // of the design before stay greyed, and Escape then closes the window.
     void cancelMidTrace() {
-        QWidget owner;
-        VerificationCommands commands(owner, {2000, 2000});
-        commands.setCut(planComputation(Presets::diamond, QStringLiteral(".")).cut);
-        commands.open({});
-        FrmVerificacion &window = *commands.window();
-        auto *progress = control<QProgressBar>(window, "progreso");
+        VerificationFixture f(Presets::diamond.fields, {2000, 2000});
+        auto *progress = control<QProgressBar>(f.window(), "progreso");
         QTRY_VERIFY(progress->isVisible());
-        QTest::mouseClick(control<QPushButton>(window, "botonCancelar"), Qt::LeftButton);
-        QCOMPARE(status(window), QStringLiteral("Trazado cancelado."));
-        QCOMPARE(control<QTableWidget>(window, "tablaComparacion")->rowCount(), 0);
+        // The button's key presses it for a moment, as a click would.
+        QTest::keyClick(&f.window(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(status(f.window()), QStringLiteral("Trazado cancelado."));
+        QVERIFY(!f.commands.figures());
+        QCOMPARE(table(f.window())->rowCount(), 0);
+        QTest::qWait(200);
+        QCOMPARE(status(f.window()), QStringLiteral("Trazado cancelado."));
+        QPointer<FrmVerificacion> window = &f.window();
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!window);
+    }
+
+    // Figures of the choices before stay greyed beside the new choices until
+    // their own are traced; Escape cancels a running trace.
+    void figuresOfEarlierChoicesAreGreyed() {
+        VerificationFixture f(Presets::diamond.fields, {30, 10});
+        QVERIFY(tracedWhole(f.window()));
+        QVERIFY(table(f.window())->isEnabled());
+        const QString figure = table(f.window())->item(0, 1)->text();
+        f.design.setValue(stone::DesignValue::headCone, 40);
+        QVERIFY(!table(f.window())->isEnabled());
+        QTest::keyClick(&f.window(), Qt::Key_Escape);
+        QCOMPARE(status(f.window()), QStringLiteral("Trazado cancelado."));
+        QVERIFY(!table(f.window())->isEnabled());
+        f.design.setValue(stone::DesignValue::headCone, 15);
+        QVERIFY(tracedWhole(f.window()));
+        QVERIFY(table(f.window())->isEnabled());
+        QCOMPARE(table(f.window())->item(0, 1)->text(), figure);
     }
 };
 

@@ -16,7 +16,13 @@
 
 namespace {
 
-const CutSheetContent diamond{10, solveCut(2.419, 10 * pi / 180), QDate(2025, 3, 14), {}, {}};
+CutSheetContent diamondSheet() {
+    return {stone::designOf(solveCut(2.419, 10 * pi / 180), 10, stone::nearestGemMaterial(2.419)),
+            QDate(2025, 3, 14),
+            {}};
+}
+
+const CutSheetContent diamond = diamondSheet();
 
 int pdfPages(const QByteArray &pdf) {
     return int(
@@ -76,7 +82,8 @@ private slots:
         QVERIFY(shapes >= 13 * 5);  // every segment of the thirteen rays at least
         const QStringList values{"14 de marzo de 2025", "IR = 2.419", "D = 10 mm",
                                  "épsilon = 10 º"};
-        for (const QString &line : readOutTopToBottom(diamond.D, diamond.cut) + values)
+        for (const QString &line :
+             readOutTopToBottom(diamond.design.D, diamond.design.cut) + values)
             QVERIFY2(texts.contains(line), qPrintable(line));
     }
 

@@ -15,3 +15,6 @@ Control *control(const QObject &window, const QString &name) {
                Control::staticMetaObject.className(), qPrintable(name));
     return found;
 }
+
+// Types text over what a field holds, then presses Enter, as a user would.
+void typeInto(QObject *field, const QString &text);

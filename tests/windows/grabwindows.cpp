@@ -42,8 +42,10 @@ int main(int argc, char *argv[]) {
     FrmSplash splash;
     Acercade about;
     FrmReceta recipe;
-    const ComputePlan diamond = planComputation(Presets::diamond, QStringLiteral("."));
-    recipe.showStone(*makeStoneRecipe(diamond.cut, diamond.D, {}));
+    const ComputePlan diamond = planComputation(Presets::diamond.fields, QStringLiteral("."));
+    const stone::StoneDesign design =
+        stone::designOf(diamond.cut, diamond.D, stone::nearestGemMaterial(diamond.cut.IR));
+    recipe.showStone(design, *makeStoneRecipe(design));
     const bool saved = save(form1, folder, QStringLiteral("form1.png")) &&
                        save(splash, folder, QStringLiteral("splash.png")) &&
                        save(about, folder, QStringLiteral("acercade.png")) &&

@@ -1,0 +1,21 @@
+#include "stone/DesignLimits.h"
+
+namespace stone {
+
+ValueRange limitsOf(DesignValue value) {
+    switch (value) {
+        case DesignValue::girdle:
+            return girdleLimits;
+        case DesignValue::starLength:
+            return starLimits;
+        case DesignValue::lowerHalfLength:
+            return lowerHalfLimits;
+        case DesignValue::density:
+            return densityLimits;
+        case DesignValue::headCone:
+            break;
+    }
+    return headLimits;
+}
+
+}  // namespace stone

@@ -1,0 +1,75 @@
+#include "stone/StoneDesign.h"
+
+#include "calc/Gems.h"
+
+namespace stone {
+
+Material gemMaterial(double IR, qsizetype gem) {
+    return {IR, commonGems().at(gem).density, Material::Source::chosenGem, gem};
+}
+
+Material nearestGemMaterial(double IR) {
+    Material nearest = gemMaterial(IR, gemNearestIndex(IR));
+    nearest.source = Material::Source::nearestGem;
+    return nearest;
+}
+
+Material ownMaterial(double IR, double density) {
+    return {IR, density, Material::Source::ownDensity, -1};
+}
+
+StoneDesign designOf(const CutResult &cut, double D, const Material &material) {
+    StoneDesign design;
+    design.cut = cut;
+    design.D = D;
+    design.material = material;
+    return design;
+}
+
+double valueOf(const StoneDesign &design, DesignValue value) {
+    switch (value) {
+        case DesignValue::girdle:
+            return design.choices.girdlePercent;
+        case DesignValue::starLength:
+            return design.choices.starPercent;
+        case DesignValue::lowerHalfLength:
+            return design.choices.lowerGirdlePercent;
+        case DesignValue::density:
+            return design.material.density;
+        case DesignValue::headCone:
+            break;
+    }
+    return design.viewer.headDeg;
+}
+
+void setValue(StoneDesign &design, DesignValue value, double number) {
+    switch (value) {
+        case DesignValue::girdle:
+            design.choices.girdlePercent = number;
+            return;
+        case DesignValue::starLength:
+            design.choices.starPercent = number;
+            return;
+        case DesignValue::lowerHalfLength:
+            design.choices.lowerGirdlePercent = number;
+            return;
+        case DesignValue::density:
+            design.material = ownMaterial(design.material.refractiveIndex, number);
+            return;
+        case DesignValue::headCone:
+            design.viewer.headDeg = number;
+            return;
+    }
+}
+
+bool sameLight(const StoneDesign &a, const StoneDesign &b) {
+    const Proportions p = a.proportions(), q = b.proportions();
+    const CutChoices &c = a.choices, &d = b.choices;
+    return p.table == q.table && p.crownDeg == q.crownDeg && p.pavilionDeg == q.pavilionDeg &&
+           c.girdlePercent == d.girdlePercent && c.starPercent == d.starPercent &&
+           c.lowerGirdlePercent == d.lowerGirdlePercent &&
+           a.material.refractiveIndex == b.material.refractiveIndex &&
+           a.viewer.headDeg == b.viewer.headDeg;
+}
+
+}  // namespace stone

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "calc/CutResult.h"
+#include "stone/Brilliant.h"
+#include "stone/DesignLimits.h"
+
+#include <QtGlobal>
+
+// The stone being designed, as one value: what the window, the cut sheet and
+// the command line all show.
+namespace stone {
+
+// What the stone is cut from: the refractive index the cut was computed for,
+// and the density that turns its volume into a weight: that of a gem of the
+// list, chosen or the one with the nearest index, or one the cutter gave.
+struct Material {
+    enum class Source { nearestGem, chosenGem, ownDensity };
+
+    double refractiveIndex = 0;
+    double density = 0;  // g/cm³
+    Source source = Source::ownDensity;
+    qsizetype gem = -1;  // the gem's place in commonGems(), unless ownDensity
+};
+
+// The material of the gem at that place in commonGems(), chosen for IR.
+Material gemMaterial(double IR, qsizetype gem);
+// The material of the gem of the list whose index is nearest to IR.
+Material nearestGemMaterial(double IR);
+// A density given for IR, no gem's.
+Material ownMaterial(double IR, double density);
+
+// Who looks at the stone's light: the viewer's head hides a cone of the sky
+// about the zenith.
+struct Viewer {
+    double headDeg = 15;
+};
+
+// The cut computed for IR, épsilon and a girdle width D, what the cutter
+// chooses beyond it, its material and its viewer.
+struct StoneDesign {
+    CutResult cut;
+    double D = 0;  // mm
+    CutChoices choices;
+    int gear = 96;
+    Material material;
+    Viewer viewer;
+
+    Proportions proportions() const { return proportionsOf(cut); }
+};
+
+// The design of a cut computed for a width D, cut from material, with the
+// usual choices.
+StoneDesign designOf(const CutResult &cut, double D, const Material &material);
+
+// A value typed in for the design, as it stands; setting the density makes it
+// the cutter's own.
+double valueOf(const StoneDesign &design, DesignValue value);
+void setValue(StoneDesign &design, DesignValue value, double number);
+
+// True when both designs return the same light: the same cut, choices,
+// index and viewer, whatever their gear, density or width.
+bool sameLight(const StoneDesign &a, const StoneDesign &b);
+
+}  // namespace stone
