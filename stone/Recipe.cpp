@@ -42,7 +42,7 @@ RecipeStep stepOf(Tier tier, const std::vector<const Facet *> &facets, int gear)
 RecipeStep girdleStep() {
     RecipeStep step;
     step.tier = Tier::Girdle;
-    step.count = 1;
+    step.count = tierRow(Tier::Girdle).facets;
     step.angleDeg = 90;
     step.round = true;
     return step;
@@ -63,9 +63,9 @@ bool isIndexGear(int teeth) {
 Recipe cuttingRecipe(const Brilliant &stone, int gear) {
     Recipe recipe;
     recipe.gear = gear;
-    for (int t = int(Tier::PavilionMain); t <= int(Tier::Culet); ++t) {
-        const Tier tier = Tier(t);
-        if (tier == Tier::Girdle) {
+    for (const TierRow &row : tierTable) {
+        const Tier tier = row.tier;
+        if (row.part == StonePart::Girdle) {
             recipe.steps.push_back(girdleStep());
             continue;
         }

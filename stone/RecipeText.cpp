@@ -4,39 +4,6 @@
 
 namespace stone {
 
-namespace {
-
-struct TierTexts {
-    QStringView code;
-    QStringView name;
-};
-
-// By Tier, in its order.
-constexpr TierTexts kTierTexts[] = {
-    {u"P1", u"Principales del pabellón"},
-    {u"P2", u"Medias del pabellón"},
-    {u"G", u"Filetín"},
-    {u"C1", u"Principales de la corona"},
-    {u"C2", u"Estrellas"},
-    {u"C3", u"Medias de la corona"},
-    {u"T", u"Mesa"},
-    {u"P0", u"Culet"},
-};
-
-const TierTexts &textsOf(Tier tier) {
-    return kTierTexts[int(tier)];
-}
-
-}  // namespace
-
-QString tierCode(Tier tier) {
-    return textsOf(tier).code.toString();
-}
-
-QString tierName(Tier tier) {
-    return textsOf(tier).name.toString();
-}
-
 QString twoDecimals(double value) {
     return QString::number(value, 'f', 2);
 }

@@ -8,10 +8,6 @@
 // Numbers have a period and two decimals.
 namespace stone {
 
-// "P1", "P2", "G", "C1", "C2", "C3", "T": the tier's short name in cutting order.
-QString tierCode(Tier tier);
-// The tier's name in Spanish: "Principales del pabellón", ...
-QString tierName(Tier tier);
 // "40.72": an angle or a length with two decimals.
 QString twoDecimals(double value);
 // The index settings as cutters write them: "96-12-24-36-48-60-72-84" on a
