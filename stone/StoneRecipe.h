@@ -32,8 +32,10 @@ struct StoneRecipe {
 std::optional<StoneRecipe> makeStoneRecipe(const CutResult &cut, double D,
                                            const RecipeSettings &settings);
 
-// The recipe as a table of texts, the same in the window and on the sheet:
-// the column titles, then one row per tier in cutting order.
+// The recipe as a table of texts, the same in the window, on the sheet and
+// on the command line: the column titles, then the tiers in cutting order.
+// A tier whose settings need different cheaters takes a row for each: the
+// first with the tier, each further one with only its cheater and settings.
 QStringList recipeColumnTitles();
 QList<QStringList> recipeRows(const stone::Recipe &recipe);
 
