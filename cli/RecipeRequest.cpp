@@ -8,6 +8,7 @@
 #include "stone/Recipe.h"
 #include "stone/RecipeFigures.h"
 #include "stone/RecipeText.h"
+#include "stone/StoneRecipe.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -29,30 +30,29 @@ QString recipeCsv(const Recipe &recipe) {
     return csv;
 }
 
-QString degreesOrBlank(const QString &number) {
-    return number.isEmpty() || number == QLatin1String("0.00") ? QString() : number + u'º';
+// text without the spaces that pad its empty last columns.
+QString withoutTrailingSpaces(QString text) {
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
 }
 
+// The window's and the sheet's rows, in columns.
 QString recipeTable(const Recipe &recipe) {
     QString text = QStringLiteral(
                        "Receta de tallado del brillante redondo, rueda de índice de %1 "
                        "dientes\n\n")
                        .arg(recipe.gear);
     const auto line = [](const QStringList &c) {
-        return QStringLiteral("%1 %2 %3 %4 %5 %6")
-                   .arg(c[0].leftJustified(6), c[1].leftJustified(24), c[2].rightJustified(8),
-                        c[3].rightJustified(7), c[4].rightJustified(6), c[5])
-                   .trimmed() +
+        return withoutTrailingSpaces(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                         .arg(c[0].leftJustified(6), c[1].leftJustified(24),
+                                              c[2].rightJustified(8), c[3].rightJustified(7),
+                                              c[4].rightJustified(6), c[5])) +
                u'\n';
     };
-    text += line({QStringLiteral("Faceta"), QStringLiteral("Nombre"), QStringLiteral("Cantidad"),
-                  QStringLiteral("Ángulo"), QStringLiteral("Desvío"), QStringLiteral("Índices")});
-    for (const RecipeStep &step : recipe.steps) {
-        const RecipeRow r = recipeRow(step, recipe.gear);
-        const QString settings = step.round ? QStringLiteral("redondo") : r.settings;
-        text +=
-            line({r.code, r.name, r.count, r.angle + u'º', degreesOrBlank(r.cheater), settings});
-    }
+    text += line(recipeColumnTitles());
+    for (const QStringList &row : recipeRows(recipe))
+        text += line(row);
     return text;
 }
 

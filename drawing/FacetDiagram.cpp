@@ -3,7 +3,7 @@
 #include "drawing/Canvas.h"
 #include "drawing/PainterCanvas.h"
 #include "stone/Brilliant.h"
-#include "stone/RecipeText.h"
+#include "stone/Tiers.h"
 
 #include <QPolygonF>
 #include <QRectF>
@@ -13,12 +13,15 @@ namespace {
 
 using stone::Tier;
 
-// The tiers of each view, from the table (or the culet) outwards.
-constexpr Tier crownTiers[] = {Tier::Table, Tier::Bezel, Tier::Star, Tier::UpperHalf};
-constexpr Tier pavilionTiers[] = {Tier::Culet, Tier::PavilionMain, Tier::LowerHalf};
+using stone::StonePart;
 
 bool isCrown(Tier tier) {
-    return std::find(std::begin(crownTiers), std::end(crownTiers), tier) != std::end(crownTiers);
+    return stone::tierRow(tier).part == StonePart::Crown;
+}
+
+// The part a view shows.
+StonePart partOf(FacetView view) {
+    return view == FacetView::Crown ? StonePart::Crown : StonePart::Pavilion;
 }
 
 // The facet's outline in the canvas: seen from above, the stone's +y points
@@ -89,20 +92,20 @@ FacetDiagramLayout facetDiagramSideBySide(const QRectF &area, double gap, Painte
 
 void drawFacetDiagram(Canvas &canvas, const stone::Brilliant &stone,
                       const FacetDiagramLayout &layout) {
-    for (const Tier tier : crownTiers)
-        drawTier(canvas, stone, tier, layout);
-    for (const Tier tier : pavilionTiers)
-        drawTier(canvas, stone, tier, layout);
+    for (const FacetView view : {FacetView::Crown, FacetView::Pavilion}) {
+        for (const stone::TierRow &row : stone::tierTable) {
+            if (row.part == partOf(view))
+                drawTier(canvas, stone, row.tier, layout);
+        }
+    }
 }
 
 QStringList facetLegend(FacetView view) {
-    const bool crown = view == FacetView::Crown;
-    // The pavilion mains meet in a point: no culet to explain.
-    const auto *const first = crown ? std::begin(crownTiers) : std::begin(pavilionTiers) + 1;
-    const auto *const last = crown ? std::end(crownTiers) : std::end(pavilionTiers);
     QStringList legend;
-    std::for_each(first, last, [&legend](Tier tier) {
-        legend.append(stone::tierCode(tier) + QStringLiteral("  ") + stone::tierName(tier));
-    });
+    for (const stone::TierRow &row : stone::tierTable) {
+        if (row.part == partOf(view))
+            legend.append(stone::tierCode(row.tier) + QStringLiteral("  ") +
+                          stone::tierName(row.tier));
+    }
     return legend;
 }

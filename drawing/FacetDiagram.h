@@ -39,6 +39,6 @@ void drawFacetDiagram(Canvas &canvas, const stone::Brilliant &stone,
 
 enum class FacetView { Crown, Pavilion };
 
-// What the codes of a view mean, one line per tier from the table or the
-// culet outwards: "T  Mesa", "C1  Principales de la corona", ...
+// What the codes of a view mean, one line per tier in cutting order, as the
+// recipe lists them: "C1  Principales de la corona", ..., "T  Mesa".
 QStringList facetLegend(FacetView view);

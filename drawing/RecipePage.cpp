@@ -30,6 +30,9 @@ constexpr qreal captionBelow = 7;
 constexpr qreal legendSpacing = 5;
 constexpr qreal recipeTitleY = diagramArea.bottom() + 40;
 constexpr qreal rowSpacing = 6;
+// A tier's further lines, each with only a cheater and its settings, close
+// under the tier's first line.
+constexpr qreal continuationSpacing = 4.5;
 constexpr qreal columnGap = 4;
 constexpr qreal tableFontSize = 9;
 
@@ -140,7 +143,8 @@ qreal paintRecipe(QPainter &painter, const stone::Recipe &recipe) {
     const TableLayout layout = tableLayout(text, table);
     qreal y = recipeTitleY + 2;
     for (qsizetype r = 0; r < table.size(); ++r) {
-        y += rowSpacing;
+        const bool continuesTier = table[r].front().isEmpty();
+        y += continuesTier ? continuationSpacing : rowSpacing;
         for (qsizetype c = 0; c < table[r].size(); ++c) {
             text.draw(r == 0 ? layout.boldFont : layout.font, QPointF(layout.columnLefts[c], y),
                       table[r][c]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stone/Tiers.h"
 #include "stone/Vec3.h"
 
 #include <vector>
@@ -11,9 +12,6 @@ struct CutResult;
 // +x, where a bezel and a pavilion main stand, and grows counter-clockwise
 // seen from above.
 namespace stone {
-
-// The tiers in the order a cutter works them.
-enum class Tier { PavilionMain, LowerHalf, Girdle, Bezel, Star, UpperHalf, Table, Culet };
 
 // The 2-D cut: table width a/D, crown angle i and pavilion angle alfa, in degrees.
 struct Proportions {
@@ -41,7 +39,7 @@ struct Facet {
 };
 
 struct Brilliant {
-    // The 57 flat facets in cutting order (58 with a culet); the girdle is not one of them.
+    // The 57 flat facets in cutting order; the girdle is not one of them.
     std::vector<Facet> facets;
     // The stone is the intersection of all facets' half-spaces and the infinite
     // cylinder x² + y² <= girdleRadius²; the girdle band lies between

@@ -2,47 +2,72 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace stone {
 
 namespace {
 
 constexpr double kTurn = 360;
+// Places on the gear closer than this, in teeth, are one place: far above
+// the azimuths' rounding, far below any real difference.
+constexpr double kSamePlace = 1e-9;
 
-// A facet's tooth on the gear, counting the full turn for 0, and how far
-// its azimuth lies from that tooth.
-struct ToothSetting {
-    int tooth = 0;
-    double offsetDeg = 0;
+// A facet's place on the gear: in teeth from azimuth 0, a facet just short
+// of a full turn counted at 0.
+struct GearPlace {
+    double teeth = 0;
+    const Facet *facet = nullptr;
 };
 
-ToothSetting nearestTooth(double azimuthDeg, int gear) {
-    const double pitch = kTurn / gear;
-    const long nearest = std::lround(azimuthDeg / pitch);
-    const int tooth = int(nearest % gear);
-    return {tooth == 0 ? gear : tooth, std::abs(azimuthDeg - nearest * pitch)};
+GearPlace placeOf(const Facet &facet, int gear) {
+    const double teeth = facet.azimuthDeg * gear / kTurn;
+    return {teeth > gear - kSamePlace ? teeth - gear : teeth, &facet};
 }
 
-RecipeStep stepOf(Tier tier, const std::vector<const Facet *> &facets, int gear) {
+bool isHalfWay(double teeth) {
+    return std::abs(teeth - std::floor(teeth) - 0.5) < kSamePlace;
+}
+
+// The settings of a tier's facets, taken by azimuth. A facet half-way
+// between two teeth goes to the higher and the lower one in turn, the first
+// to the higher: a tier lies symmetrically about each main, so the two such
+// facets beside a main go opposite ways and stay mirror images, and tiers at
+// the same azimuths get the same teeth. Any other facet takes its nearest
+// tooth.
+std::vector<IndexSetting> settingsOf(const std::vector<GearPlace> &byAzimuth, int gear) {
+    std::vector<IndexSetting> settings;
+    bool halfWayGoesUp = true;
+    for (const GearPlace &place : byAzimuth) {
+        double tooth = std::round(place.teeth);
+        if (isHalfWay(place.teeth)) {
+            tooth = std::floor(place.teeth) + (halfWayGoesUp ? 1 : 0);
+            halfWayGoesUp = !halfWayGoesUp;
+        }
+        const int number = int(std::lround(tooth)) % gear;
+        settings.push_back({number == 0 ? gear : number, (place.teeth - tooth) * kTurn / gear});
+    }
+    return settings;
+}
+
+RecipeStep stepOf(Tier tier, std::vector<GearPlace> places, int gear) {
+    std::sort(places.begin(), places.end(),
+              [](const GearPlace &a, const GearPlace &b) { return a.teeth < b.teeth; });
     RecipeStep step;
     step.tier = tier;
-    step.count = int(facets.size());
-    step.angleDeg = facets.front()->angleDeg;
-    step.azimuthDeg = facets.front()->azimuthDeg;
-    if (tier == Tier::Table)
-        return step;
-    for (const Facet *f : facets) {
-        const ToothSetting setting = nearestTooth(f->azimuthDeg, gear);
-        step.teeth.push_back(setting.tooth);
-        step.cheaterDeg = std::max(step.cheaterDeg, setting.offsetDeg);
-    }
+    step.count = int(places.size());
+    step.angleDeg = places.front().facet->angleDeg;
+    step.azimuthDeg = places.front().facet->azimuthDeg;
+    // The table is cut flat: the gear does not turn it.
+    if (tier != Tier::Table)
+        step.settings = settingsOf(places, gear);
     return step;
 }
 
 RecipeStep girdleStep() {
     RecipeStep step;
     step.tier = Tier::Girdle;
-    step.count = 1;
+    step.count = tierRow(Tier::Girdle).facets;
     step.angleDeg = 90;
     step.round = true;
     return step;
@@ -63,19 +88,18 @@ bool isIndexGear(int teeth) {
 Recipe cuttingRecipe(const Brilliant &stone, int gear) {
     Recipe recipe;
     recipe.gear = gear;
-    for (int t = int(Tier::PavilionMain); t <= int(Tier::Culet); ++t) {
-        const Tier tier = Tier(t);
-        if (tier == Tier::Girdle) {
+    for (const TierRow &row : tierTable) {
+        if (row.part == StonePart::Girdle) {
             recipe.steps.push_back(girdleStep());
             continue;
         }
-        std::vector<const Facet *> facets;
+        std::vector<GearPlace> places;
         for (const Facet &f : stone.facets) {
-            if (f.tier == tier)
-                facets.push_back(&f);
+            if (f.tier == row.tier)
+                places.push_back(placeOf(f, gear));
         }
-        if (!facets.empty())
-            recipe.steps.push_back(stepOf(tier, facets, gear));
+        if (!places.empty())
+            recipe.steps.push_back(stepOf(row.tier, std::move(places), gear));
     }
     return recipe;
 }

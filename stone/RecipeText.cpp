@@ -1,63 +1,78 @@
 #include "stone/RecipeText.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace stone {
 
 namespace {
 
-struct TierTexts {
-    QStringView code;
-    QStringView name;
-};
+QString toothText(int tooth, int gear) {
+    const int width = int(QString::number(gear).size());
+    return QStringLiteral("%1").arg(tooth, width, 10, QLatin1Char('0'));
+}
 
-// By Tier, in its order.
-constexpr TierTexts kTierTexts[] = {
-    {u"P1", u"Principales del pabellón"},
-    {u"P2", u"Medias del pabellón"},
-    {u"G", u"Filetín"},
-    {u"C1", u"Principales de la corona"},
-    {u"C2", u"Estrellas"},
-    {u"C3", u"Medias de la corona"},
-    {u"T", u"Mesa"},
-    {u"P0", u"Culet"},
-};
+// Two decimals without a sign on zero: the cheater of a facet on its tooth
+// comes out of the geometry as a few units of rounding either side of 0.
+QString cheaterDecimals(double cheaterDeg) {
+    const QString text = twoDecimals(cheaterDeg);
+    return text == QLatin1String("-0.00") ? text.mid(1) : text;
+}
 
-const TierTexts &textsOf(Tier tier) {
-    return kTierTexts[int(tier)];
+// The cheaters of a tier, one per setting, or one when they are all the same.
+QString cheatersText(const std::vector<IndexSetting> &settings) {
+    QStringList cheaters;
+    for (const IndexSetting &s : settings)
+        cheaters.append(cheaterDecimals(s.cheaterDeg));
+    const bool allSame = cheaters.count(cheaters.value(0)) == cheaters.size();
+    return allSame ? cheaters.value(0) : cheaters.join(u' ');
 }
 
 }  // namespace
-
-QString tierCode(Tier tier) {
-    return textsOf(tier).code.toString();
-}
-
-QString tierName(Tier tier) {
-    return textsOf(tier).name.toString();
-}
 
 QString twoDecimals(double value) {
     return QString::number(value, 'f', 2);
 }
 
-QString indexSettingsText(const RecipeStep &step, int gear) {
-    const int width = int(QString::number(gear).size());
-    QStringList settings;
-    for (const int tooth : step.teeth)
-        settings.append(QStringLiteral("%1").arg(tooth, width, 10, QLatin1Char('0')));
-    return settings.join(u'-');
+QString indexSettingsText(const std::vector<IndexSetting> &settings, int gear) {
+    QStringList teeth;
+    for (const IndexSetting &s : settings)
+        teeth.append(toothText(s.tooth, gear));
+    return teeth.join(u'-');
+}
+
+QString signedCheaterText(double cheaterDeg) {
+    const QString text = cheaterDecimals(cheaterDeg);
+    if (text == QLatin1String("0.00"))
+        return {};
+    return text.startsWith(u'-') ? text : u'+' + text;
+}
+
+QList<SettingsGroup> settingsByCheater(const RecipeStep &step, int gear) {
+    QList<SettingsGroup> groups;
+    for (const IndexSetting &s : step.settings) {
+        const QString cheater = signedCheaterText(s.cheaterDeg);
+        const QString tooth = toothText(s.tooth, gear);
+        const auto group =
+            std::find_if(groups.begin(), groups.end(),
+                         [&cheater](const SettingsGroup &g) { return g.cheater == cheater; });
+        if (group == groups.end())
+            groups.append({cheater, tooth});
+        else
+            group->settings += u'-' + tooth;
+    }
+    return groups;
 }
 
 RecipeRow recipeRow(const RecipeStep &step, int gear) {
-    const bool onGear = !step.teeth.empty();
+    const bool onGear = !step.settings.empty();
     return {tierCode(step.tier),
             tierName(step.tier),
             QString::number(step.count),
             twoDecimals(step.angleDeg),
             onGear ? twoDecimals(step.azimuthDeg) : QString(),
-            onGear ? indexSettingsText(step, gear) : QString(),
-            onGear ? twoDecimals(step.cheaterDeg) : QString()};
+            indexSettingsText(step.settings, gear),
+            cheatersText(step.settings)};
 }
 
 QString uncuttableMessage() {

@@ -5,19 +5,23 @@
 
 namespace {
 
-// An angle with its sign; blank stays blank.
+// An angle with its degree sign; blank stays blank.
 QString degreesText(const QString &number) {
     return number.isEmpty() ? number : number + u'º';
 }
 
-QStringList rowOf(const stone::RecipeStep &step, int gear) {
-    const stone::RecipeRow row = stone::recipeRow(step, gear);
-    return {row.code,
-            row.name,
-            row.count,
-            degreesText(row.angle),
-            degreesText(row.cheater),
-            step.round ? QStringLiteral("redondo") : row.settings};
+// A tier's rows: the first with the tier and its first group of settings,
+// then a line for each further group with only its cheater and settings.
+QList<QStringList> rowsOf(const stone::RecipeStep &step, int gear) {
+    const QList<stone::SettingsGroup> groups = stone::settingsByCheater(step, gear);
+    const stone::SettingsGroup first = groups.value(0);
+    QList<QStringList> rows{
+        {stone::tierCode(step.tier), stone::tierName(step.tier), QString::number(step.count),
+         degreesText(stone::twoDecimals(step.angleDeg)), degreesText(first.cheater),
+         step.round ? QStringLiteral("redondo") : first.settings}};
+    for (qsizetype g = 1; g < groups.size(); ++g)
+        rows.append({{}, {}, {}, {}, degreesText(groups[g].cheater), groups[g].settings});
+    return rows;
 }
 
 }  // namespace
@@ -43,6 +47,6 @@ QStringList recipeColumnTitles() {
 QList<QStringList> recipeRows(const stone::Recipe &recipe) {
     QList<QStringList> rows;
     for (const stone::RecipeStep &step : recipe.steps)
-        rows.append(rowOf(step, recipe.gear));
+        rows += rowsOf(step, recipe.gear);
     return rows;
 }

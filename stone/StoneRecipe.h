@@ -21,8 +21,10 @@ struct StoneRecipe {
 // None when the cut makes no brilliant (see stone::isCuttable).
 std::optional<StoneRecipe> makeStoneRecipe(const stone::StoneDesign &design);
 
-// The recipe as a table of texts, the same in the window and on the sheet:
-// the column titles, then one row per tier in cutting order.
+// The recipe as a table of texts, the same in the window, on the sheet and
+// on the command line: the column titles, then the tiers in cutting order.
+// A tier whose settings need different cheaters takes a row for each: the
+// first with the tier, each further one with only its cheater and settings.
 QStringList recipeColumnTitles();
 QList<QStringList> recipeRows(const stone::Recipe &recipe);
 

@@ -1,10 +1,10 @@
 #include "tests/app/MainWindowFixture.h"
 
-#include "cli/CommandLine.h"
-#include "cli/HeadlessRunner.h"
 #include "calc/AngleChart.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessRunner.h"
 #include "stone/RecipeText.h"
 
 #include <QFile>
@@ -264,8 +264,10 @@ private slots:
         QCOMPARE(run.err, "corvelux: " + complaint + u'\n');
     }
 
-    // The CSV has a row per tier in cutting order; the halves miss the 72
-    // gear's teeth by 1.25°. Without --densidad the table names the gem.
+    // The CSV has a row per tier in cutting order; on the 72 gear the halves
+    // at 11.25° + k·22.5° miss their teeth by +1.25° and -1.25° in turn, the
+    // stars at 22.5° + k·45° by half a tooth, down and up in turn. Without
+    // --densidad the table names the gem; the girdle is as thick as asked.
     void recipe() {
         const QStringList diamond{"--receta", "2.419", "10", "10", "--indice", "72"};
         const QList<QStringList> records =
@@ -273,10 +275,15 @@ private slots:
         QCOMPARE(records.size(), 8);
         QCOMPARE(records[2].join(u','),
                  "P2,Medias del pabellón,16,41.80,11.25,"
-                 "02-07-11-16-20-25-29-34-38-43-47-52-56-61-65-70,1.25");
-        QVERIFY(corvelux(diamond).out.contains(
+                 "02-07-11-16-20-25-29-34-38-43-47-52-56-61-65-70," +
+                     QStringList(8, "1.25 -1.25").join(u' '));
+        QCOMPARE(records[5].mid(4).join(u','),
+                 "22.50,05-13-23-31-41-49-59-67," + QStringList(4, "-2.50 2.50").join(u' '));
+        const QString text = corvelux(diamond + QStringList{"--filetin", "2.5"}).out;
+        QVERIFY(text.contains(
             "\nDensidad:                    3.52 g/cm³ (de Diamante, la gema de la lista con el IR "
             "más cercano)\n"));
+        QVERIFY(text.contains("\nFiletín:                     2.50 % de D\n"));
     }
 
     void charts_data() {

@@ -63,7 +63,8 @@ private slots:
         QTest::newRow("thick girdle") << diamond << CutChoices{10, 50, 80};
     }
 
-    // 57 facets, each a polygon running counter-clockwise seen from outside
+    // 57 facets, as many in each tier as the tier table says (the girdle is
+    // no flat facet), each a polygon running counter-clockwise seen from outside
     // (otherwise its area would come out as 0), in eight equal turns; without
     // a girdle band the faceted body is closed: V - E + F = 2.
     void body() {
@@ -71,6 +72,12 @@ private slots:
         QFETCH(CutChoices, choices);
         const Brilliant b = buildBrilliant(cut, choices);
         QCOMPARE(b.facets.size(), std::size_t(57));
+        for (const TierRow &row : tierTable) {
+            const auto inTier =
+                std::count_if(b.facets.begin(), b.facets.end(),
+                              [&row](const Facet &f) { return f.tier == row.tier; });
+            QCOMPARE(int(inTier), row.part == StonePart::Girdle ? 0 : row.facets);
+        }
         for (const Facet &f : b.facets) {
             QVERIFY(f.vertices.size() >= 3 && f.area > 1e-4);
             QVERIFY(hasItsTurn(b, f));
