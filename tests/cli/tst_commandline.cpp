@@ -283,7 +283,7 @@ private slots:
         QVERIFY(text.contains(
             "\nDensidad:                    3.52 g/cm³ (de Diamante, la gema de la lista con el IR "
             "más cercano)\n"));
-        QVERIFY(text.contains("\nFiletín:                     2.50 % de D\n"));
+        QVERIFY(text.contains("\nFiletín:                     2.50 % de D (0.25 mm)\n"));
     }
 
     void charts_data() {
