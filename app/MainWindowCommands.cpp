@@ -79,6 +79,7 @@ void MainWindowCommands::startCustomGem() {
     forgetShownCut();
     m_window.clearDrawings();
     m_window.setInputs(QString(), QString(), QString());
+    m_preset = nullptr;
     m_window.focusIr();
 }
 

@@ -1,7 +1,7 @@
-#include "cli/HeadlessRunner.h"
 #include "app/ProgramWindows.h"
 #include "app/QtMessageSink.h"
 #include "app/QtTranslations.h"
+#include "cli/HeadlessRunner.h"
 #include "drawing/TimedPacer.h"
 #include "files/QtCuadro.h"
 #include "help/HelpSettings.h"

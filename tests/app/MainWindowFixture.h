@@ -14,17 +14,18 @@
 
 // A main window with its commands, shown and active, whose message box, file
 // and print dialogs and help viewer record what they are asked, and whose ray
-// animation does not wait.
+// animation does not wait, unless another pacer is given.
 struct MainWindowFixture {
-    MainWindowFixture() {
+    explicit MainWindowFixture(Pacer *animationPacer = nullptr) {
         auto sink = std::make_unique<RecordingMessageSink>();
         auto dialog = std::make_unique<ScriptedCuadro>();
         auto printing = std::make_unique<ScriptedPrintDialog>();
         messages = sink.get();
         cuadro = dialog.get();
         printDialog = printing.get();
-        new MainWindowCommands(window, {std::move(sink), std::move(dialog), &pacer, &helpSettings,
-                                        &helpViewer, std::move(printing)});
+        new MainWindowCommands(
+            window, {std::move(sink), std::move(dialog), animationPacer ? animationPacer : &pacer,
+                     &helpSettings, &helpViewer, std::move(printing)});
         QObject::connect(&window, &Form1::aboutRequested, [this] { ++aboutRequests; });
         QObject::connect(&window, &Form1::quitRequested, [this] { ++quitRequests; });
         window.show();

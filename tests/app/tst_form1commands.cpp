@@ -37,6 +37,27 @@ void compute(MainWindowControls &ui, const QStringList &typed) {
     pressed.wait();
 }
 
+// Holds the user's input back like the animation's pacer: three clicks on
+// CALCULAR made during the animation are handed to the window after it.
+struct HoldingPacer final : Pacer {
+    void pause() override {
+        if (++pauses > 1 || !button)
+            return;
+        const QPointF centre = QRectF(button->rect()).center();
+        for (int click = 0; click < 3; ++click) {
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QCoreApplication::postEvent(
+                    button, new QMouseEvent(type, centre, button->mapToGlobal(centre),
+                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            }
+        }
+    }
+    bool holdsInputBack() const override { return true; }
+
+    QWidget *button = nullptr;
+    int pauses = 0;
+};
+
 }  // namespace
 
 class TestForm1Commands : public QObject {
@@ -287,6 +308,23 @@ private slots:
         QTest::mouseClick(ui.Command2, Qt::LeftButton);
         QCOMPARE(f.messages->messages(), QStringList{Messages::diameterTooSmall});
         QCOMPARE(description(), QString());
+    }
+
+    // Clicks on CALCULAR during the animation reach the window once it is
+    // over, as input held back does; they are dropped, not replayed, and
+    // the next click computes again.
+    void clicksDuringTheAnimationAreDropped() {
+        HoldingPacer pacer;
+        MainWindowFixture f(&pacer);
+        pacer.button = f.ui().Command2;
+        QTest::mouseClick(f.ui().Command3, Qt::LeftButton);
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        const int pausesOfOne = pacer.pauses;
+        QVERIFY(pausesOfOne >= 13 * 5);
+        QTest::qWait(100);
+        QCOMPARE(pacer.pauses, pausesOfOne);
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        QCOMPARE(pacer.pauses, 2 * pausesOfOne);
     }
 
     // DIAMANTE leaves the focus on CALCULAR, where Enter computes; Enter in

@@ -4,6 +4,7 @@
 #include "tests/files/tst_parameterfile_files.h"
 #include "windows/FrmReceta.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -110,6 +111,49 @@ private slots:
         f.window.saveSheetRequested();
         QVERIFY(QString::fromUtf8(contentsOf(dir.filePath(QStringLiteral("hoja.svg"))))
                     .contains(QString::fromUtf8(onSheet)));
+    }
+
+    // The stone is weighed as the gem of the preset pressed, or else of the
+    // gem of the list with the nearest IR, of two as near the one listed
+    // first; the list chooses another, and a new computation keeps the
+    // window open on the new stone.
+    void gemOfTheStone_data() {
+        QTest::addColumn<QString>("preset");  // a button, or the IR typed
+        QTest::addColumn<QString>("density");
+        QTest::newRow("CUARZO, nearer iolite")
+            << "Command4"
+            << "Densidad: 2.66 g/cm³ (de Cuarzo (amatista, citrino), la gema elegida)";
+        QTest::newRow("DIAMANTE") << "Command3"
+                                  << "Densidad: 3.52 g/cm³ (de Diamante, la gema elegida)";
+        QTest::newRow("two garnets at 1.790")
+            << "1.790"
+            << "Densidad: 4.05 g/cm³ (de Granate almandino, la gema de la lista con el IR más "
+               "cercano)";
+        QTest::newRow("halfway between quartz and iolite")
+            << "1.543"
+            << "Densidad: 2.66 g/cm³ (de Cuarzo (amatista, citrino), la gema de la lista con el "
+               "IR más cercano)";
+    }
+    void gemOfTheStone() {
+        QFETCH(QString, preset);
+        QFETCH(QString, density);
+        MainWindowFixture f;
+        if (preset.startsWith(u'C'))
+            QTest::mouseClick(control<QPushButton>(f.window, preset), Qt::LeftButton);
+        else
+            f.window.setInputs(preset, QStringLiteral("10"), QStringLiteral("10"));
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        QPointer<FrmReceta> recipe = openFromTheMenuBar(f);
+        QVERIFY(recipe);
+        QVERIFY2(shownTexts(*recipe).contains(density), qPrintable(shownTexts(*recipe).join(u'|')));
+        f.window.setInputs(QStringLiteral("2.417"), QStringLiteral("10"), QStringLiteral("10"));
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        QVERIFY(recipe && recipe->isVisible());
+        QVERIFY(shownTexts(*recipe).contains(QStringLiteral(
+            "Densidad: 3.52 g/cm³ (de Diamante, la gema de la lista con el IR más cercano)")));
+        QTest::keyClick(control<QComboBox>(*recipe, QStringLiteral("comboGema")), Qt::Key_Home);
+        QVERIFY(shownTexts(*recipe).contains(
+            QStringLiteral("Densidad: 3.22 g/cm³ (de Moissanita, la gema elegida)")));
     }
 };
 
