@@ -1,12 +1,22 @@
 #include "app/RecipeCommands.h"
 
 #include "app/CurrentDesign.h"
+#include "app/SheetCommands.h"
+#include "stone/RecipeReport.h"
 #include "stone/RecipeText.h"
 #include "stone/StoneRecipe.h"
 #include "windows/FrmReceta.h"
 
-RecipeCommands::RecipeCommands(QWidget &owner, CurrentDesign &design)
-    : QObject(&owner), m_owner(owner), m_design(design) {
+#include <QClipboard>
+#include <QGuiApplication>
+
+RecipeCommands::RecipeCommands(QWidget &owner, CurrentDesign &design, PrintDialog &printDialog,
+                               MessageSink &messages)
+    : QObject(&owner),
+      m_owner(owner),
+      m_design(design),
+      m_printDialog(printDialog),
+      m_messages(messages) {
     connect(&design, &CurrentDesign::changed, this, &RecipeCommands::showDesign);
     connect(&design, &CurrentDesign::cleared, this, &RecipeCommands::close);
 }
@@ -22,6 +32,8 @@ void RecipeCommands::open() {
         connect(m_window, &FrmReceta::valueEdited, &m_design, &CurrentDesign::setValue);
         connect(m_window, &FrmReceta::gearChosen, &m_design, &CurrentDesign::setGear);
         connect(m_window, &FrmReceta::gemChosen, &m_design, &CurrentDesign::chooseGem);
+        connect(m_window, &FrmReceta::printRequested, this, &RecipeCommands::print);
+        connect(m_window, &FrmReceta::copyRequested, this, &RecipeCommands::copy);
         showDesign();
     }
     m_window->show();
@@ -46,4 +58,18 @@ void RecipeCommands::showDesign() {
 void RecipeCommands::close() {
     if (m_window)
         m_window->close();
+}
+
+void RecipeCommands::print() {
+    if (const stone::StoneDesign *design = m_design.design())
+        printSheet(m_printDialog, {*design, QDate::currentDate(), {}}, m_messages,
+                   SheetPages::recipe);
+}
+
+void RecipeCommands::copy() {
+    const stone::StoneDesign *design = m_design.design();
+    if (!design)
+        return;
+    if (const auto made = makeStoneRecipe(*design))
+        QGuiApplication::clipboard()->setText(stone::recipeReport(*design, *made));
 }

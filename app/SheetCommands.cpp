@@ -47,8 +47,9 @@ void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &mess
         messages.showMessage(error);
 }
 
-void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages) {
+void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages,
+                SheetPages pages) {
     const std::unique_ptr<QPagedPaintDevice> printer = dialog.choosePrinter();
-    if (printer && !paintCutSheet(*printer, content))
+    if (printer && !paintCutSheet(*printer, content, pages))
         messages.showMessage(cannotPrintMessage);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "drawing/CutSheet.h"
+
 #include <QString>
 
 class CanvasWidget;
 class Cuadro;
 class MessageSink;
 class PrintDialog;
-struct CutSheetContent;
 
 // The menu of the drawing areas: the drawing clicked, or the cut sheet of
 // the cut they show.
@@ -24,10 +25,11 @@ void copyDrawing(const CanvasWidget &area);
 void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages,
                QString &folder);
 
-// "Imprimir hoja de corte…": prints the sheet, both pages, on the printer the
-// user chooses. A cancelled dialog prints nothing; a printer that cannot start
+// "Imprimir hoja de corte…": prints the sheet, every page or the recipe's, on
+// the printer the user chooses. A cancelled dialog prints nothing; a printer that cannot start
 // is reported.
-void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages);
+void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages,
+                SheetPages pages = SheetPages::all);
 
 inline const QString cannotPrintMessage = QStringLiteral(
     "No se pudo imprimir la hoja de corte. Compruebe que la impresora está conectada y "

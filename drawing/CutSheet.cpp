@@ -114,7 +114,7 @@ void paintCutSheetPages(QPainter &painter, const QRectF &paper, const CutSheetCo
     }
 }
 
-bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content) {
+bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content, SheetPages pages) {
     QPageLayout layout = device.pageLayout();
     layout.setOrientation(QPageLayout::Portrait);
     layout.setMode(QPageLayout::FullPageMode);
@@ -124,8 +124,11 @@ bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content) {
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF paper(0, 0, device.width(), device.height());
-    for (int page = 0; page < cutSheetPages(content); ++page) {
-        if (page > 0 && !device.newPage())
+    constexpr int recipePage = 1;
+    const int first = pages == SheetPages::all ? 0 : recipePage;
+    const int last = pages == SheetPages::all ? cutSheetPages(content) - 1 : recipePage;
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !device.newPage())
             return false;
         paintCutSheetPage(painter, paper, content, page);
     }

@@ -39,10 +39,14 @@ void paintCutSheetPage(QPainter &painter, const QRectF &paper, const CutSheetCon
 // Paints every page into paper, one above the other, as one tall drawing.
 void paintCutSheetPages(QPainter &painter, const QRectF &paper, const CutSheetContent &content);
 
+// The pages of the sheet to paint: all of them, or the recipe's alone.
+enum class SheetPages { all, recipe };
+
 // Paints the sheet on device, a page of it on each whole page of the
 // device, whatever its paper size, from the paper's edges. False when the
 // device cannot be painted on.
-bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content);
+bool paintCutSheet(QPagedPaintDevice &device, const CutSheetContent &content,
+                   SheetPages pages = SheetPages::all);
 
 // The sheet as an image of its white A4 pages one above the other at the
 // given resolution, which the image records: greyscale, or in colour for the

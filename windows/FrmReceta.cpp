@@ -82,6 +82,7 @@ void FrmReceta::showDesign(const stone::StoneDesign &design) {
 
 void FrmReceta::showStone(const stone::StoneDesign &design, const StoneRecipe &made) {
     showDesign(design);
+    setOutputsEnabled(true);
     m_ui->diagrama->showStone(made.stone);
     QStringList figures;
     for (const stone::RecipeFigure &figure : stone::recipeFigures(design, made))
@@ -92,9 +93,15 @@ void FrmReceta::showStone(const stone::StoneDesign &design, const StoneRecipe &m
 
 void FrmReceta::showNoStone(const stone::StoneDesign &design, const QString &reason) {
     showDesign(design);
+    setOutputsEnabled(false);
     m_ui->diagrama->clear();
     m_ui->LabelFiguras->setText(reason);
     m_ui->tablaReceta->setRowCount(0);
+}
+
+void FrmReceta::setOutputsEnabled(bool enabled) {
+    for (QPushButton *button : {m_ui->botonImprimir, m_ui->botonGuardar, m_ui->botonCopiar})
+        button->setEnabled(enabled);
 }
 
 void FrmReceta::showRecipe(const StoneRecipe &made) {

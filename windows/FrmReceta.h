@@ -47,6 +47,8 @@ private:
     void chooseGem(int item);
     void showDesign(const stone::StoneDesign &design);
     void showRecipe(const StoneRecipe &made);
+    // Printing, saving and copying need a recipe.
+    void setOutputsEnabled(bool enabled);
 
     std::unique_ptr<Ui::FrmReceta> m_ui;
     DesignFields *m_fields = nullptr;

@@ -4,9 +4,12 @@
 #include "tests/files/tst_parameterfile_files.h"
 #include "windows/FrmReceta.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -154,6 +157,31 @@ private slots:
         QTest::keyClick(control<QComboBox>(*recipe, QStringLiteral("comboGema")), Qt::Key_Home);
         QVERIFY(shownTexts(*recipe).contains(
             QStringLiteral("Densidad: 3.22 g/cm³ (de Moissanita, la gema elegida)")));
+    }
+
+    // The recipe copied is the one the command line writes for the same
+    // values; printing gives the recipe's page alone.
+    void copiedAndPrinted() {
+        MainWindowFixture f;
+        f.window.setInputs(QStringLiteral("1.76"), QStringLiteral("6.5"), QStringLiteral("8"));
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        FrmReceta *recipe = openFromTheMenuBar(f);
+        QVERIFY(recipe);
+        typeInto(control<QLineEdit>(*recipe, "campoFiletin"), QStringLiteral("3"));
+        QTest::keyClick(control<QComboBox>(*recipe, QStringLiteral("comboRueda")), Qt::Key_Up);
+        QTest::mouseClick(control<QPushButton>(*recipe, "botonCopiar"), Qt::LeftButton);
+        QProcess cli;
+        cli.start(QStringLiteral(CORVELUX_PROGRAM),
+                  {"--receta", "1.76", "6.5", "8", "--filetin", "3", "--indice", "80"});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromUtf8(cli.readAllStandardOutput()));
+
+        QTemporaryDir dir;
+        f.printDialog->pdfFile = dir.filePath(QStringLiteral("receta.pdf"));
+        QTest::mouseClick(control<QPushButton>(*recipe, "botonImprimir"), Qt::LeftButton);
+        const QString printed = QString::fromLatin1(contentsOf(f.printDialog->pdfFile));
+        QCOMPARE(printed.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
     }
 };
 
