@@ -168,11 +168,12 @@ private slots:
         FrmReceta *recipe = openFromTheMenuBar(f);
         QVERIFY(recipe);
         typeInto(control<QLineEdit>(*recipe, "campoFiletin"), QStringLiteral("3"));
+        typeInto(control<QLineEdit>(*recipe, "campoEstrella"), QStringLiteral("60"));
         QTest::keyClick(control<QComboBox>(*recipe, QStringLiteral("comboRueda")), Qt::Key_Up);
         QTest::mouseClick(control<QPushButton>(*recipe, "botonCopiar"), Qt::LeftButton);
         QProcess cli;
-        cli.start(QStringLiteral(CORVELUX_PROGRAM),
-                  {"--receta", "1.76", "6.5", "8", "--filetin", "3", "--indice", "80"});
+        cli.start(QStringLiteral(CORVELUX_PROGRAM), {"--receta", "1.76", "6.5", "8", "--filetin",
+                                                     "3", "--estrella", "60", "--indice", "80"});
         QVERIFY(cli.waitForFinished());
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QString::fromUtf8(cli.readAllStandardOutput()));

@@ -180,6 +180,26 @@ private slots:
         QVERIFY(table(f.window())->isEnabled());
         QCOMPARE(table(f.window())->item(0, 1)->text(), figure);
     }
+
+    // Whatever the slider shows, the sheet takes the design's map face up.
+    void sheetKeepsTheFaceUpMap() {
+        VerificationFixture f(Presets::diamond.fields, {40, 10});
+        control<QSlider>(f.window(), "sliderInclinacion")->setValue(30);
+        QVERIFY(tracedWhole(f.window()));
+        const stone::LightMap kept = f.commands.figures()->faceUpMap;
+        const stone::StoneDesign &design = *f.design.design();
+        const stone::ConvexBody body(stone::buildBrilliant(design.proportions(), design.choices));
+        const stone::LightMap faceUp = stone::lightMap(stone::traceView(
+            body, {design.material.refractiveIndex, 15, 40}, {}, stone::Samples::kept));
+        QCOMPARE(kept.rows, faceUp.rows);
+        const auto greenOf = [](const stone::LightMap &map) {
+            double green = 0;
+            for (const auto &cell : map.cells)
+                green += cell ? cell->green : 0;
+            return green;
+        };
+        QCOMPARE(greenOf(kept), greenOf(faceUp));
+    }
 };
 
 QTEST_MAIN(TestVerification)
