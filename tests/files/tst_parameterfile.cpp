@@ -62,6 +62,28 @@ private slots:
         QCOMPARE(TextEncoding::encode(text), bytes);
     }
 
+    // UTF-8 is told from Windows-1252 on the whole text, its last byte too.
+    void decidesTheEncodingOnTheWholeText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("ASCII") << QByteArray("IR=2.419") << QStringLiteral("IR=2.419");
+        QTest::newRow("valid UTF-8") << QByteArray("rub\xC3\xAD") << QStringLiteral("rubí");
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBFIR") << QStringLiteral("IR");
+        QTest::newRow("1252 letter in the middle")
+            << QByteArray("caf\xE9s") << QStringLiteral("cafés");
+        QTest::newRow("1252 letter last") << QByteArray("caf\xE9") << QStringLiteral("café");
+        QTest::newRow("1252 ñ last") << QByteArray("a\xF1") << QStringLiteral("añ");
+        // Not UTF-8 as a whole: every byte is a 1252 character.
+        QTest::newRow("truncated UTF-8 sequence last")
+            << QByteArray("rub\xC3\xAD\xC3") << QStringLiteral("rub\u00C3\u00AD\u00C3");
+    }
+    void decidesTheEncodingOnTheWholeText() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(TextEncoding::decode(bytes), text);
+    }
+
     void everyByteSurvivesDecodeAndEncode() {
         QByteArray allBytes;
         for (int value = 0; value < 256; ++value)
