@@ -3,6 +3,8 @@
 #include "tst_parameterfile_files.h"
 #include "tst_parameterfile_limits.h"
 
+#include <sys/sysmacros.h>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -146,6 +148,42 @@ private slots:
         QVERIFY(!outcome.ok());
         QCOMPARE(outcome.error, message.arg(fileName));
         QCOMPARE(outcome.text, QString());
+    }
+
+    // Each is refused from its name, never opened.
+    void refusesSpecialFilesUnopened_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a FIFO") << "link";
+        QTest::newRow("pipe under /proc") << "proc";
+        QTest::newRow("device") << "device";
+    }
+    void refusesSpecialFilesUnopened() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("tuberia"));
+        createFifo(fifo);
+        QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("enlace"))));
+        int pipeEnds[2];
+        QCOMPARE(::pipe(pipeEnds), 0);
+        const auto closePipe = qScopeGuard([&pipeEnds] {
+            ::close(pipeEnds[0]);
+            ::close(pipeEnds[1]);
+        });
+        const QString device = dir.filePath(QStringLiteral("nulo"));
+        if (kind == "device" &&
+            ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            QSKIP("only root can make a device");
+
+        const QString fileName = kind == "fifo"   ? fifo
+                                 : kind == "link" ? dir.filePath(QStringLiteral("enlace"))
+                                 : kind == "proc"
+                                     ? QStringLiteral("/proc/self/fd/%1").arg(pipeEnds[0])
+                                     : device;
+        const OpenWatch watch(fileName);
+        QVERIFY(watch.isWatching());
+        QCOMPARE(ParameterFile::read(fileName).error, isSpecialFile.arg(fileName));
+        QVERIFY(!watch.opened());
     }
 
     void refusesSystemFiles_data() {
