@@ -60,5 +60,5 @@ void RecipeCommands::showStone() {
     if (const auto made = makeStoneRecipe(m_cut->cut, m_cut->D, m_settings))
         m_window->showStone(*made);
     else
-        m_window->showNoStone(stone::uncuttableMessage());
+        m_window->showNoStone(stone::uncuttableMessage(m_cut->cut.IR));
 }

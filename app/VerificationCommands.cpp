@@ -80,7 +80,7 @@ void VerificationCommands::traceAll() {
     const stone::Proportions proportions = stone::proportionsOf(*m_cut);
     if (!stone::isCuttable(proportions)) {
         cancel();
-        m_window->showNoStone(stone::uncuttableMessage());
+        m_window->showNoStone(stone::uncuttableMessage(m_cut->IR));
         return;
     }
     m_stone = stone::buildBrilliant(proportions, m_window->cutChoices());

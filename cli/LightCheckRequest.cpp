@@ -16,7 +16,7 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
     }
     const stone::Proportions computed = stone::proportionsOf(plan.cut);
     if (!stone::isCuttable(computed)) {
-        err << stone::uncuttableMessage() << '\n';
+        err << stone::uncuttableMessage(plan.cut.IR) << '\n';
         return exitRejected;
     }
     const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(computed, command.choices);

@@ -1,10 +1,10 @@
 #include "cli/RecipeRequest.h"
 
-#include "cli/CommandLine.h"
-#include "cli/HeadlessRunner.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
 #include "calc/NumberText.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessRunner.h"
 #include "stone/Recipe.h"
 #include "stone/RecipeText.h"
 
@@ -113,7 +113,7 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
     }
     const Proportions cut = proportionsOf(plan.cut);
     if (!isCuttable(cut)) {
-        err << uncuttableMessage() << '\n';
+        err << uncuttableMessage(plan.cut.IR) << '\n';
         return exitRejected;
     }
     const Brilliant stone = buildBrilliant(cut, command.choices);

@@ -174,7 +174,7 @@ void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
     painter.setPen(Qt::black);
     if (!made) {
         drawText(painter, arialFont(tableFontSize), QPointF(margin, diagramArea.top() + 5),
-                 Align::Left, stone::uncuttableMessage());
+                 Align::Left, stone::uncuttableMessage(content.cut.IR));
         return;
     }
     paintViewTexts(painter, paintDiagram(painter, made->stone));

@@ -1,5 +1,7 @@
 #include "stone/RecipeText.h"
 
+#include "stone/CuttableEpsilons.h"
+
 #include <QStringList>
 
 namespace stone {
@@ -60,10 +62,11 @@ RecipeRow recipeRow(const RecipeStep &step, int gear) {
             onGear ? twoDecimals(step.cheaterDeg) : QString()};
 }
 
-QString uncuttableMessage() {
+QString uncuttableMessage(double refractiveIndex) {
     return QStringLiteral(
-        "Con este corte no se puede tallar un brillante: la corona no queda sobre el "
-        "filetín o la mesa es demasiado ancha. Pruebe con un épsilon menor.");
+               "Con este corte no se puede tallar un brillante: la corona no queda sobre el "
+               "filetín o la mesa es demasiado ancha. ") +
+           cuttableEpsilonsAdvice(refractiveIndex);
 }
 
 }  // namespace stone

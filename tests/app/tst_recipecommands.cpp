@@ -64,12 +64,12 @@ private slots:
         QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
         const FrmReceta *recipe = openFromTheMenuBar(f);
         QVERIFY(recipe);
-        QCOMPARE(shownTexts(*recipe), QStringList{stone::uncuttableMessage()});
+        QCOMPARE(shownTexts(*recipe), QStringList{stone::uncuttableMessage(1.29)});
         QTemporaryDir dir;
         f.cuadro->answer(dir.filePath(QStringLiteral("hoja.svg")));
         f.window.saveSheetRequested();
         QVERIFY(QString::fromUtf8(contentsOf(dir.filePath(QStringLiteral("hoja.svg"))))
-                    .contains(stone::uncuttableMessage()));
+                    .contains(stone::uncuttableMessage(1.29)));
     }
 
     // A choice changed from the keyboard shows at once, and the sheet takes it.

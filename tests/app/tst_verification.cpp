@@ -102,7 +102,7 @@ private slots:
         VerificationCommands commands(owner);
         commands.setCut(planComputation({"1.29", "10", "29.128"}, QStringLiteral(".")).cut);
         commands.open({});
-        QCOMPARE(status(*commands.window()), stone::uncuttableMessage());
+        QCOMPARE(status(*commands.window()), stone::uncuttableMessage(1.29));
     }
 
     // A trace far too long to wait for: the window takes the click on its

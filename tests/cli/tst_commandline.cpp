@@ -141,7 +141,7 @@ private slots:
         };
         QTest::newRow("recipe, crown") << receta("1.5", "10", "40") << 1 << Messages::negativeCrown;
         QTest::newRow("recipe, crown below the girdle")
-            << receta("1.29", "10", "29.128") << 1 << stone::uncuttableMessage();
+            << receta("1.29", "10", "29.128") << 1 << stone::uncuttableMessage(1.29);
         QTest::newRow("recipe, weight out of scale")
             << receta("2.419", "1E120", "10") << 1 << Messages::outOfScale;
         QTest::newRow("recipe, IR 2,419")
