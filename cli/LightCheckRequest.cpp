@@ -21,6 +21,7 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
     }
     const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(computed, command.choices);
     const stone::ViewSettings settings{plan.cut.IR, command.headDeg, command.raysAcross};
-    out << stone::comparisonCsv(stone::compareCuts(cuts, settings), plan.cut.IR);
+    out << stone::comparisonCsv(stone::compareCuts(cuts, settings), plan.cut.IR,
+                                command.csvDecimals());
     return exitDone;
 }

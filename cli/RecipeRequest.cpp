@@ -1,5 +1,6 @@
 #include "cli/RecipeRequest.h"
 
+#include "calc/Csv.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
 #include "calc/NumberText.h"
@@ -16,16 +17,16 @@ namespace {
 
 using namespace stone;
 
-// RFC 4180; no field holds a comma, a quote or a line break.
-QString recipeCsv(const Recipe &recipe) {
-    QString csv = QStringLiteral("faceta,nombre,cantidad,angulo,acimut,indices,desvio\r\n");
+// RFC 4180, or with decimal commas as csv writes them.
+QString recipeCsv(const Recipe &recipe, const CsvWriter &csv) {
+    QString text = csv.record(
+        QStringLiteral("faceta,nombre,cantidad,angulo,acimut,indices,desvio").split(u','));
     for (const RecipeStep &step : recipe.steps) {
         const RecipeRow r = recipeRow(step, recipe.gear);
-        const QStringList fields{r.code,    r.name,     r.count,  r.angle,
-                                 r.azimuth, r.settings, r.cheater};
-        csv += fields.join(u',') + QStringLiteral("\r\n");
+        text += csv.record({r.code, r.name, r.count, csv.decimalText(r.angle),
+                            csv.decimalText(r.azimuth), r.settings, csv.decimalText(r.cheater)});
     }
-    return csv;
+    return text;
 }
 
 QString degreesOrBlank(const QString &number) {
@@ -119,7 +120,7 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
     const Brilliant stone = buildBrilliant(cut, command.choices);
     const Recipe recipe = cuttingRecipe(stone, command.gear);
     if (command.csv) {
-        out << recipeCsv(recipe);
+        out << recipeCsv(recipe, CsvWriter(command.csvDecimals()));
         return exitDone;
     }
     const Density density = densityFor(command, plan.cut.IR);
