@@ -173,8 +173,8 @@ void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
     drawHeading(painter, content.date);
     painter.setPen(Qt::black);
     if (!made) {
-        drawText(painter, arialFont(tableFontSize), QPointF(margin, diagramArea.top() + 5),
-                 Align::Left, stone::uncuttableMessage(content.cut.IR));
+        drawParagraph(painter, arialFont(tableFontSize), diagramArea,
+                      stone::uncuttableMessage(content.cut.IR));
         return;
     }
     paintViewTexts(painter, paintDiagram(painter, made->stone));
