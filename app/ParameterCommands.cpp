@@ -9,11 +9,12 @@ namespace {
 
 // "All files" comes first so that the open dialog starts listing everything.
 const FileTypes openFileTypes{
-    {QStringLiteral("Todos los archivos(*.*)"), QStringLiteral("*.*")},
-    {QStringLiteral("Archivos de texto(*.txt)"), QStringLiteral("*.txt")},
+    {QStringLiteral("Todos los archivos(*.*)"), QStringLiteral("*.*"), {}},
+    {QStringLiteral("Archivos de texto(*.txt)"), QStringLiteral("*.txt"), {}},
 };
 const FileTypes saveFileTypes{
-    {QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("*.txt")},
+    // Saved under the name exactly as typed.
+    {QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("*.txt"), {}},
 };
 
 // The program's own files give back their values; for any other text the

@@ -52,7 +52,7 @@ void RecipeCommands::showDesign() {
     if (const auto made = makeStoneRecipe(*design))
         m_window->showStone(*design, *made);
     else
-        m_window->showNoStone(*design, stone::uncuttableMessage());
+        m_window->showNoStone(*design, stone::uncuttableMessage(design->cut.IR));
 }
 
 void RecipeCommands::close() {

@@ -20,7 +20,8 @@ namespace {
 // hoja-de-corte-2.419.pdf for a diamond, in the first type's format.
 QString proposedName(const CutSheetContent &content, const QString &folder) {
     const QString ir = plainNumberText(content.design.cut.IR, QStringLiteral("."));
-    const QString name = withCutSheetExtension(QStringLiteral("hoja-de-corte-%1").arg(ir), 0);
+    const QString name =
+        completedFileName(QStringLiteral("hoja-de-corte-%1").arg(ir), cutSheetFileTypes().first());
     return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }
 
@@ -41,8 +42,7 @@ void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &mess
     if (!cuadro.showSave(proposedName(content, folder)))
         return;
     folder = QFileInfo(cuadro.fileName()).absolutePath();
-    const QString name = withCutSheetExtension(cuadro.fileName(), cuadro.fileTypeIndex());
-    const QString error = writeCutSheet(name, content);
+    const QString error = writeCutSheet(cuadro.fileName(), content);
     if (!error.isEmpty())
         messages.showMessage(error);
 }

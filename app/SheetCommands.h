@@ -19,9 +19,9 @@ void copyDrawing(const CanvasWidget &area);
 // "Guardar hoja de corte…": the save dialog proposes hoja-de-corte-IR.pdf in
 // folder (empty: the dialog's own) and remembers there the folder of the
 // name chosen. The sheet is written in the format of the name's extension; a
-// name without one takes the chosen type's, one with another is refused, as
-// on the command line. A cancelled dialog writes nothing; a file that cannot
-// be written is reported.
+// name without one takes the chosen type's (the dialog asks before replacing
+// that file), one with another is refused, as on the command line. A cancelled dialog writes
+// nothing; a file that cannot be written is reported.
 void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &messages,
                QString &folder);
 

@@ -81,7 +81,7 @@ void VerificationCommands::traceAll() {
     const stone::Proportions proportions = m_traced->proportions();
     if (!stone::isCuttable(proportions)) {
         stopTracing();
-        m_window->showNoStone(stone::uncuttableMessage());
+        m_window->showNoStone(stone::uncuttableMessage(m_traced->material.refractiveIndex));
         return;
     }
     m_stone = stone::buildBrilliant(proportions, m_traced->choices);

@@ -1,261 +1,269 @@
 #include "cli/CommandLine.h"
 
 #include "calc/DecimalNumber.h"
-#include "files/CutSheetFile.h"
-#include "stone/Recipe.h"
+#include "cli/ArgumentText.h"
+#include "cli/LimitText.h"
+#include "stone/DesignLimits.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringView>
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 namespace {
 
 using Request = CommandLine::Request;
 
-struct Option {
-    QStringView name;
-    QStringView operands;  // as the usage shows them
-    Request request;
-    QStringView description;  // %1, if there, stands for the cut sheet's extensions
-};
-
-constexpr Option options[] = {
-    {u"--calcular", u" IR D EPSILON [--exportar ARCHIVO]", Request::Calculate,
-     u"calcula como el botón CALCULAR y escribe IR, los ocho resultados y,\n"
-     u"si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de\n"
-     u"corte en ARCHIVO (%1)"},
-    {u"--tabla", u" [--epsilon E] [--coma-decimal] DESDE HASTA PASO", Request::IndexChart,
-     u"escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
-     u"de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),\n"
-     u"con épsilon E (0 si se omite); con --coma-decimal, campos separados\n"
-     u"por \";\" y coma decimal, para una hoja de cálculo en español"},
-    {u"--gemas", u" [--epsilon E] [--coma-decimal]", Request::GemChart,
-     u"escribe la misma tabla para las gemas más comunes"},
-    {u"--receta",
-     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
-     u"                       [--indice N] [--densidad RHO] [--csv]",
-     Request::Recipe,
-     u"escribe la receta de tallado del brillante redondo: ángulo e índices de\n"
-     u"cada faceta, proporciones y peso estimado; con --csv, solo la tabla en CSV.\n"
-     u"G: filetín en % de D (0 si se omite, de 0 a 10); S y L: longitud de las\n"
-     u"estrellas y de las medias del pabellón en % (50 y 80 si se omiten, de 10\n"
-     u"a 90); N: dientes de la rueda de índice (64, 72, 80, 96 o 120; 96 si se\n"
-     u"omite); RHO: densidad en g/cm³ (si se omite, la de la gema de la lista\n"
-     u"con el IR más cercano)"},
-    {u"--verificar",
-     u" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
-     u"                       [--cabeza H] [--rayos N]",
-     Request::CheckLight,
-     u"escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
-     u"clásicas del mismo IR; G, S y L como en --receta, solo para la calculada;\n"
-     u"H: cono en grados que tapa la cabeza del observador (15 si se omite, de 0\n"
-     u"a 89); N: rayos de lado de la cuadrícula (160 si se omite, de 10 a 2000)"},
-    {u"--help", u"", Request::ShowHelp, u"muestra esta ayuda y termina"},
-    {u"--version", u"", Request::ShowVersion, u"muestra la versión y la licencia y termina"},
-};
-
-const Option *findOption(const QString &name) {
-    const auto found = std::find_if(std::begin(options), std::end(options),
-                                    [&name](const Option &option) { return option.name == name; });
-    return found == std::end(options) ? nullptr : found;
+QString tr(const char *text) {
+    return QCoreApplication::translate("CommandLine", text);
 }
 
-QString complaint(QStringView what, const QString &argument) {
-    return QStringLiteral("corvelux: %1 «%2»").arg(what, argument);
+QString complaint(const QString &what, const QString &argument) {
+    return QStringLiteral("corvelux: %1 «%2»").arg(what, shownArgument(argument));
 }
 
-CommandLine misuse(const QString &complaint) {
+QString missingValues(QStringView option) {
+    return complaint(tr("faltan valores después de"), option.toString());
+}
+
+QString unexpected(const QString &argument) {
+    return complaint(tr("argumento no esperado"), argument);
+}
+
+QString givenTwice(const QString &option) {
+    return tr("corvelux: «%1» dado dos veces").arg(shownArgument(option));
+}
+
+QString validOnlyWith(const QString &option, QStringView needed) {
+    return tr("corvelux: «%1» solo vale con %2").arg(shownArgument(option), needed);
+}
+
+CommandLine misuse(const QString &complaint, bool withUsage = true) {
     CommandLine parsed;
     parsed.request = Request::Misuse;
     parsed.complaint = complaint;
+    parsed.withUsage = withUsage;
     return parsed;
 }
 
-CommandLine misuse(QStringView what, const QString &argument) {
-    return misuse(complaint(what, argument));
-}
+// What an option takes after it.
+enum class Takes { nothing, number, count, fileName };
 
-CommandLine request(Request request) {
-    CommandLine parsed;
-    parsed.request = request;
-    return parsed;
-}
-
-// Complains about the first argument past the count that an option takes.
-CommandLine countMisuse(const QString &option, const QStringList &values, qsizetype count) {
-    if (values.size() > count)
-        return misuse(u"argumento no esperado", values.at(count));
-    return misuse(u"faltan valores después de", option);
-}
-
-// The three values, then an optional "--exportar ARCHIVO".
-CommandLine calculation(const QString &option, const QStringList &values) {
-    const bool exporting = values.size() > 3 && values[3] == QLatin1String("--exportar");
-    if (exporting && values.size() == 4)
-        return misuse(u"faltan valores después de", values[3]);
-    const qsizetype count = exporting ? 5 : 3;
-    if (values.size() != count)
-        return countMisuse(option, values, count);
-    for (const QString &value : values.first(3)) {
-        const QString wrong = readNumberArgument(value).complaint;
-        if (!wrong.isEmpty())
-            return misuse(wrong);
-    }
-    if (exporting && values[4].isEmpty())
-        return misuse(u"falta el nombre del archivo después de", values[3]);
-    CommandLine parsed = request(Request::Calculate);
-    parsed.inputs = {values[0], values[1], values[2]};
-    if (exporting)
-        parsed.exportFile = values[4];
-    return parsed;
-}
-
-// Takes the chart's options, each at most once and in any order, from the
-// front of values.
-QString takeChartOptions(CommandLine &parsed, QStringList &values) {
-    bool epsilonGiven = false;
-    while (!values.isEmpty()) {
-        const QString first = values.first();
-        if (first == QLatin1String("--coma-decimal") && !parsed.decimalComma) {
-            parsed.decimalComma = true;
-            values.removeFirst();
-        } else if (first == QLatin1String("--epsilon") && !epsilonGiven) {
-            if (values.size() < 2)
-                return complaint(u"faltan valores después de", first);
-            parsed.epsilon = values[1];
-            epsilonGiven = true;
-            values.remove(0, 2);
-        } else {
-            break;
-        }
-    }
-    return {};
-}
-
-// A chart: its options, then its numbers.
-CommandLine chart(const Option &option, QStringList values) {
-    CommandLine parsed = request(option.request);
-    const QString wrongOption = takeChartOptions(parsed, values);
-    if (!wrongOption.isEmpty())
-        return misuse(wrongOption);
-    const qsizetype count = option.request == Request::IndexChart ? 3 : 0;
-    if (values.size() != count)
-        return countMisuse(option.name.toString(), values, count);
-    QList<double> numbers;
-    for (const QString &text : QStringList(parsed.epsilon) + values) {
-        const NumberArgument number = readNumberArgument(text);
-        if (!number.complaint.isEmpty())
-            return misuse(number.complaint);
-        numbers.append(number.value);
-    }
-    if (count == 3) {
-        parsed.from = numbers[1];
-        parsed.to = numbers[2];
-        parsed.step = numbers[3];
-    }
-    return parsed;
-}
-
-// A value of --receta or --verificar: its option, its range and what it
-// sets.
-struct CutOption {
+// An option: what follows it, the values it accepts, and what it sets.
+struct Option {
     QStringView name;
-    bool (*accepts)(double value);
-    QStringView range;  // the complaint when the value is outside it
-    void (*set)(CommandLine &parsed, double value);
+    Takes takes;
+    bool (*accepts)(double value);  // null: any number
+    QString (*outOfRange)();        // what a value it does not accept is told
+    void (*set)(CommandLine &parsed, const QString &text, double value);
 };
 
-bool isPercent(double value, double low, double high) {
-    return value >= low && value <= high;
+constexpr Option kOptions[] = {
+    {u"--exportar", Takes::fileName, nullptr, nullptr,
+     [](CommandLine &p, const QString &name, double) { p.exportFile = name; }},
+    {u"--verificacion", Takes::nothing, nullptr, nullptr,
+     [](CommandLine &p, const QString &, double) { p.verificationPage = true; }},
+    {u"--coma-decimal", Takes::nothing, nullptr, nullptr,
+     [](CommandLine &p, const QString &, double) { p.decimalComma = true; }},
+    {u"--csv", Takes::nothing, nullptr, nullptr,
+     [](CommandLine &p, const QString &, double) { p.csv = true; }},
+    {u"--epsilon", Takes::number, nullptr, nullptr,
+     [](CommandLine &p, const QString &e, double) { p.epsilon = e; }},
+    {u"--filetin", Takes::number, [](double g) { return stone::girdleLimits.contains(g); },
+     [] { return tr("el filetín debe medir %1 (% de D):").arg(rangeText(stone::girdleLimits)); },
+     [](CommandLine &p, const QString &, double g) { p.choices.girdlePercent = g; }},
+    {u"--estrella", Takes::number, [](double s) { return stone::starLimits.contains(s); },
+     [] {
+         return tr("la longitud de las estrellas debe ir %1 (%):")
+             .arg(rangeText(stone::starLimits));
+     },
+     [](CommandLine &p, const QString &, double s) { p.choices.starPercent = s; }},
+    {u"--pabellon-inferior", Takes::number,
+     [](double l) { return stone::lowerHalfLimits.contains(l); },
+     [] {
+         return tr("la longitud de las medias del pabellón debe ir %1 (%):")
+             .arg(rangeText(stone::lowerHalfLimits));
+     },
+     [](CommandLine &p, const QString &, double l) { p.choices.lowerGirdlePercent = l; }},
+    {u"--indice", Takes::count,
+     [](double n) {
+         const std::vector<int> &gears = stone::indexGears();
+         return std::find(gears.begin(), gears.end(), n) != gears.end();
+     },
+     [] { return tr("la rueda de índice debe tener %1 dientes:").arg(indexGearsText()); },
+     [](CommandLine &p, const QString &, double n) { p.gear = int(n); }},
+    {u"--densidad", Takes::number, [](double rho) { return stone::densityLimits.contains(rho); },
+     [] { return tr("la densidad debe ir %1 g/cm³:").arg(rangeText(stone::densityLimits)); },
+     [](CommandLine &p, const QString &, double rho) { p.density = rho; }},
+    {u"--cabeza", Takes::number, [](double h) { return stone::headLimits.contains(h); },
+     [] {
+         return tr("la cabeza del observador debe ir %1 grados:").arg(rangeText(stone::headLimits));
+     },
+     [](CommandLine &p, const QString &, double h) { p.headDeg = h; }},
+    {u"--rayos", Takes::count, [](double n) { return stone::raysLimits.contains(n); },
+     [] {
+         return tr("los rayos de lado deben ser un número entero %1:")
+             .arg(rangeText(stone::raysLimits));
+     },
+     [](CommandLine &p, const QString &, double n) { p.raysAcross = int(n); }},
+};
+
+const Option &optionNamed(QStringView name) {
+    return *std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [name](const Option &option) { return option.name == name; });
 }
 
-// The options of the brilliant's shape, which both requests take.
-constexpr CutOption shapeOptions[] = {
-    {u"--filetin", [](double g) { return isPercent(g, 0, 10); },
-     u"el filetín debe medir de 0 a 10 (% de D):",
-     [](CommandLine &p, double g) { p.choices.girdlePercent = g; }},
-    {u"--estrella", [](double s) { return isPercent(s, 10, 90); },
-     u"la longitud de las estrellas debe ir de 10 a 90 (%):",
-     [](CommandLine &p, double s) { p.choices.starPercent = s; }},
-    {u"--pabellon-inferior", [](double l) { return isPercent(l, 10, 90); },
-     u"la longitud de las medias del pabellón debe ir de 10 a 90 (%):",
-     [](CommandLine &p, double l) { p.choices.lowerGirdlePercent = l; }},
+// An option that a request takes, and the one without which it means
+// nothing there.
+struct Accepted {
+    QStringView option;
+    QStringView needs = {};
 };
 
-constexpr CutOption recipeOptions[] = {
-    {u"--indice", [](double n) { return n == std::floor(n) && stone::isIndexGear(int(n)); },
-     u"la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes:",
-     [](CommandLine &p, double n) { p.gear = int(n); }},
-    {u"--densidad", [](double rho) { return rho > 0; }, u"la densidad debe ser mayor que 0:",
-     [](CommandLine &p, double rho) { p.density = rho; }},
-};
-
-constexpr CutOption lightCheckOptions[] = {
-    {u"--cabeza", [](double h) { return h >= 0 && h <= 89; },
-     u"la cabeza del observador debe ir de 0 a 89 grados:",
-     [](CommandLine &p, double h) { p.headDeg = h; }},
-    {u"--rayos", [](double n) { return n == std::floor(n) && n >= 10 && n <= 2000; },
-     u"los rayos de lado deben ser un número entero de 10 a 2000:",
-     [](CommandLine &p, double n) { p.raysAcross = int(n); }},
-};
-
-// The option of this name that the request takes, or null.
-const CutOption *findCutOption(Request request, const QString &name) {
-    const auto find = [&name](const auto &table) -> const CutOption * {
-        const auto found = std::find_if(std::begin(table), std::end(table),
-                                        [&name](const CutOption &o) { return o.name == name; });
-        return found == std::end(table) ? nullptr : found;
-    };
-    if (const CutOption *shape = find(shapeOptions))
-        return shape;
-    return request == Request::Recipe ? find(recipeOptions) : find(lightCheckOptions);
+QList<Accepted> acceptedOptions(Request request) {
+    const QList<Accepted> shape{{u"--filetin"}, {u"--estrella"}, {u"--pabellon-inferior"}};
+    const QList<Accepted> recipe = shape + QList<Accepted>{{u"--indice"}, {u"--densidad"}};
+    switch (request) {
+        case Request::Calculate: {
+            QList<Accepted> sheet{{u"--exportar"}};
+            for (const Accepted &a : recipe + QList<Accepted>{{u"--verificacion"}})
+                sheet.append({a.option, u"--exportar"});
+            return sheet + QList<Accepted>{{u"--cabeza", u"--verificacion"},
+                                           {u"--rayos", u"--verificacion"}};
+        }
+        case Request::IndexChart:
+        case Request::GemChart:
+            return {{u"--epsilon"}, {u"--coma-decimal"}};
+        case Request::Recipe:
+            return recipe + QList<Accepted>{{u"--csv"}, {u"--coma-decimal", u"--csv"}};
+        case Request::CheckLight:
+            return shape + QList<Accepted>{{u"--cabeza"}, {u"--rayos"}, {u"--coma-decimal"}};
+        default:
+            return {};
+    }
 }
 
-// The value after one of the options, read and checked against its range.
-QString takeCutValue(CommandLine &parsed, const CutOption &option, const QString &text) {
+// A request: the option that makes it and the numbers it takes, before its
+// options or, for a chart, after them.
+struct RequestForm {
+    QStringView name;
+    Request request;
+    qsizetype values;
+    bool valuesLast;
+};
+
+constexpr RequestForm kRequests[] = {
+    {u"--calcular", Request::Calculate, 3, false},   {u"--tabla", Request::IndexChart, 3, true},
+    {u"--gemas", Request::GemChart, 0, true},        {u"--receta", Request::Recipe, 3, false},
+    {u"--verificar", Request::CheckLight, 3, false}, {u"--help", Request::ShowHelp, 0, false},
+    {u"--version", Request::ShowVersion, 0, false},
+};
+
+// Digits with an optional sign: what a count is written as, so that
+// "9.99999999999999999999" is not read as 10.
+bool isIntegerText(QStringView text) {
+    if (text.startsWith(u'+') || text.startsWith(u'-'))
+        text = text.mid(1);
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Reads the text after option into parsed; returns the complaint, if any. A
+// value out of range is told without the usage.
+QString takeValue(CommandLine &parsed, const Option &option, const QString &text) {
+    if (option.takes == Takes::fileName) {
+        if (text.isEmpty())
+            return complaint(tr("falta el nombre del archivo después de"), option.name.toString());
+        option.set(parsed, text, 0);
+        return {};
+    }
     const NumberArgument number = readNumberArgument(text);
     if (!number.complaint.isEmpty())
         return number.complaint;
-    if (!option.accepts(number.value)) {
+    const bool written = option.takes != Takes::count || isIntegerText(text);
+    if (!written || (option.accepts && !option.accepts(number.value))) {
         parsed.withUsage = false;
-        return complaint(option.range, text);
+        return complaint(option.outOfRange(), text);
     }
-    option.set(parsed, number.value);
+    option.set(parsed, text, number.value);
     return {};
 }
 
-// --receta or --verificar: the three values, then the request's options in
-// any order.
-CommandLine cutRequest(Request kind, const QString &option, const QStringList &values) {
-    if (values.size() < 3)
-        return countMisuse(option, values, 3);
-    for (const QString &value : values.first(3)) {
-        const QString wrong = readNumberArgument(value).complaint;
-        if (!wrong.isEmpty())
-            return misuse(wrong);
+// The complaint about the first argument that is not a number, if any.
+QString notNumbers(const QStringList &texts, QList<double> *numbers = nullptr) {
+    for (const QString &text : texts) {
+        const NumberArgument number = readNumberArgument(text);
+        if (!number.complaint.isEmpty())
+            return number.complaint;
+        if (numbers)
+            numbers->append(number.value);
     }
-    CommandLine parsed = request(kind);
-    parsed.inputs = {values[0], values[1], values[2]};
-    for (qsizetype k = 3; k < values.size(); ++k) {
-        const QString &name = values[k];
-        const CutOption *found = findCutOption(kind, name);
-        QString wrong;
-        if (kind == Request::Recipe && name == QLatin1String("--csv"))
-            parsed.csv = true;
-        else if (!found)
-            wrong = complaint(u"argumento no esperado", name);
-        else if (++k == values.size())
-            wrong = complaint(u"faltan valores después de", name);
-        else
-            wrong = takeCutValue(parsed, *found, values[k]);
-        if (!wrong.isEmpty()) {
-            CommandLine rejected = misuse(wrong);
-            rejected.withUsage = parsed.withUsage;
-            return rejected;
+    return {};
+}
+
+// The first option given without the one it needs, if any.
+QString missingNeeds(const QStringList &given, const QList<Accepted> &accepted) {
+    for (const QString &name : given) {
+        for (const Accepted &a : accepted) {
+            if (a.option == name && !a.needs.isEmpty() && !given.contains(a.needs))
+                return validOnlyWith(name, a.needs);
         }
     }
+    return {};
+}
+
+CommandLine parseRequest(const RequestForm &form, const QStringList &values) {
+    CommandLine parsed;
+    parsed.request = form.request;
+    const qsizetype leading = form.valuesLast ? 0 : form.values;
+    if (values.size() < leading)
+        return misuse(missingValues(form.name));
+    if (const QString wrong = notNumbers(values.first(leading)); !wrong.isEmpty())
+        return misuse(wrong);
+    if (leading == 3)
+        parsed.inputs = {values[0], values[1], values[2]};
+
+    const QList<Accepted> accepted = acceptedOptions(form.request);
+    QStringList given{form.name.toString()};
+    qsizetype k = leading;
+    for (; k < values.size(); ++k) {
+        const QString &name = values[k];
+        if (std::none_of(accepted.begin(), accepted.end(),
+                         [&name](const Accepted &a) { return a.option == name; }))
+            break;
+        if (given.contains(name))
+            return misuse(givenTwice(name));
+        given.append(name);
+        const Option &option = optionNamed(name);
+        if (option.takes == Takes::nothing) {
+            option.set(parsed, {}, 0);
+            continue;
+        }
+        if (++k == values.size())
+            return misuse(missingValues(name));
+        if (const QString wrong = takeValue(parsed, option, values[k]); !wrong.isEmpty())
+            return misuse(wrong, parsed.withUsage);
+    }
+
+    const QStringList rest = values.mid(k);
+    const qsizetype trailing = form.valuesLast ? form.values : 0;
+    if (rest.size() > trailing) {
+        const QString &extra = rest[trailing];
+        return misuse(given.contains(extra) ? givenTwice(extra) : unexpected(extra));
+    }
+    if (rest.size() < trailing)
+        return misuse(missingValues(form.name));
+    QList<double> numbers;
+    if (const QString wrong = notNumbers(rest, &numbers); !wrong.isEmpty())
+        return misuse(wrong);
+    if (numbers.size() == 3) {
+        parsed.from = numbers[0];
+        parsed.to = numbers[1];
+        parsed.step = numbers[2];
+    }
+    if (const QString wrong = missingNeeds(given, accepted); !wrong.isEmpty())
+        return misuse(wrong);
     return parsed;
 }
 
@@ -267,11 +275,11 @@ NumberArgument readNumberArgument(const QString &argument) {
         case DecimalNumber::Reading::number:
             return {number.value, {}};
         case DecimalNumber::Reading::outOfRange:
-            return {0, complaint(u"número demasiado grande o demasiado cercano a 0:", argument)};
+            return {0, complaint(tr("número demasiado grande o demasiado cercano a 0:"), argument)};
         case DecimalNumber::Reading::notANumber:
             break;
     }
-    return {0, complaint(u"no es un número con punto decimal:", argument)};
+    return {0, complaint(tr("no es un número con punto decimal:"), argument)};
 }
 
 CommandLine parseCommandLine(int argc, char *argv[]) {
@@ -279,8 +287,10 @@ CommandLine parseCommandLine(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i) {
         QStringDecoder decoder(QStringDecoder::System);
         arguments.append(decoder(argv[i]));
-        if (decoder.hasError())
-            return misuse(u"no es texto en la codificación del sistema:", arguments.constLast());
+        if (decoder.hasError()) {
+            return misuse(complaint(tr("no es texto en la codificación del sistema:"),
+                                    arguments.constLast()));
+        }
     }
     return parseCommandLine(arguments);
 }
@@ -289,60 +299,23 @@ CommandLine parseCommandLine(const QStringList &arguments) {
     if (arguments.isEmpty())
         return {};
     const QString &first = arguments.first();
-    const Option *option = findOption(first);
-    if (!option) {
-        return first.startsWith(u'-') ? misuse(u"opción no reconocida", first)
-                                      : misuse(u"argumento no esperado", first);
+    const auto form = std::find_if(std::begin(kRequests), std::end(kRequests),
+                                   [&first](const RequestForm &r) { return r.name == first; });
+    if (form == std::end(kRequests)) {
+        return misuse(first.startsWith(u'-') ? complaint(tr("opción no reconocida"), first)
+                                             : unexpected(first));
     }
-    const QStringList values = arguments.mid(1);
-    switch (option->request) {
-        case Request::Calculate:
-            return calculation(first, values);
-        case Request::IndexChart:
-        case Request::GemChart:
-            return chart(*option, values);
-        case Request::Recipe:
-        case Request::CheckLight:
-            return cutRequest(option->request, first, values);
-        default:
-            return values.isEmpty() ? request(option->request)
-                                    : misuse(u"argumento no esperado", values.first());
-    }
+    return parseRequest(*form, arguments.mid(1));
 }
 
-QString usageText() {
-    QString text = QStringLiteral("Uso: corvelux [OPCIÓN]\n");
-    for (const Option &option : options) {
-        if (!option.operands.isEmpty())
-            text += QStringLiteral("     corvelux %1%2\n").arg(option.name, option.operands);
-    }
-    text += QStringLiteral(
-        "Calcula los ángulos y proporciones que optimizan el brillo de una gema.\n"
-        "Sin opciones, abre las ventanas del programa.\n"
-        "\n"
-        "Opciones:\n");
-    qsizetype nameWidth = 0;
-    for (const Option &option : options)
-        nameWidth = std::max(nameWidth, option.name.size());
-    const QString indent(nameWidth + 4, u' ');
-    for (const Option &option : options) {
-        QString description = option.description.toString();
-        if (description.contains(u"%1"))
-            description = description.arg(cutSheetExtensions());
-        description.replace(u'\n', u'\n' + indent);
-        text += QStringLiteral("  %1  %2\n")
-                    .arg(option.name.toString().leftJustified(nameWidth), description);
-    }
-    text += QStringLiteral("Los números se escriben con punto decimal.\n");
-    return text;
-}
-
-QString versionText() {
-    return QStringLiteral("CORVELUX " CORVELUX_VERSION
-                          "\n"
-                          "Copyright © 2026 Equipo de CORVELUX\n"
-                          "Licencia GPLv3 o posterior: GNU GPL versión 3 o posterior "
-                          "<https://gnu.org/licenses/gpl.html>.\n"
-                          "Este programa es software libre: puede redistribuirlo y modificarlo.\n"
-                          "No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.\n");
+stone::StoneDesign designOf(const CommandLine &command, const ComputePlan &plan) {
+    const double IR = plan.cut.IR;
+    stone::StoneDesign design =
+        stone::designOf(plan.cut, plan.D,
+                        command.density > 0 ? stone::ownMaterial(IR, command.density)
+                                            : stone::nearestGemMaterial(IR));
+    design.choices = command.choices;
+    design.gear = command.gear;
+    design.viewer.headDeg = command.headDeg;
+    return design;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "calc/ComputePlan.h"
-#include "stone/Brilliant.h"
+#include "calc/Csv.h"
+#include "stone/StoneDesign.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,7 @@ struct CommandLine {
         OpenWindows,  // no arguments
         ShowHelp,     // --help
         ShowVersion,  // --version
-        Calculate,    // --calcular IR D EPSILON [--exportar ARCHIVO]
+        Calculate,    // --calcular IR D EPSILON [--exportar ARCHIVO [the sheet's options]]
         IndexChart,   // --tabla [--epsilon E] [--coma-decimal] DESDE HASTA PASO
         GemChart,     // --gemas [--epsilon E] [--coma-decimal]
         Recipe,       // --receta IR D EPSILON [the recipe's options]
@@ -22,24 +23,30 @@ struct CommandLine {
     };
 
     Request request = Request::OpenWindows;
-    InputFields inputs;                     // Calculate: the values as given
+    InputFields inputs;                     // Calculate, Recipe, CheckLight: the values as given
     QString exportFile;                     // Calculate: where the cut sheet goes
+    bool verificationPage = false;          // Calculate: the sheet's page of the light check
     QString epsilon = QStringLiteral("0");  // charts: E, a number
-    bool decimalComma = false;              // charts: for a spreadsheet set to Spanish
+    bool decimalComma = false;              // CSV for a spreadsheet set to Spanish
     double from = 0, to = 0, step = 0;      // IndexChart
-    stone::CutChoices choices;              // Recipe, CheckLight
-    int gear = 96;                          // Recipe: teeth of the index gear
-    double density = 0;                     // Recipe: g/cm³; 0: the nearest gem's
+    stone::CutChoices choices;              // Recipe, CheckLight, the sheet
+    int gear = 96;                          // Recipe, the sheet: teeth of the index gear
+    double density = 0;                     // Recipe, the sheet: g/cm³; 0: the nearest gem's
     bool csv = false;                       // Recipe: the table as CSV
-    double headDeg = 15;                    // CheckLight: the viewer's head, degrees
-    int raysAcross = 160;                   // CheckLight: camera rays across the stone
+    double headDeg = 15;                    // CheckLight, the sheet: the viewer's head, degrees
+    int raysAcross = 160;                   // CheckLight, the sheet: camera rays across the stone
     QString complaint;                      // Misuse: which argument is wrong
     bool withUsage = true;                  // Misuse: false when the complaint says it all
+
+    CsvDecimals csvDecimals() const {
+        return decimalComma ? CsvDecimals::comma : CsvDecimals::point;
+    }
 };
 
-// Reads the arguments that follow the program's name. Every value an option
-// takes as a number must be one for readNumberArgument; those of --receta's
-// and --verificar's options must also lie within their ranges.
+// Reads the arguments that follow the program's name: a request, its values
+// and its options, each option at most once and in any order. Every value an
+// option takes as a number must be one for readNumberArgument and lie within
+// its range (stone/DesignLimits.h); a count must be written as an integer.
 CommandLine parseCommandLine(const QStringList &arguments);
 // The same for main()'s arguments, in the locale's encoding: an argument
 // whose bytes are not text in it is wrong usage rather than changed.
@@ -53,7 +60,13 @@ struct NumberArgument {
 };
 NumberArgument readNumberArgument(const QString &argument);
 
-// "--help", and after a Misuse: the usage, one line per option.
+// "--help", and after a Misuse: the usage, one line per option, with the
+// ranges of stone/DesignLimits.h.
 QString usageText();
 // "--version": name, version and licence.
 QString versionText();
+
+// The design a request of the stone asks for: the cut planned, with the
+// choices, gear, density and viewer's head given, or else the usual ones and
+// the density of the gem with the nearest index.
+stone::StoneDesign designOf(const CommandLine &command, const ComputePlan &plan);

@@ -7,12 +7,10 @@
 #include "cli/CommandLine.h"
 #include "cli/LightCheckRequest.h"
 #include "cli/RecipeRequest.h"
-#include "drawing/CutSheet.h"
+#include "cli/SheetExport.h"
 #include "drawing/ReadOut.h"
-#include "files/CutSheetFile.h"
 
 #include <fcntl.h>
-#include <QGuiApplication>
 #include <QTextStream>
 #include <csignal>
 #include <cstdio>
@@ -22,26 +20,6 @@ namespace {
 
 using Request = CommandLine::Request;
 
-// Writes the cut sheet of plan; returns why it could not, or nothing.
-QString exportCutSheet(const QString &fileName, const ComputePlan &plan) {
-    // Text is laid out by a GUI application; the offscreen platform needs no
-    // display.
-    std::optional<QGuiApplication> application;
-    if (!QCoreApplication::instance()) {
-        // Qt's notes about the environment it starts in are not for the
-        // user of the command line, who asked for the results alone.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "corvelux";
-        static char *argv[] = {name, nullptr};
-        application.emplace(argc, argv);
-    }
-    const stone::StoneDesign design =
-        stone::designOf(plan.cut, plan.D, stone::nearestGemMaterial(plan.cut.IR));
-    return writeCutSheet(fileName, {design, QDate::currentDate(), {}});
-}
-
 // The IR echo, the eight lines of the read-out from top to bottom and the
 // mirroring warning when the ray drawing shows it, after the cut sheet is
 // written when one is asked for.
@@ -49,7 +27,7 @@ int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
     const ComputePlan plan = planComputation(command.inputs, QStringLiteral("."));
     QString problem = plan.message;
     if (plan.succeeded() && !command.exportFile.isEmpty())
-        problem = exportCutSheet(command.exportFile, plan);
+        problem = exportCutSheet(command, plan);
     if (!problem.isEmpty()) {
         err << problem << '\n';
         return exitRejected;
@@ -62,10 +40,6 @@ int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
     return exitDone;
 }
 
-CsvDecimals csvDecimals(const CommandLine &command) {
-    return command.decimalComma ? CsvDecimals::comma : CsvDecimals::point;
-}
-
 int indexChartCsv(const CommandLine &command, QTextStream &out, QTextStream &err) {
     const IndexSeries series = indexSeries(command.from, command.to, command.step);
     if (!series.problem.isEmpty()) {
@@ -73,7 +47,7 @@ int indexChartCsv(const CommandLine &command, QTextStream &out, QTextStream &err
         return exitRejected;
     }
     out << chartCsv(indexChart(series.irs, command.epsilon), GemColumn::omitted,
-                    csvDecimals(command));
+                    command.csvDecimals());
     return exitDone;
 }
 
@@ -86,7 +60,7 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
         case Request::IndexChart:
             return indexChartCsv(command, out, err);
         case Request::GemChart:
-            out << chartCsv(gemChart(command.epsilon), GemColumn::first, csvDecimals(command));
+            out << chartCsv(gemChart(command.epsilon), GemColumn::first, command.csvDecimals());
             return exitDone;
         case Request::Recipe:
             return writeRecipe(command, out, err);

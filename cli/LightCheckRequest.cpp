@@ -16,11 +16,12 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
     }
     const stone::Proportions computed = stone::proportionsOf(plan.cut);
     if (!stone::isCuttable(computed)) {
-        err << stone::uncuttableMessage() << '\n';
+        err << stone::uncuttableMessage(plan.cut.IR) << '\n';
         return exitRejected;
     }
     const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(computed, command.choices);
     const stone::ViewSettings settings{plan.cut.IR, command.headDeg, command.raysAcross};
-    out << stone::comparisonCsv(stone::compareCuts(cuts, settings), plan.cut.IR);
+    out << stone::comparisonCsv(stone::compareCuts(cuts, settings), plan.cut.IR,
+                                command.csvDecimals());
     return exitDone;
 }

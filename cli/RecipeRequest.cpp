@@ -1,5 +1,6 @@
 #include "cli/RecipeRequest.h"
 
+#include "calc/Csv.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
 #include "calc/NumberText.h"
@@ -18,18 +19,6 @@ namespace {
 
 using namespace stone;
 
-// The design the command line asks for: the computed cut with the choices,
-// gear and density given.
-stone::StoneDesign designOf(const CommandLine &command, const ComputePlan &plan) {
-    stone::StoneDesign design =
-        stone::designOf(plan.cut, plan.D,
-                        command.density > 0 ? stone::ownMaterial(plan.cut.IR, command.density)
-                                            : stone::nearestGemMaterial(plan.cut.IR));
-    design.choices = command.choices;
-    design.gear = command.gear;
-    return design;
-}
-
 }  // namespace
 
 int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) {
@@ -40,13 +29,13 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
     }
     const Proportions cut = proportionsOf(plan.cut);
     if (!isCuttable(cut)) {
-        err << uncuttableMessage() << '\n';
+        err << uncuttableMessage(plan.cut.IR) << '\n';
         return exitRejected;
     }
     const StoneDesign design = designOf(command, plan);
     const std::optional<StoneRecipe> made = makeStoneRecipe(design);
     if (command.csv) {
-        out << recipeCsv(made->recipe);
+        out << recipeCsv(made->recipe, CsvWriter(command.csvDecimals()));
         return exitDone;
     }
     if (!std::isfinite(made->carats)) {

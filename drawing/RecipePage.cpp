@@ -196,8 +196,8 @@ void paintRecipePage(QPainter &painter, const CutSheetContent &content) {
     drawHeading(painter, content.date);
     painter.setPen(Qt::black);
     if (!made) {
-        drawText(painter, arialFont(tableFontSize), QPointF(margin, diagramArea.top() + 5),
-                 Align::Left, stone::uncuttableMessage());
+        drawParagraph(painter, arialFont(tableFontSize), diagramArea,
+                      stone::uncuttableMessage(content.design.cut.IR));
         return;
     }
     paintViewTexts(painter, paintDiagram(painter, made->stone));

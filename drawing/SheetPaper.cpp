@@ -28,6 +28,11 @@ void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align ali
     painter.drawText(QPointF(at.x() - shift, at.y()), text);
 }
 
+void drawParagraph(QPainter &painter, const QFont &font, const QRectF &area, const QString &text) {
+    painter.setFont(paperFont(painter, font));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
 void drawHeading(QPainter &painter, const QDate &date) {
     painter.setPen(QPen(Qt::black, frameWidth));
     painter.drawLine(QPointF(margin, ruleY), QPointF(pageSize.width() - margin, ruleY));

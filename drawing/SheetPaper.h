@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -37,6 +38,10 @@ QFont paperFont(const QPainter &painter, const QFont &font);
 // ending at at.x(); font's point size counts on paper.
 void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align align,
               const QString &text);
+
+// text from the top-left corner of area, its lines broken between words to
+// fit the area's width.
+void drawParagraph(QPainter &painter, const QFont &font, const QRectF &area, const QString &text);
 
 // The title CORVELUX, the date in Spanish on the right, and the rule.
 void drawHeading(QPainter &painter, const QDate &date);

@@ -7,12 +7,20 @@
 struct FileType {
     QString caption;  // as the dialog shows it, e.g. "Archivos de texto(*.txt)"
     QString pattern;  // the names it lists, e.g. "*.txt"
+    // Added, without its dot, to a name saved without an extension while
+    // this type is selected, e.g. "pdf"; empty: the name is kept as typed.
+    QString extension;
 
     friend bool operator==(const FileType &a, const FileType &b) {
-        return a.caption == b.caption && a.pattern == b.pattern;
+        return a.caption == b.caption && a.pattern == b.pattern && a.extension == b.extension;
     }
 };
 using FileTypes = QList<FileType>;
+
+// The name that saving under typed writes while type is selected: typed,
+// with the type's extension added when it has none. A name's extension is
+// what follows its last dot when that holds a letter: "hoja-2.419" has none.
+QString completedFileName(const QString &typed, const FileType &type);
 
 // The file dialog component of the main window, shared by the open and save
 // commands: a list of file types, an open dialog, a save dialog, and the last
@@ -34,7 +42,9 @@ public:
     bool showOpen() { return show(Mode::Open, {}); }
     bool showSave(const QString &proposed = {}) { return show(Mode::Save, proposed); }
 
-    // The last name chosen in either dialog; empty until the first choice.
+    // The last name chosen in either dialog, completed by the selected file
+    // type after a save (completedFileName): the file that is written.
+    // Empty until the first choice.
     const QString &fileName() const { return m_fileName; }
     // Where in the list the file type selected with that name stands.
     qsizetype fileTypeIndex() const { return m_fileTypeIndex; }
@@ -49,6 +59,8 @@ protected:
 
     // Asks the user for a file name, starting on proposed unless it is empty.
     // The first of the file types is the one selected when the dialog opens.
+    // A save dialog asks before replacing the file that completedFileName
+    // gives, and never answers with another file than the one typed.
     virtual Answer askFileName(Mode mode, const FileTypes &types, const QString &proposed) = 0;
 
 private:

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <algorithm>
 
 namespace {
 
@@ -66,11 +65,6 @@ const Format *formatOf(const QString &fileName) {
     return nullptr;
 }
 
-bool hasExtension(const QString &fileName) {
-    const QString suffix = QFileInfo(fileName).suffix();
-    return std::any_of(suffix.cbegin(), suffix.cend(), [](QChar c) { return c.isLetter(); });
-}
-
 // The whole file in memory, so that it reaches the disk in one checked write:
 // the writers do not notice a write that stops short. Empty on failure.
 QByteArray fileBytes(const Format &format, const CutSheetContent &content) {
@@ -84,7 +78,8 @@ QByteArray fileBytes(const Format &format, const CutSheetContent &content) {
 FileTypes cutSheetFileTypes() {
     FileTypes types;
     for (const Format &format : formats)
-        types.append({format.caption.toString(), QStringLiteral("*.%1").arg(format.extension)});
+        types.append({format.caption.toString(), QStringLiteral("*.%1").arg(format.extension),
+                      format.extension.toString()});
     return types;
 }
 
@@ -98,12 +93,6 @@ QString cutSheetExtensions() {
 
 bool isCutSheetFileName(const QString &fileName) {
     return formatOf(fileName) != nullptr;
-}
-
-QString withCutSheetExtension(const QString &typed, qsizetype fileTypeIndex) {
-    if (hasExtension(typed) || fileTypeIndex < 0 || fileTypeIndex >= qsizetype(std::size(formats)))
-        return typed;
-    return QStringLiteral("%1.%2").arg(typed, formats[fileTypeIndex].extension);
 }
 
 QString writeCutSheet(const QString &fileName, const CutSheetContent &content) {

@@ -15,7 +15,8 @@ struct CutSheetContent;
 // The resolution of a PNG sheet.
 inline constexpr int cutSheetImageDpi = 300;
 
-// The save dialog's file types, one per format, in the table's order.
+// The save dialog's file types, one per format, in the table's order; each
+// completes a name typed without an extension with its own.
 FileTypes cutSheetFileTypes();
 
 // The extensions as a sentence lists them: ".pdf, .svg o .png".
@@ -23,11 +24,6 @@ QString cutSheetExtensions();
 
 // Whether fileName ends in one of the extensions.
 bool isCutSheetFileName(const QString &fileName);
-
-// The name typed in the save dialog, with the extension of the file type
-// chosen there added when it has none. A name's extension is what follows
-// its last dot when that holds a letter: "hoja-2.419" has none.
-QString withCutSheetExtension(const QString &typed, qsizetype fileTypeIndex);
 
 // Writes the sheet under fileName, whole or not at all, like a parameter
 // file. Returns the message that says why it could not be written, an

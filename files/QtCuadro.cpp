@@ -1,8 +1,9 @@
 #include "files/QtCuadro.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QMessageBox>
+#include <QLineEdit>
 
 namespace {
 
@@ -44,33 +45,76 @@ QStringList captions(const FileTypes &types) {
 
 }  // namespace
 
+CuadroDialog::CuadroDialog(QWidget *parent, Cuadro::Mode mode, const FileTypes &types)
+    : QFileDialog(parent), m_mode(mode), m_types(types) {
+    setUpFileDialog(*this, mode, types);
+}
+
+QString CuadroDialog::chosenFileName() const {
+    const QString selected = selectedFiles().value(0);
+    if (m_mode == Cuadro::Mode::Open)
+        return selected;
+    return completedFileName(selected, m_types.value(selectedTypeIndex()));
+}
+
+qsizetype CuadroDialog::selectedTypeIndex() const {
+    return nameFilters().indexOf(selectedNameFilter());
+}
+
 void CuadroDialog::accept() {
-    if (acceptMode() == AcceptSave && !mayReplace())
+    if (m_mode == Cuadro::Mode::Save && (refusesQuotes() || !mayReplace()))
         return;
     QFileDialog::accept();
 }
 
+bool CuadroDialog::refusesQuotes() {
+    const auto *typed = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (typed == nullptr || !typed->text().contains(u'"'))
+        return false;
+    tell(quotedNameRefusal(typed->text()), QMessageBox::Ok);
+    return true;
+}
+
 bool CuadroDialog::mayReplace() {
-    const QFileInfo chosen(selectedFiles().value(0));
-    if (!chosen.exists() || chosen.isDir())
+    if (QFileInfo(selectedFiles().value(0)).isDir())
         return true;  // a folder is opened, not replaced
-    QMessageBox question(QMessageBox::Warning, windowTitle(),
-                         replaceQuestion.arg(chosen.fileName()), QMessageBox::Yes | QMessageBox::No,
-                         this);
-    question.setTextFormat(Qt::PlainText);
-    question.setDefaultButton(QMessageBox::No);
-    return question.exec() == QMessageBox::Yes;
+    const QFileInfo chosen(chosenFileName());
+    if (!chosen.exists() || chosen.isDir())
+        return true;  // the writer says why a folder cannot be replaced
+    return tell(replaceQuestion(chosen.fileName()), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton CuadroDialog::tell(const QString &text,
+                                               QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, buttons, this);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons.testFlag(QMessageBox::No))
+        box.setDefaultButton(QMessageBox::No);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QString replaceQuestion(const QString &fileName) {
+    return QCoreApplication::translate("CuadroDialog",
+                                       "El archivo \"%1\" ya existe.\n¿Desea reemplazarlo?")
+        .arg(fileName);
+}
+
+QString quotedNameRefusal(const QString &typed) {
+    return QCoreApplication::translate(
+               "CuadroDialog",
+               "El nombre «%1» lleva comillas dobles (\"), que este cuadro no admite en un "
+               "nombre. Escríbalo sin ellas.")
+        .arg(typed);
 }
 
 Cuadro::Answer QtCuadro::askFileName(Mode mode, const FileTypes &types, const QString &proposed) {
-    CuadroDialog dialog(m_parent);
-    setUpFileDialog(dialog, mode, types);
+    CuadroDialog dialog(m_parent, mode, types);
     if (!proposed.isEmpty())
         dialog.selectFile(proposed);  // a name with a folder opens that folder
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return {dialog.selectedFiles().value(0),
-            dialog.nameFilters().indexOf(dialog.selectedNameFilter())};
+    return {dialog.chosenFileName(), dialog.selectedTypeIndex()};
 }
 
 void setUpFileDialog(QFileDialog &dialog, Cuadro::Mode mode, const FileTypes &types) {

@@ -20,8 +20,12 @@ bool isAscii(const QByteArray &bytes) {
 }
 
 // The whole of bytes as UTF-8, or nothing when they are not valid UTF-8.
+// Stateless: a sequence left unfinished at the end is an error too, where a
+// decoder waiting for more bytes would keep it back and drop it silently
+// ("caf\xE9" read as "caf").
 std::optional<QString> decodeUtf8(const QByteArray &bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8);  // skips a byte order mark
+    // Skips a byte order mark.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;

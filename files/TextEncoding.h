@@ -13,7 +13,8 @@ namespace TextEncoding {
 [[nodiscard]] QByteArray encode(const QString &text);
 
 // Valid UTF-8 with at least one byte beyond ASCII is read as UTF-8, without a
-// leading byte order mark; anything else as Windows-1252, so that any file
+// leading byte order mark; anything else, a sequence cut short at the end
+// included, as Windows-1252, so that any file
 // opens, and one byte per character decodes and encodes back to the same
 // bytes.
 [[nodiscard]] QString decode(const QByteArray &bytes);

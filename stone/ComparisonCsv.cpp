@@ -1,49 +1,54 @@
 #include "stone/ComparisonCsv.h"
 
-#include "calc/Csv.h"
-
 #include <QStringList>
 
 namespace stone {
 
 namespace {
 
-QString fixed(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
+// Numbers with a fixed count of decimals, in the CSV's decimal separator.
+class FixedNumbers {
+public:
+    explicit FixedNumbers(const CsvWriter &writer) : writer_(writer) {}
 
-QString measure(double value) {
-    return fixed(value, 3);
-}
+    QString measure(double value) const { return fixed(value, 3); }
+    QString volume(double value) const { return fixed(value, 5); }
+    QString percentOfLight(double share) const { return fixed(100 * share, 2); }
 
-QString percentOfLight(double share) {
-    return fixed(100 * share, 2);
-}
+private:
+    QString fixed(double value, int decimals) const {
+        return writer_.decimalText(QString::number(value, 'f', decimals));
+    }
 
-QStringList cutFields(const CutLight &light) {
+    const CsvWriter &writer_;
+};
+
+QStringList cutFields(const CutLight &light, const FixedNumbers &n) {
     const Proportions &cut = light.cut.proportions;
     const CutChoices &choices = light.cut.choices;
     const Brilliant &stone = light.stone;
-    return {measure(100 * cut.table),         measure(cut.crownDeg),
-            measure(cut.pavilionDeg),         measure(choices.girdlePercent),
-            measure(choices.starPercent),     measure(choices.lowerGirdlePercent),
-            measure(100 * stone.crownHeight), measure(100 * stone.pavilionDepth),
-            measure(100 * stone.totalDepth),  fixed(stone.volume, 5)};
+    return {n.measure(100 * cut.table),         n.measure(cut.crownDeg),
+            n.measure(cut.pavilionDeg),         n.measure(choices.girdlePercent),
+            n.measure(choices.starPercent),     n.measure(choices.lowerGirdlePercent),
+            n.measure(100 * stone.crownHeight), n.measure(100 * stone.pavilionDepth),
+            n.measure(100 * stone.totalDepth),  n.volume(stone.volume)};
 }
 
-QStringList lightFields(const CutLight &light) {
+QStringList lightFields(const CutLight &light, const FixedNumbers &n) {
     const LightShares &faceUp = light.faceUp();
-    return {percentOfLight(faceUp.brightnessIso),     percentOfLight(faceUp.brightnessCos),
-            percentOfLight(light.tiltedBrightness()), percentOfLight(faceUp.externalReflection),
-            percentOfLight(faceUp.leakage),           percentOfLight(faceUp.bands[lowBand]),
-            percentOfLight(faceUp.bands[middleBand]), percentOfLight(faceUp.bands[highBand]),
-            percentOfLight(faceUp.remainder)};
+    return {n.percentOfLight(faceUp.brightnessIso),     n.percentOfLight(faceUp.brightnessCos),
+            n.percentOfLight(light.tiltedBrightness()), n.percentOfLight(faceUp.externalReflection),
+            n.percentOfLight(faceUp.leakage),           n.percentOfLight(faceUp.bands[lowBand]),
+            n.percentOfLight(faceUp.bands[middleBand]), n.percentOfLight(faceUp.bands[highBand]),
+            n.percentOfLight(faceUp.remainder)};
 }
 
 }  // namespace
 
-QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex) {
-    const CsvWriter writer;
+QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex,
+                      CsvDecimals decimals) {
+    const CsvWriter writer(decimals);
+    const FixedNumbers numbers(writer);
     QString csv =
         writer.record(QStringLiteral("talla,IR,mesa,corona,pabellon,filetin,estrella,"
                                      "pabellon_inferior,altura_corona,profundidad_pabellon,"
@@ -53,8 +58,8 @@ QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex)
                           .split(u','));
     const QString ir = writer.number(refractiveIndex);
     for (const CutLight &light : cuts)
-        csv +=
-            writer.record(QStringList{light.cut.name, ir} + cutFields(light) + lightFields(light));
+        csv += writer.record(QStringList{light.cut.name, ir} + cutFields(light, numbers) +
+                             lightFields(light, numbers));
     return csv;
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "calc/Csv.h"
 #include "stone/CutComparison.h"
 
 #include <QString>
 
 namespace stone {
 
-// The comparison as CSV (RFC 4180), one row per cut after the header, every
-// record ended by CR LF: the cut's name, IR, its proportions (table, girdle,
-// star, lower girdle, heights and depths in % of D, angles in degrees,
+// The comparison as CSV (RFC 4180, or with decimal commas and ";" between
+// fields), one row per cut after the header, every record ended by CR LF: the cut's name, IR, its
+// proportions (table, girdle, star, lower girdle, heights and depths in % of D, angles in degrees,
 // volume in D³), then its light in % of the light entering the silhouette:
 // face up, brillo_inclinado over the tilts, and last the light still inside
 // when the paths were cut short.
-QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex);
+QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex,
+                      CsvDecimals decimals = CsvDecimals::point);
 
 }  // namespace stone

@@ -53,16 +53,15 @@ QString recipeReport(const StoneDesign &design, const StoneRecipe &made) {
            recipeTable(made.recipe) + figuresText(recipeFigures(design, made));
 }
 
-// No field holds a comma, a quote or a line break.
-QString recipeCsv(const Recipe &recipe) {
-    QString csv = QStringLiteral("faceta,nombre,cantidad,angulo,acimut,indices,desvio\r\n");
+QString recipeCsv(const Recipe &recipe, const CsvWriter &csv) {
+    QString text = csv.record(
+        QStringLiteral("faceta,nombre,cantidad,angulo,acimut,indices,desvio").split(u','));
     for (const RecipeStep &step : recipe.steps) {
         const RecipeRow r = recipeRow(step, recipe.gear);
-        const QStringList fields{r.code,    r.name,     r.count,  r.angle,
-                                 r.azimuth, r.settings, r.cheater};
-        csv += fields.join(u',') + QStringLiteral("\r\n");
+        text += csv.record({r.code, r.name, r.count, csv.decimalText(r.angle),
+                            csv.decimalText(r.azimuth), r.settings, csv.decimalText(r.cheater)});
     }
-    return csv;
+    return text;
 }
 
 }  // namespace stone

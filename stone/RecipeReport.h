@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/Csv.h"
 #include "stone/StoneRecipe.h"
 
 #include <QString>
@@ -11,8 +12,8 @@ namespace stone {
 
 QString recipeReport(const StoneDesign &design, const StoneRecipe &made);
 
-// The recipe's rows alone as CSV (RFC 4180): faceta, nombre, cantidad,
-// angulo, acimut, indices, desvio.
-QString recipeCsv(const Recipe &recipe);
+// The recipe's rows alone as CSV, with the separators of csv: faceta, nombre,
+// cantidad, angulo, acimut, indices, desvio.
+QString recipeCsv(const Recipe &recipe, const CsvWriter &csv);
 
 }  // namespace stone

@@ -1,5 +1,7 @@
 #include "stone/RecipeText.h"
 
+#include "stone/CuttableEpsilons.h"
+
 #include <QStringList>
 #include <algorithm>
 
@@ -75,10 +77,11 @@ RecipeRow recipeRow(const RecipeStep &step, int gear) {
             cheatersText(step.settings)};
 }
 
-QString uncuttableMessage() {
+QString uncuttableMessage(double refractiveIndex) {
     return QStringLiteral(
-        "Con este corte no se puede tallar un brillante: la corona no queda sobre el "
-        "filetín o la mesa es demasiado ancha. Pruebe con un épsilon menor.");
+               "Con este corte no se puede tallar un brillante: la corona no queda sobre el "
+               "filetín o la mesa es demasiado ancha. ") +
+           cuttableEpsilonsAdvice(refractiveIndex);
 }
 
 }  // namespace stone

@@ -36,7 +36,8 @@ struct RecipeRow {
 };
 RecipeRow recipeRow(const RecipeStep &step, int gear);
 
-// Why a cut that is not isCuttable has no recipe.
-QString uncuttableMessage();
+// Why a cut for this IR that is not isCuttable has no recipe, and which
+// épsilons give one.
+QString uncuttableMessage(double refractiveIndex);
 
 }  // namespace stone

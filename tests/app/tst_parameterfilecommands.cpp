@@ -56,6 +56,9 @@ struct Session {
         cuadro.answer(answer);
         openParameterFile(cuadro, window.form, messages);
     }
+    QStringList inputs() const {
+        return {window.ui.Text1->text(), window.ui.Text3->text(), window.ui.Text2->text()};
+    }
     QStringList labels() const {
         return {window.ui.Text4->text(), window.ui.Text5->text(), window.ui.Text6->text()};
     }
@@ -71,38 +74,45 @@ class TestParameterFileCommands : public QObject {
 private slots:
     void init() { s = std::make_unique<Session>(); }
 
-    // Each saved file is opened again: the notice line shows what was written.
+    // Each saved file is opened again: the notice line shows what was
+    // written, and the fields get the values back.
     void savesTheSixTextsRunTogether_data() {
         QTest::addColumn<bool>("afterOpen");
         QTest::addColumn<QStringList>("typed");  // IR, D, épsilon
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("back");
 
         const QStringList diamond{"2.419", "10", "10"};
         QTest::newRow("diamond before any open")
             << false << diamond << QByteArray("  IR=2.419  D=10  eps.=10")
-            << QStringLiteral("  IR=2.419  D=10  eps.=10");
+            << QStringLiteral("  IR=2.419  D=10  eps.=10") << diamond;
         QTest::newRow("diamond after an open")
             << true << diamond << QByteArray("IR= 2.419  D= 10  eps= 10")
-            << QStringLiteral("IR= 2.419  D= 10  eps= 10");
+            << QStringLiteral("IR= 2.419  D= 10  eps= 10") << diamond;
+        QTest::newRow("blanks after an open")
+            << true << QStringList{" 1.54", "8 ", ""} << QByteArray("IR=  1.54  D= 8   eps= ")
+            << QStringLiteral("IR=  1.54  D= 8   eps= ") << QStringList{" 1.54", "8 ", ""};
         QTest::newRow("empty before any open")
             << false << QStringList{"", "", ""} << QByteArray("  IR=  D=  eps.=")
-            << QStringLiteral("  IR=  D=  eps.=");
+            << QStringLiteral("  IR=  D=  eps.=") << QStringList{"", "", ""};
         QTest::newRow("unchecked text")
             << false << QStringList{"abc", " 1 ", "x"} << QByteArray("  IR=abc  D= 1   eps.=x")
-            << QStringLiteral("  IR=abc  D= 1   eps.=x");
-        QTest::newRow("non-ASCII") << false << QStringList{"é", "10º", "ñ€"}
-                                   << QByteArray("  IR=\xE9  D=10\xBA  eps.=\xF1\x80")
-                                   << QStringLiteral("  IR=é  D=10º  eps.=ñ€");
+            << QStringLiteral("  IR=abc  D= 1   eps.=x") << QStringList{"abc", " 1 ", "x"};
+        QTest::newRow("non-ASCII")
+            << false << QStringList{"é", "10º", "ñ€"}
+            << QByteArray("  IR=\xE9  D=10\xBA  eps.=\xF1\x80")
+            << QStringLiteral("  IR=é  D=10º  eps.=ñ€") << QStringList{"é", "10º", "ñ€"};
         QTest::newRow("outside the code page")
             << false << QStringList{"Ω", "10", "10"} << QByteArray("  IR=?  D=10  eps.=10")
-            << QStringLiteral("  IR=?  D=10  eps.=10");
+            << QStringLiteral("  IR=?  D=10  eps.=10") << QStringList{"?", "10", "10"};
     }
     void savesTheSixTextsRunTogether() {
         QFETCH(bool, afterOpen);
         QFETCH(QStringList, typed);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
+        QFETCH(QStringList, back);
         if (afterOpen) {
             createFile(s->path("previo.txt"), "");
             s->open(s->path("previo.txt"));
@@ -111,8 +121,10 @@ private slots:
 
         s->save(s->path("gema"));
         QCOMPARE(contentsOf(s->path("gema")), bytes);
+        s->window.type(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
         s->open(s->path("gema"));
         QCOMPARE(s->window.ui.Text7->text(), shown);
+        QCOMPARE(s->inputs(), back);
         QCOMPARE(s->messages.messages(), QStringList());
     }
 
@@ -176,7 +188,8 @@ private slots:
         QTest::newRow("UTF-8 after a byte order mark") << QByteArray("\xEF\xBB\xBFIR") << "IR";
         // Not quite the program's own text: the values are typed again.
         for (const char *text :
-             {"  IR=2  D= 3  eps= 4", "IR= 1.54  D= 8", "IR= 1.54  D= 8  eps= 2\n"})
+             {"  IR=2  D= 3  eps= 4", "IR= 1.54  D= 8", "IR= 1.54  D= 8  eps= 2\n",
+              "  IR=2.419  D=10  eps.=10\r", "IR= 1.54\r  D= 8  eps= 2"})
             QTest::newRow(text) << QByteArray(text) << QString::fromLatin1(text);
         QTest::newRow("opened as a whole")
             << QByteArray(ParameterFile::maxSize, 'x') << QString(ParameterFile::maxSize, u'x');
@@ -200,8 +213,8 @@ private slots:
         s->open(QString());
         QCOMPARE(s->cuadro.requests().size(), 1);
         QCOMPARE(s->cuadro.requests()[0].mode, Cuadro::Mode::Open);
-        const FileTypes expected{{"Todos los archivos(*.*)", "*.*"},
-                                 {"Archivos de texto(*.txt)", "*.txt"}};
+        const FileTypes expected{{"Todos los archivos(*.*)", "*.*", {}},
+                                 {"Archivos de texto(*.txt)", "*.txt", {}}};
         QVERIFY(s->cuadro.requests()[0].fileTypes == expected);
     }
 
@@ -209,7 +222,7 @@ private slots:
         s->save(QString());
         QCOMPARE(s->cuadro.requests().size(), 1);
         QCOMPARE(s->cuadro.requests()[0].mode, Cuadro::Mode::Save);
-        const FileTypes expected{{"Archivos de texto (*.txt)", "*.txt"}};
+        const FileTypes expected{{"Archivos de texto (*.txt)", "*.txt", {}}};
         QVERIFY(s->cuadro.requests()[0].fileTypes == expected);
     }
 

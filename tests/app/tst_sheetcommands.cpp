@@ -113,9 +113,9 @@ private slots:
 
         QVERIFY(contentsOf(dir.filePath(saved)).startsWith(start));
         QCOMPARE(f.cuadro->requests().constLast().fileTypes,
-                 (FileTypes{{"Documento PDF (*.pdf)", "*.pdf"},
-                            {"Imagen SVG (*.svg)", "*.svg"},
-                            {"Imagen PNG (*.png)", "*.png"}}));
+                 (FileTypes{{"Documento PDF (*.pdf)", "*.pdf", "pdf"},
+                            {"Imagen SVG (*.svg)", "*.svg", "svg"},
+                            {"Imagen PNG (*.png)", "*.png", "png"}}));
         const QString path = dir.filePath(saved);
         const QString message = start != "old" ? QString()
                                 : isCutSheetFileName(path)

@@ -141,7 +141,7 @@ private slots:
     // A cut whose crown would lie below the girdle has no stone to show.
     void uncuttableCut() {
         VerificationFixture f({"1.29", "10", "29.128"});
-        QCOMPARE(status(f.window()), stone::uncuttableMessage());
+        QCOMPARE(status(f.window()), stone::uncuttableMessage(1.29));
     }
 
     // A trace far too long to wait for: the window takes the click on its

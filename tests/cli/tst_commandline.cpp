@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtMath>
 #include <cmath>
@@ -85,96 +86,241 @@ class TestCommandLine : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void outcomes_data() {
+    // The whole program, one row per case: the exit status, and a fragment
+    // of standard output on success, or else the message alone on the first
+    // line of standard error, followed by the usage for wrong usage that the
+    // message does not say all about.
+    void cases_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("err");  // the message or the complaint, alone on its line
-        const QString none;
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<bool>("usage");
+        const auto row = [](const char *name, const QStringList &arguments, int status,
+                            const QString &fragment, bool usage) {
+            QTest::newRow(name) << arguments << status << fragment << usage;
+        };
+        const auto done = [&row](const char *name, const QStringList &arguments,
+                                 const QString &fragment) {
+            row(name, arguments, 0, fragment, false);
+        };
+        const auto rejected = [&row](const char *name, const QStringList &arguments,
+                                     const QString &message) {
+            row(name, arguments, 1, message, false);
+        };
+        const auto wrong = [&row](const char *name, const QStringList &arguments,
+                                  const QString &complaint) {
+            row(name, arguments, 2, "corvelux: " + complaint, true);
+        };
+        const auto outOfRange = [&row](const char *name, const QStringList &arguments,
+                                       const QString &complaint) {
+            row(name, arguments, 2, "corvelux: " + complaint, false);
+        };
+        const auto with = [](const char *request, const QStringList &options,
+                             QStringList values = {"2.419", "10", "10"}) {
+            return QStringList{request} + values + options;
+        };
         const auto calcular = [](const char *ir, const char *diameter, const char *eps) {
             return QStringList{"--calcular", ir, diameter, eps};
         };
-        QTest::newRow("diamond") << calcular("2.419", "10", "10") << 0 << none;
-        QTest::newRow("quartz") << calcular("1.540", "10", "12") << 0 << none;
-        QTest::newRow("IR -3") << calcular("-3", "10", "10") << 1 << Messages::irTooSmall;
-        QTest::newRow("quartz, épsilon 0") << calcular("1.544", "10", "0") << 0 << none;
-        QTest::newRow("crown") << calcular("1.5", "10", "40") << 1 << Messages::negativeCrown;
-        QTest::newRow("épsilon") << calcular("4", "10", "95") << 1 << Messages::epsilonRange;
-        QTest::newRow("unmatched") << calcular("2.4175", "10", "10") << 1 << Messages::irUnmatched;
-        QTest::newRow("out of scale")
-            << calcular("1.001", "1E308", "0") << 1 << Messages::outOfScale;
-        QTest::newRow("step 0") << QStringList{"--tabla", "1.5", "2", "0"} << 1
-                                << ChartMessages::stepNotPositive;
-        QTest::newRow("reversed") << QStringList{"--tabla", "2", "1.5", ".1"} << 1
-                                  << ChartMessages::reversed;
-        QTest::newRow("10001 rows")
-            << QStringList{"--tabla", "1", "11", ".001"} << 1 << ChartMessages::tooManyRows;
-        const QString notANumber =
-            QStringLiteral("corvelux: no es un número con punto decimal: «%1»");
-        QTest::newRow("step x") << QStringList{"--tabla", "1.5", "2", "x"} << 2
-                                << notANumber.arg("x");
-        QTest::newRow("épsilon 1,5")
-            << QStringList{"--gemas", "--epsilon", "1,5"} << 2 << notANumber.arg("1,5");
-        QTest::newRow("IR 2,419") << calcular("2,419", "10", "10") << 2 << notANumber.arg("2,419");
-        QTest::newRow("D empty") << calcular("2.419", "", "10") << 2 << notANumber.arg("");
-        QTest::newRow("épsilon nan")
-            << QStringList{"--gemas", "--epsilon", "nan"} << 2 << notANumber.arg("nan");
-        QTest::newRow("IR inf") << calcular("inf", "10", "10") << 2 << notANumber.arg("inf");
-        const QString nearZero = "corvelux: número demasiado grande o demasiado cercano a 0: «%1»";
-        QTest::newRow("1e-400") << calcular("2.419", "10", "1e-400") << 2 << nearZero.arg("1e-400");
-        QTest::newRow("step .0005") << QStringList{"--tabla", "1.5", "2", ".0005"} << 1
-                                    << ChartMessages::stepNotThousandths;
-        QTest::newRow("no file name")
-            << QStringList{"--calcular", "2.419", "10", "10", "--exportar", ""} << 2
-            << "corvelux: falta el nombre del archivo después de «--exportar»";
-        QTest::newRow("two values") << QStringList{"--calcular", "2.419", "10"} << 2
-                                    << "corvelux: faltan valores después de «--calcular»";
-        QTest::newRow("four values") << QStringList{"--calcular", "2.419", "10", "10", "7"} << 2
-                                     << "corvelux: argumento no esperado «7»";
-        QTest::newRow("unknown") << QStringList{"--calcula"} << 2
-                                 << "corvelux: opción no reconocida «--calcula»";
-        QTest::newRow("argument") << QStringList{"extra-argument"} << 2
-                                  << "corvelux: argumento no esperado «extra-argument»";
-        QTest::newRow("second option") << QStringList{"--help", "--version"} << 2
-                                       << "corvelux: argumento no esperado «--version»";
         const auto receta = [](const char *ir, const char *diameter, const char *eps) {
             return QStringList{"--receta", ir, diameter, eps};
         };
-        QTest::newRow("recipe, crown") << receta("1.5", "10", "40") << 1 << Messages::negativeCrown;
-        QTest::newRow("recipe, crown below the girdle")
-            << receta("1.29", "10", "29.128") << 1 << stone::uncuttableMessage();
-        QTest::newRow("recipe, weight out of scale")
-            << receta("2.419", "1E120", "10") << 1 << Messages::outOfScale;
-        QTest::newRow("recipe, IR 2,419")
-            << receta("2,419", "10", "10") << 2 << notANumber.arg("2,419");
-        QTest::newRow("recipe, no star") << receta("2.419", "10", "10") + QStringList{"--estrella"}
-                                         << 2 << "corvelux: faltan valores después de «--estrella»";
-        const auto verificar = [](QStringList options) {
-            return QStringList{"--verificar", "2.417", "10", "10"} + options;
-        };
-        QTest::newRow("check IR -3")
-            << QStringList{"--verificar", "-3", "10", "10"} << 1 << Messages::irTooSmall;
-        QTest::newRow("check D 1,5")
-            << QStringList{"--verificar", "2.417", "1,5", "10"} << 2 << notANumber.arg("1,5");
-        QTest::newRow("check --indice")
-            << verificar({"--indice", "96"}) << 2 << "corvelux: argumento no esperado «--indice»";
-        QTest::newRow("check --cabeza")
-            << verificar({"--cabeza"}) << 2 << "corvelux: faltan valores después de «--cabeza»";
-    }
+        const QString notANumber = QStringLiteral("no es un número con punto decimal: «%1»");
+        const QString twice = QStringLiteral("«%1» dado dos veces");
+        const QString onlyWith = QStringLiteral("«%1» solo vale con %2");
 
-    // Rejections and usage errors write standard error only; computations
-    // print what the window shows for the same texts.
-    void outcomes() {
+        // The values of --calcular, checked as the window checks them.
+        done("diamond", calcular("2.419", "10", "10"), "IR = 2.419\n");
+        done("quartz", calcular("1.540", "10", "12"), "IR = 1.54\n");
+        done("quartz, épsilon 0", calcular("1.544", "10", "0"), "ESPEJAR");
+        rejected("IR -3", calcular("-3", "10", "10"), Messages::irTooSmall);
+        rejected("crown", calcular("1.5", "10", "40"), Messages::negativeCrown);
+        rejected("épsilon", calcular("4", "10", "95"), Messages::epsilonRange);
+        rejected("unmatched", calcular("2.4175", "10", "10"), Messages::irUnmatched);
+        rejected("out of scale", calcular("1.001", "1E308", "0"), Messages::outOfScale);
+
+        // Numbers as a program writes them, nothing guessed.
+        done("sign", calcular("+2.419", "10", "10"), "IR = 2.419\n");
+        wrong("two periods", calcular("1.2.3", "10", "10"), notANumber.arg("1.2.3"));
+        wrong("exponent without digits", calcular("2.4E", "10", "10"), notANumber.arg("2.4E"));
+        wrong("IR 2,419", calcular("2,419", "10", "10"), notANumber.arg("2,419"));
+        wrong("D empty", calcular("2.419", "", "10"), notANumber.arg(""));
+        wrong("IR inf", calcular("inf", "10", "10"), notANumber.arg("inf"));
+        wrong("épsilon nan", {"--gemas", "--epsilon", "nan"}, notANumber.arg("nan"));
+        wrong("épsilon 1,5", {"--gemas", "--epsilon", "1,5"}, notANumber.arg("1,5"));
+        wrong("1e-400", calcular("2.419", "10", "1e-400"),
+              "número demasiado grande o demasiado cercano a 0: «1e-400»");
+
+        // The charts.
+        rejected("step 0", {"--tabla", "1.5", "2", "0"}, ChartMessages::stepNotPositive);
+        rejected("reversed", {"--tabla", "2", "1.5", ".1"}, ChartMessages::reversed);
+        rejected("10001 rows", {"--tabla", "1", "11", ".001"}, ChartMessages::tooManyRows);
+        rejected("step .0005", {"--tabla", "1.5", "2", ".0005"}, ChartMessages::stepNotThousandths);
+        rejected("step .0012", {"--tabla", "1.5", "1.51", ".0012"},
+                 ChartMessages::stepNotThousandths);
+        wrong("step x", {"--tabla", "1.5", "2", "x"}, notANumber.arg("x"));
+        done("chart, decimal comma", {"--tabla", "--coma-decimal", "1.540", "1.541", "0.001"},
+             "\r\n1,540;0;");
+        wrong("chart, option after the numbers", {"--tabla", "1", "2", ".1", "--epsilon", "4"},
+              "argumento no esperado «--epsilon»");
+
+        // Arguments that do not belong.
+        wrong("no file name", calcular("2.419", "10", "10") + QStringList{"--exportar", ""},
+              "falta el nombre del archivo después de «--exportar»");
+        wrong("two values", {"--calcular", "2.419", "10"},
+              "faltan valores después de «--calcular»");
+        wrong("four values", calcular("2.419", "10", "10") << "7", "argumento no esperado «7»");
+        wrong("unknown", {"--calcula"}, "opción no reconocida «--calcula»");
+        wrong("argument", {"extra-argument"}, "argumento no esperado «extra-argument»");
+        wrong("second option", {"--help", "--version"}, "argumento no esperado «--version»");
+        wrong("recipe, no star", with("--receta", {"--estrella"}),
+              "faltan valores después de «--estrella»");
+        wrong("check --indice", with("--verificar", {"--indice", "96"}),
+              "argumento no esperado «--indice»");
+        wrong("check --csv", with("--verificar", {"--csv"}), "argumento no esperado «--csv»");
+        wrong("check --cabeza", with("--verificar", {"--cabeza"}),
+              "faltan valores después de «--cabeza»");
+
+        // An option given twice is named, whatever follows it.
+        wrong("épsilon twice", {"--gemas", "--epsilon", "1", "--epsilon", "2"},
+              twice.arg("--epsilon"));
+        wrong("épsilon after the numbers",
+              {"--tabla", "--epsilon", "1", "1", "2", ".1", "--epsilon", "2"},
+              twice.arg("--epsilon"));
+        wrong("decimal comma twice", {"--gemas", "--coma-decimal", "--coma-decimal"},
+              twice.arg("--coma-decimal"));
+        wrong("girdle twice", with("--receta", {"--filetin", "1", "--filetin", "2"}),
+              twice.arg("--filetin"));
+        wrong("csv twice", with("--receta", {"--csv", "--csv"}), twice.arg("--csv"));
+        wrong("rays twice", with("--verificar", {"--rayos", "10", "--rayos", "20"}),
+              twice.arg("--rayos"));
+        wrong("export twice", with("--calcular", {"--exportar", "a.pdf", "--exportar", "b.pdf"}),
+              twice.arg("--exportar"));
+        wrong("help twice", {"--help", "--help"}, twice.arg("--help"));
+
+        // The sheet's options need --exportar; the light check's, --verificacion.
+        wrong("girdle without a sheet", with("--calcular", {"--filetin", "2"}),
+              onlyWith.arg("--filetin", "--exportar"));
+        wrong("check without a sheet", with("--calcular", {"--verificacion"}),
+              onlyWith.arg("--verificacion", "--exportar"));
+        wrong("head without the check",
+              with("--calcular", {"--exportar", "hoja.pdf", "--cabeza", "20"}),
+              onlyWith.arg("--cabeza", "--verificacion"));
+        wrong("decimal comma without CSV", with("--receta", {"--coma-decimal"}),
+              onlyWith.arg("--coma-decimal", "--csv"));
+
+        // Each range as stone/DesignLimits.h sets it, one line without the usage.
+        outOfRange("girdle", with("--receta", {"--filetin", "10.5"}),
+                   "el filetín debe medir de 0 a 10 (% de D): «10.5»");
+        outOfRange("star", with("--receta", {"--estrella", "9"}),
+                   "la longitud de las estrellas debe ir de 10 a 90 (%): «9»");
+        outOfRange("lower halves", with("--receta", {"--pabellon-inferior", "91"}),
+                   "la longitud de las medias del pabellón debe ir de 10 a 90 (%): «91»");
+        const QString gears = "la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes: «%1»";
+        outOfRange("gear", with("--receta", {"--indice", "96.5"}), gears.arg("96.5"));
+        outOfRange("gear nearly 64", with("--receta", {"--indice", "63.99999999999999999999"}),
+                   gears.arg("63.99999999999999999999"));
+        outOfRange("gear as a decimal", with("--receta", {"--indice", "96.0"}), gears.arg("96.0"));
+        const QString density = "la densidad debe ir de 1 a 10 g/cm³: «%1»";
+        outOfRange("density 0", with("--receta", {"--densidad", "0"}), density.arg("0"));
+        outOfRange("density 1e308", with("--receta", {"--densidad", "1e308"}),
+                   density.arg("1e308"));
+        outOfRange("head", with("--verificar", {"--cabeza", "90"}),
+                   "la cabeza del observador debe ir de 0 a 89 grados: «90»");
+        const QString rays = "los rayos de lado deben ser un número entero de 10 a 2000: «%1»";
+        outOfRange("rays", with("--verificar", {"--rayos", "20.5"}), rays.arg("20.5"));
+        outOfRange("rays nearly 10", with("--verificar", {"--rayos", "9.99999999999999999999"}),
+                   rays.arg("9.99999999999999999999"));
+        outOfRange("sheet's density",
+                   with("--calcular", {"--exportar", "h.pdf", "--densidad", "11"}),
+                   density.arg("11"));
+
+        // The ends of the ranges are inside them.
+        done("head 89",
+             with("--verificar", {"--cabeza", "89", "--rayos", "10"}, {"2.417", "10", "10"}),
+             "\r\nCalculada,2.417,");
+        done("gear +72", with("--receta", {"--indice", "+72", "--densidad", "10"}),
+             "rueda de índice de 72 dientes");
+
+        // An argument is echoed so that it cannot act on the terminal, and short.
+        wrong("control characters", receta("a\nb\tc\x1b[31m", "10", "10"),
+              notANumber.arg("a\\nb\\tc\\x1b[31m"));
+        const QString letters = "abcdefghijklmnopqrstuvwxyz";
+        wrong("long argument", {"--receta", "2.419", "10", letters + letters + letters},
+              notANumber.arg("abcdefghijklmnopqrstuvwxyzabcdefghijklmn…hijklmnopqrstuvwxyz"));
+
+        // The recipe and the light check.
+        rejected("recipe, crown", receta("1.5", "10", "40"), Messages::negativeCrown);
+        rejected("recipe, crown below the girdle", receta("1.29", "10", "29.128"),
+                 stone::uncuttableMessage(1.29));
+        rejected("recipe, weight out of scale", receta("2.419", "1E120", "10"),
+                 Messages::outOfScale);
+        wrong("recipe, IR 2,419", receta("2,419", "10", "10"), notANumber.arg("2,419"));
+        done("recipe CSV, decimal comma", with("--receta", {"--csv", "--coma-decimal"}),
+             "faceta;nombre;cantidad;angulo;acimut;indices;desvio\r\n"
+             "P1;Principales del pabellón;8;");
+        rejected("check IR -3", {"--verificar", "-3", "10", "10"}, Messages::irTooSmall);
+        wrong("check D 1,5", {"--verificar", "2.417", "1,5", "10"}, notANumber.arg("1,5"));
+        done("check, decimal comma",
+             with("--verificar", {"--coma-decimal", "--rayos", "10"}, {"2.417", "10", "10"}),
+             "\r\nCalculada;2,417;");
+    }
+    void cases() {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        QFETCH(QString, err);
+        QFETCH(QString, fragment);
+        QFETCH(bool, usage);
         const Run run = corvelux(arguments);
         QCOMPARE(run.status, status);
-        QCOMPARE(run.err, status == 0 ? QString() : err + u'\n' + (status == 2 ? usageText() : ""));
-        QCOMPARE(run.out.isEmpty(), status != 0);
+        if (status == 0) {
+            QVERIFY2(run.out.contains(fragment), qPrintable(run.out.left(300)));
+            QCOMPARE(run.err, QString());
+        } else {
+            QCOMPARE(run.out, QString());
+            QCOMPARE(run.err, fragment + u'\n' + (usage ? usageText() : QString()));
+        }
+        if (arguments.contains("--coma-decimal") && status == 0)
+            QVERIFY2(!run.out.contains(u'.'), "a decimal point");
         if (status != 2 && arguments.size() == 4 && arguments[0] == QLatin1String("--calcular")) {
             QCOMPARE((status == 0 ? run.out : run.err).simplified(),
                      windowOutput(arguments.mid(1)).simplified());
         }
+    }
+
+    // For a cut that makes no brilliant, the message advises épsilons that
+    // make one, to a tenth of a degree: both ends cut, a tenth beyond them
+    // does not.
+    void uncuttableAdvisesWhatCuts_data() {
+        QTest::addColumn<QString>("ir");
+        QTest::addColumn<QString>("epsilon");
+        QTest::newRow("IR 1.001 at 0") << "1.001"
+                                       << "0";
+        QTest::newRow("IR 1.003 at 0") << "1.003"
+                                       << "0";
+        QTest::newRow("IR 1.29 at 29.128") << "1.29"
+                                           << "29.128";
+    }
+    void uncuttableAdvisesWhatCuts() {
+        QFETCH(QString, ir);
+        QFETCH(QString, epsilon);
+        const auto recipeStatus = [&ir](double eps) {
+            return corvelux({"--receta", ir, "10", QString::number(eps)}).status;
+        };
+        const Run run = corvelux({"--receta", ir, "10", epsilon});
+        QCOMPARE(run.status, 1);
+        const QRegularExpressionMatch advice =
+            QRegularExpression(
+                QStringLiteral("Con IR (.*), pruebe con épsilon de ([0-9.]+) a ([0-9.]+)\\.\n$"))
+                .match(run.err);
+        QVERIFY2(advice.hasMatch(), qPrintable(run.err));
+        QCOMPARE(advice.captured(1), ir);
+        const double low = advice.captured(2).toDouble(), high = advice.captured(3).toDouble();
+        QVERIFY(low < high);
+        QCOMPARE(recipeStatus(low), 0);
+        QCOMPARE(recipeStatus(high), 0);
+        if (low > 0)
+            QCOMPARE(recipeStatus(low - 0.1), 1);
+        QCOMPARE(recipeStatus(high + 0.1), 1);
     }
 
     void helpAndVersion_data() {
@@ -196,31 +342,71 @@ private slots:
     }
 
     // --exportar writes the cut sheet before the results are printed; a name
-    // that gives no format is rejected with nothing printed.
+    // that gives no format is rejected with nothing printed. The sheet shows
+    // the choices given, and the page of the light check when asked for.
     void exportsTheCutSheet_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("start");  // of the file; empty: none written
-        QTest::addColumn<QString>("ir");
-        QTest::newRow("PDF") << "hoja.pdf" << QByteArray("%PDF") << "2.419";
-        QTest::newRow("SVG") << "hoja.svg" << QByteArray("<?xml") << "2.419";
-        QTest::newRow("PNG") << "hoja.PNG" << QByteArray("\x89PNG") << "2.419";
-        QTest::newRow("no format") << "hoja.doc" << QByteArray() << "2.419";
-        QTest::newRow("IR rejected") << "hoja.pdf" << QByteArray() << "1";
+        QTest::addColumn<QStringList>("values");  // IR, D and épsilon
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("start");   // of the file; empty: none written
+        QTest::addColumn<QStringList>("shows");  // texts of an SVG sheet
+        QTest::addColumn<int>("pages");          // of a PDF sheet
+        const QStringList diamond{"2.419", "10", "10"};
+        const QStringList check{"--verificacion", "--rayos", "20"};
+        QTest::newRow("PDF") << "hoja.pdf" << diamond << QStringList() << QByteArray("%PDF")
+                             << QStringList() << 2;
+        QTest::newRow("SVG") << "hoja.svg" << diamond << QStringList() << QByteArray("<?xml")
+                             << QStringList{"rueda de índice de 96 dientes", "Filetín: 0 % de D."}
+                             << 0;
+        QTest::newRow("PNG") << "hoja.PNG" << diamond << QStringList() << QByteArray("\x89PNG")
+                             << QStringList() << 0;
+        QTest::newRow("no format")
+            << "hoja.doc" << diamond << QStringList() << QByteArray() << QStringList() << 0;
+        QTest::newRow("IR rejected") << "hoja.pdf" << QStringList{"1", "10", "10"} << QStringList()
+                                     << QByteArray() << QStringList() << 0;
+        QTest::newRow("the recipe's choices")
+            << "hoja.svg" << diamond
+            << QStringList{"--filetin", "3", "--indice", "72", "--densidad", "4.25"}
+            << QByteArray("<?xml")
+            << QStringList{"rueda de índice de 72 dientes", "Filetín: 3 % de D.",
+                           "Densidad: 4.25 g/cm³ (la indicada)"}
+            << 0;
+        QTest::newRow("PDF with the 3-D page")
+            << "hoja.pdf" << diamond << check << QByteArray("%PDF") << QStringList() << 3;
+        QTest::newRow("the 3-D page's choices")
+            << "hoja.svg" << diamond << check + QStringList{"--cabeza", "30", "--estrella", "60"}
+            << QByteArray("<?xml")
+            << QStringList{"estrellas 60 %, medias del pabellón 80 %; cabeza del observador 30º."}
+            << 0;
+        QTest::newRow("no brilliant to check") << "hoja.pdf" << QStringList{"1.29", "10", "29.128"}
+                                               << check << QByteArray() << QStringList() << 0;
     }
 
     void exportsTheCutSheet() {
         QFETCH(QString, name);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, options);
         QFETCH(QByteArray, start);
-        QFETCH(QString, ir);
+        QFETCH(QStringList, shows);
+        QFETCH(int, pages);
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
-        const Run run = corvelux({"--calcular", ir, "10", "10", "--exportar", path});
+        const Run run = corvelux(QStringList{"--calcular"} + values +
+                                 QStringList{"--exportar", path} + options);
         QFile sheet(path);
         QCOMPARE(sheet.open(QIODevice::ReadOnly), !start.isEmpty());
-        QVERIFY(sheet.read(start.size()) == start);
+        const QByteArray bytes = sheet.readAll();
+        QVERIFY(bytes.startsWith(start));
         QCOMPARE(run.status, start.isEmpty() ? 1 : 0);
-        QCOMPARE(run.out.startsWith(QLatin1String("IR = 2.419\n")), !start.isEmpty());
+        QCOMPARE(run.out.startsWith("IR = " + values[0] + u'\n'), !start.isEmpty());
         QCOMPARE(run.err.isEmpty(), !start.isEmpty());
+        for (const QString &text : shows)
+            QVERIFY2(QString::fromUtf8(bytes).contains(text), qPrintable(text));
+        if (pages > 0) {
+            QCOMPARE(QString::fromLatin1(bytes).count(
+                         QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))),
+                     pages);
+        }
     }
 
     // The read-out's lines keep their blanks (the help's worked example).
@@ -229,39 +415,6 @@ private slots:
                  QStringLiteral("IR = 2.419\n     i =  34.93 º\nalfa =  40.71 º\n"
                                 "     D =  10  mm.\n     a =  5.377 mm.\n     b =  2.311 mm.\n"
                                 "     H =  5.918\n     q =  1.614\n     n =  4.303\n"));
-    }
-
-    // A value out of its range is one line, without the usage.
-    void cutOptionRanges_data() {
-        QTest::addColumn<QString>("request");
-        QTest::addColumn<QStringList>("option");
-        QTest::addColumn<QString>("complaint");
-        QTest::newRow("girdle") << "--receta" << QStringList{"--filetin", "10.5"}
-                                << "el filetín debe medir de 0 a 10 (% de D): «10.5»";
-        QTest::newRow("star") << "--receta" << QStringList{"--estrella", "9"}
-                              << "la longitud de las estrellas debe ir de 10 a 90 (%): «9»";
-        QTest::newRow("lower halves")
-            << "--receta" << QStringList{"--pabellon-inferior", "91"}
-            << "la longitud de las medias del pabellón debe ir de 10 a 90 (%): «91»";
-        QTest::newRow("gear")
-            << "--receta" << QStringList{"--indice", "96.5"}
-            << "la rueda de índice debe tener 64, 72, 80, 96 o 120 dientes: «96.5»";
-        QTest::newRow("density") << "--receta" << QStringList{"--densidad", "0"}
-                                 << "la densidad debe ser mayor que 0: «0»";
-        QTest::newRow("head") << "--verificar" << QStringList{"--cabeza", "90"}
-                              << "la cabeza del observador debe ir de 0 a 89 grados: «90»";
-        QTest::newRow("rays")
-            << "--verificar" << QStringList{"--rayos", "20.5"}
-            << "los rayos de lado deben ser un número entero de 10 a 2000: «20.5»";
-    }
-
-    void cutOptionRanges() {
-        QFETCH(QString, request);
-        QFETCH(QStringList, option);
-        QFETCH(QString, complaint);
-        const Run run = corvelux(QStringList{request, "2.419", "10", "10"} + option);
-        QCOMPARE(run.status, 2);
-        QCOMPARE(run.err, "corvelux: " + complaint + u'\n');
     }
 
     // The CSV has a row per tier in cutting order; on the 72 gear the halves

@@ -3,6 +3,8 @@
 #include "tst_parameterfile_files.h"
 #include "tst_parameterfile_limits.h"
 
+#include <sys/sysmacros.h>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -60,6 +62,28 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QCOMPARE(TextEncoding::encode(text), bytes);
+    }
+
+    // UTF-8 is told from Windows-1252 on the whole text, its last byte too.
+    void decidesTheEncodingOnTheWholeText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("ASCII") << QByteArray("IR=2.419") << QStringLiteral("IR=2.419");
+        QTest::newRow("valid UTF-8") << QByteArray("rub\xC3\xAD") << QStringLiteral("rubí");
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBFIR") << QStringLiteral("IR");
+        QTest::newRow("1252 letter in the middle")
+            << QByteArray("caf\xE9s") << QStringLiteral("cafés");
+        QTest::newRow("1252 letter last") << QByteArray("caf\xE9") << QStringLiteral("café");
+        QTest::newRow("1252 ñ last") << QByteArray("a\xF1") << QStringLiteral("añ");
+        // Not UTF-8 as a whole: every byte is a 1252 character.
+        QTest::newRow("truncated UTF-8 sequence last")
+            << QByteArray("rub\xC3\xAD\xC3") << QStringLiteral("rub\u00C3\u00AD\u00C3");
+    }
+    void decidesTheEncodingOnTheWholeText() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(TextEncoding::decode(bytes), text);
     }
 
     void everyByteSurvivesDecodeAndEncode() {
@@ -124,6 +148,42 @@ private slots:
         QVERIFY(!outcome.ok());
         QCOMPARE(outcome.error, message.arg(fileName));
         QCOMPARE(outcome.text, QString());
+    }
+
+    // Each is refused from its name, never opened.
+    void refusesSpecialFilesUnopened_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a FIFO") << "link";
+        QTest::newRow("pipe under /proc") << "proc";
+        QTest::newRow("device") << "device";
+    }
+    void refusesSpecialFilesUnopened() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("tuberia"));
+        createFifo(fifo);
+        QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("enlace"))));
+        int pipeEnds[2];
+        QCOMPARE(::pipe(pipeEnds), 0);
+        const auto closePipe = qScopeGuard([&pipeEnds] {
+            ::close(pipeEnds[0]);
+            ::close(pipeEnds[1]);
+        });
+        const QString device = dir.filePath(QStringLiteral("nulo"));
+        if (kind == "device" &&
+            ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            QSKIP("only root can make a device");
+
+        const QString fileName = kind == "fifo"   ? fifo
+                                 : kind == "link" ? dir.filePath(QStringLiteral("enlace"))
+                                 : kind == "proc"
+                                     ? QStringLiteral("/proc/self/fd/%1").arg(pipeEnds[0])
+                                     : device;
+        const OpenWatch watch(fileName);
+        QVERIFY(watch.isWatching());
+        QCOMPARE(ParameterFile::read(fileName).error, isSpecialFile.arg(fileName));
+        QVERIFY(!watch.opened());
     }
 
     void refusesSystemFiles_data() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QTest>
 
@@ -33,3 +35,26 @@ inline void createSocket(const QString &fileName) {
 inline QString nameAtTheLimit() {
     return QString(250, u'g');
 }
+
+// Tells whether a file was opened while the watch lived, by anyone: a FIFO
+// opened lets a writer waiting on it through, and a device opened may act.
+class OpenWatch {
+public:
+    explicit OpenWatch(const QString &fileName)
+        : m_inotify(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+          m_watch(
+              ::inotify_add_watch(m_inotify, QFile::encodeName(fileName).constData(), IN_OPEN)) {}
+    ~OpenWatch() { ::close(m_inotify); }
+    OpenWatch(const OpenWatch &) = delete;
+    OpenWatch &operator=(const OpenWatch &) = delete;
+
+    bool isWatching() const { return m_watch >= 0; }
+    bool opened() const {
+        char events[4096];
+        return ::read(m_inotify, events, sizeof events) > 0;
+    }
+
+private:
+    int m_inotify;
+    int m_watch;
+};

@@ -1,9 +1,12 @@
+#include "files/CutSheetFile.h"
 #include "files/QtCuadro.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -12,9 +15,9 @@
 
 namespace {
 
-const FileTypes openTypes{{"Todos los archivos(*.*)", "*.*"},
-                          {"Archivos de texto(*.txt)", "*.txt"}};
-const FileTypes saveTypes{{"Archivos de texto (*.txt)", "*.txt"}};
+const FileTypes openTypes{{"Todos los archivos(*.*)", "*.*", {}},
+                          {"Archivos de texto(*.txt)", "*.txt", {}}};
+const FileTypes saveTypes{{"Archivos de texto (*.txt)", "*.txt", {}}};
 
 // The names the dialog lists in its folder, once the folder has been read.
 QStringList listedNames(const QFileDialog &dialog) {
@@ -73,8 +76,7 @@ private slots:
         QTemporaryDir dir;
         const QString name = QStringLiteral("<h1>gema.txt");
         QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
-        CuadroDialog dialog;
-        setUpFileDialog(dialog, Cuadro::Mode::Save, saveTypes);
+        CuadroDialog dialog(nullptr, Cuadro::Mode::Save, saveTypes);
         dialog.setDirectory(dir.path());
         dialog.selectFile(name);
         dialog.show();
@@ -85,8 +87,93 @@ private slots:
             box->button(QMessageBox::No)->click();
         });
         dialog.accept();
-        QCOMPARE(asked, replaceQuestion.arg(name));
+        QCOMPARE(asked, replaceQuestion(name));
         QVERIFY(dialog.isVisible());
+    }
+
+    // The user types a name, picks a type and presses Guardar: the dialog
+    // asks about the file that will be written, the name completed by the
+    // type, and refuses a name with a double quote, which Qt would read as
+    // several names and so write another file. Only a folder typed is
+    // opened without a question.
+    void asksAboutTheFileToBeWritten_data() {
+        QTest::addColumn<bool>("sheet");  // the cut sheet's types, else the parameter file's
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("existing");  // a name ending in "/" is a folder
+        QTest::addColumn<QString>("asked");         // the box's text; empty: none
+        QTest::addColumn<int>("reply");
+        QTest::addColumn<QString>("chosen");  // empty: the dialog stays open
+
+        const int no = QMessageBox::No, yes = QMessageBox::Yes, ok = QMessageBox::Ok;
+        const QStringList notas{"notas.pdf"};
+        QTest::newRow("PDF chosen, notas.pdf there")
+            << true << 0 << "notas" << notas << replaceQuestion("notas.pdf") << no << QString();
+        QTest::newRow("PDF chosen, replaced")
+            << true << 0 << "notas" << notas << replaceQuestion("notas.pdf") << yes << "notas.pdf";
+        QTest::newRow("SVG chosen, notas.pdf there")
+            << true << 1 << "notas" << notas << QString() << no << "notas.svg";
+        QTest::newRow("extension typed")
+            << true << 1 << "notas.pdf" << notas << replaceQuestion("notas.pdf") << no << QString();
+        QTest::newRow("a number is no extension")
+            << true << 0 << "hoja-2.419" << QStringList{"hoja-2.419.pdf"}
+            << replaceQuestion("hoja-2.419.pdf") << no << QString();
+        QTest::newRow("folder typed") << true << 0 << "notas" << QStringList{"notas/", "notas.pdf"}
+                                      << QString() << no << QString();
+        QTest::newRow("parameter file, as typed")
+            << false << 0 << "notas" << QStringList{"notas.txt"} << QString() << no << "notas";
+        QTest::newRow("parameter file there") << false << 0 << "notas" << QStringList{"notas"}
+                                              << replaceQuestion("notas") << no << QString();
+        for (const char *quoted : {"informe\"final.pdf", "mis \"valores\".txt", "\"final.pdf\""}) {
+            QTest::newRow(quoted) << true << 0 << quoted << QStringList{"final.pdf", "valores"}
+                                  << quotedNameRefusal(quoted) << ok << QString();
+        }
+        QTest::newRow("parameter file, quoted")
+            << false << 0 << "mis \"valores\".txt" << QStringList()
+            << quotedNameRefusal("mis \"valores\".txt") << ok << QString();
+    }
+    void asksAboutTheFileToBeWritten() {
+        QFETCH(bool, sheet);
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, asked);
+        QFETCH(int, reply);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        for (const QString &name : existing) {
+            if (name.endsWith(u'/'))
+                QVERIFY(QDir(dir.path()).mkdir(name.chopped(1)));
+            else
+                QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        const FileTypes types = sheet ? cutSheetFileTypes() : saveTypes;
+        CuadroDialog dialog(nullptr, Cuadro::Mode::Save, types);
+        dialog.setDirectory(dir.path());
+        dialog.selectNameFilter(types.at(type).caption);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *const nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(nameField != nullptr);
+        nameField->setFocus();  // typing there, as Qt keeps the text of a field in focus
+        QTest::keyClicks(nameField, typed);
+
+        QString shown;
+        QTimer::singleShot(0, &dialog, [&dialog, &shown, reply] {
+            if (QMessageBox *const box = dialog.findChild<QMessageBox *>()) {
+                shown = box->textFormat() == Qt::PlainText ? box->text() : QString();
+                if (QAbstractButton *const button = box->button(QMessageBox::StandardButton(reply)))
+                    button->click();
+                else
+                    box->done(QMessageBox::No);  // not the box expected
+            }
+        });
+        dialog.accept();
+        QCOMPARE(shown, asked);
+        QCOMPARE(dialog.result() == QDialog::Accepted, !chosen.isEmpty());
+        if (!chosen.isEmpty())
+            QCOMPARE(dialog.chosenFileName(), dir.filePath(chosen));
     }
 
     // Title and folder stay what Qt chooses.

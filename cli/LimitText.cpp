@@ -1,0 +1,18 @@
+#include "cli/LimitText.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+QString rangeText(const stone::ValueRange &range) {
+    return QCoreApplication::translate("CommandLine", "de %1 a %2")
+        .arg(QString::number(range.low), QString::number(range.high));
+}
+
+QString indexGearsText() {
+    QStringList gears;
+    for (const int teeth : stone::indexGears())
+        gears.append(QString::number(teeth));
+    const QString last = gears.takeLast();
+    return QCoreApplication::translate("CommandLine", "%1 o %2")
+        .arg(gears.join(QStringLiteral(", ")), last);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "stone/DesignLimits.h"
+
+#include <QString>
+
+// The limits of stone/DesignLimits.h as the command line's messages and
+// usage write them.
+
+// "de 10 a 90".
+QString rangeText(const stone::ValueRange &range);
+// "64, 72, 80, 96 o 120".
+QString indexGearsText();

@@ -1,0 +1,120 @@
+#include "cli/CommandLine.h"
+#include "cli/LimitText.h"
+#include "files/CutSheetFile.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+
+// Where the operands of a request go on under the first line: below IR.
+constexpr qsizetype kOperandsIndent = 23;
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// A line of the usage: the option, what follows it, and what it does. A
+// "\n" in operands or description goes on under them.
+struct UsageEntry {
+    QString name;
+    QString operands;
+    QString description;
+};
+
+QString number(double value) {
+    return QString::number(value);
+}
+
+QList<UsageEntry> usageEntries() {
+    const CommandLine defaults;
+    const stone::CutChoices &choices = defaults.choices;
+    return {
+        {QStringLiteral("--calcular"),
+         QStringLiteral(" IR D EPSILON [--exportar ARCHIVO [--filetin G] [--estrella S]\n"
+                        "[--pabellon-inferior L] [--indice N] [--densidad RHO]\n"
+                        "[--verificacion [--cabeza H] [--rayos N]]]"),
+         tr("calcula como el botón CALCULAR y escribe IR, los ocho resultados y,\n"
+            "si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de\n"
+            "corte en ARCHIVO (%1), con la receta de G, S, L, N y RHO\n"
+            "como en --receta y, con --verificacion, una página con la verificación\n"
+            "en 3-D de H y N como en --verificar")
+             .arg(cutSheetExtensions())},
+        {QStringLiteral("--tabla"),
+         QStringLiteral(" [--epsilon E] [--coma-decimal] DESDE HASTA PASO"),
+         tr("escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,\n"
+            "de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),\n"
+            "con épsilon E (0 si se omite); con --coma-decimal, campos separados\n"
+            "por \";\" y coma decimal, para una hoja de cálculo en español")},
+        {QStringLiteral("--gemas"), QStringLiteral(" [--epsilon E] [--coma-decimal]"),
+         tr("escribe la misma tabla para las gemas más comunes")},
+        {QStringLiteral("--receta"),
+         QStringLiteral(" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
+                        "[--indice N] [--densidad RHO] [--csv [--coma-decimal]]"),
+         tr("escribe la receta de tallado del brillante redondo: ángulo e índices de\n"
+            "cada faceta, proporciones y peso estimado; con --csv, solo la tabla en\n"
+            "CSV, y con --coma-decimal, como en --tabla.\n"
+            "G: filetín en % de D (%1 si se omite, %2);\n"
+            "S: longitud de las estrellas en % (%3 si se omite, %4);\n"
+            "L: longitud de las medias del pabellón en % (%5 si se omite, %6);\n"
+            "N: dientes de la rueda de índice (%7; %8 si se omite);\n"
+            "RHO: densidad en g/cm³ (%9; si se omite, la de la gema de la lista\n"
+            "con el IR más cercano)")
+             .arg(number(choices.girdlePercent), rangeText(stone::girdleLimits),
+                  number(choices.starPercent), rangeText(stone::starLimits),
+                  number(choices.lowerGirdlePercent), rangeText(stone::lowerHalfLimits),
+                  indexGearsText(), number(defaults.gear), rangeText(stone::densityLimits))},
+        {QStringLiteral("--verificar"),
+         QStringLiteral(" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
+                        "[--cabeza H] [--rayos N] [--coma-decimal]"),
+         tr("escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
+            "clásicas del mismo IR; G, S y L como en --receta, solo para la calculada;\n"
+            "H: cono en grados que tapa la cabeza del observador (%1 si se\n"
+            "omite, %2); N: rayos de lado de la cuadrícula, un entero (%3 si\n"
+            "se omite, %4); con --coma-decimal, como en --tabla")
+             .arg(number(defaults.headDeg), rangeText(stone::headLimits),
+                  number(defaults.raysAcross), rangeText(stone::raysLimits))},
+        {QStringLiteral("--help"), {}, tr("muestra esta ayuda y termina")},
+        {QStringLiteral("--version"), {}, tr("muestra la versión y la licencia y termina")},
+    };
+}
+
+}  // namespace
+
+QString usageText() {
+    const QList<UsageEntry> entries = usageEntries();
+    QString text = tr("Uso: corvelux [OPCIÓN]\n");
+    for (const UsageEntry &entry : entries) {
+        if (!entry.operands.isEmpty()) {
+            QString operands = entry.operands;
+            operands.replace(u'\n', u'\n' + QString(kOperandsIndent, u' '));
+            text += QStringLiteral("     corvelux %1%2\n").arg(entry.name, operands);
+        }
+    }
+    text +=
+        tr("Calcula los ángulos y proporciones que optimizan el brillo de una gema.\n"
+           "Sin opciones, abre las ventanas del programa.\n"
+           "\n"
+           "Opciones:\n");
+    qsizetype nameWidth = 0;
+    for (const UsageEntry &entry : entries)
+        nameWidth = std::max(nameWidth, entry.name.size());
+    const QString indent(nameWidth + 4, u' ');
+    for (const UsageEntry &entry : entries) {
+        QString description = entry.description;
+        description.replace(u'\n', u'\n' + indent);
+        text += QStringLiteral("  %1  %2\n").arg(entry.name.leftJustified(nameWidth), description);
+    }
+    text += tr("Los números se escriben con punto decimal; los de N, como enteros.\n");
+    return text;
+}
+
+QString versionText() {
+    return QStringLiteral("CORVELUX " CORVELUX_VERSION
+                          "\n"
+                          "Copyright © 2026 Equipo de CORVELUX\n"
+                          "Licencia GPLv3 o posterior: GNU GPL versión 3 o posterior "
+                          "<https://gnu.org/licenses/gpl.html>.\n"
+                          "Este programa es software libre: puede redistribuirlo y modificarlo.\n"
+                          "No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.\n");
+}
