@@ -20,8 +20,8 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
       m_window(window),
       m_services(std::move(services)),
       m_design(*new CurrentDesign(&window)),
-      m_recipe(
-          *new RecipeCommands(window, m_design, *m_services.printDialog, *m_services.messages)),
+      m_recipe(*new RecipeCommands(window, m_design, *m_services.cuadro, *m_services.printDialog,
+                                   *m_services.messages)),
       m_verification(*new VerificationCommands(window, m_design)) {
     using C = MainWindowCommands;
     connect(&window, &Form1::calculateRequested, this, &C::calculate);

@@ -1,20 +1,27 @@
 #include "app/RecipeCommands.h"
 
 #include "app/CurrentDesign.h"
+#include "app/MessageSink.h"
 #include "app/SheetCommands.h"
+#include "calc/NumberText.h"
+#include "files/Cuadro.h"
+#include "files/RecipeFile.h"
 #include "stone/RecipeReport.h"
 #include "stone/RecipeText.h"
 #include "stone/StoneRecipe.h"
 #include "windows/FrmReceta.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
-RecipeCommands::RecipeCommands(QWidget &owner, CurrentDesign &design, PrintDialog &printDialog,
-                               MessageSink &messages)
+RecipeCommands::RecipeCommands(QWidget &owner, CurrentDesign &design, Cuadro &cuadro,
+                               PrintDialog &printDialog, MessageSink &messages)
     : QObject(&owner),
       m_owner(owner),
       m_design(design),
+      m_cuadro(cuadro),
       m_printDialog(printDialog),
       m_messages(messages) {
     connect(&design, &CurrentDesign::changed, this, &RecipeCommands::showDesign);
@@ -33,6 +40,7 @@ void RecipeCommands::open() {
         connect(m_window, &FrmReceta::gearChosen, &m_design, &CurrentDesign::setGear);
         connect(m_window, &FrmReceta::gemChosen, &m_design, &CurrentDesign::chooseGem);
         connect(m_window, &FrmReceta::printRequested, this, &RecipeCommands::print);
+        connect(m_window, &FrmReceta::saveRequested, this, &RecipeCommands::save);
         connect(m_window, &FrmReceta::copyRequested, this, &RecipeCommands::copy);
         showDesign();
     }
@@ -64,6 +72,23 @@ void RecipeCommands::print() {
     if (const stone::StoneDesign *design = m_design.design())
         printSheet(m_printDialog, {*design, QDate::currentDate(), {}}, m_messages,
                    SheetPages::recipe);
+}
+
+void RecipeCommands::save() {
+    const stone::StoneDesign *design = m_design.design();
+    if (!design)
+        return;
+    m_cuadro.setFileTypes(recipeFileTypes());
+    const QString name =
+        completedFileName(tr("receta-%1").arg(plainNumberText(design->cut.IR, QStringLiteral("."))),
+                          recipeFileTypes().first());
+    if (!m_cuadro.showSave(m_folder.isEmpty() ? name : QDir(m_folder).filePath(name)))
+        return;
+    m_folder = QFileInfo(m_cuadro.fileName()).absolutePath();
+    const QString error =
+        writeRecipeFile(m_cuadro.fileName(), {*design, QDate::currentDate(), {}});
+    if (!error.isEmpty())
+        m_messages.showMessage(error);
 }
 
 void RecipeCommands::copy() {

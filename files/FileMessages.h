@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 
@@ -63,6 +64,13 @@ inline QString cannotFinishSaving(const QString &fileName) {
 inline QString notACutSheetName(const QString &fileName, const QString &extensions) {
     return QStringLiteral(
                "No se puede guardar la hoja de corte como %1: el nombre debe terminar en %2.")
+        .arg(quoted(fileName), extensions);
+}
+
+inline QString notARecipeName(const QString &fileName, const QString &extensions) {
+    return QCoreApplication::translate("FileMessages",
+                                       "No se puede guardar la receta como %1: el nombre debe "
+                                       "terminar en %2.")
         .arg(quoted(fileName), extensions);
 }
 
