@@ -5,6 +5,7 @@
 #include "stone/StoneView.h"
 
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <random>

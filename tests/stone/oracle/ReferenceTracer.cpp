@@ -201,30 +201,26 @@ Figures traceView(const Stone &stone, const View &view, int samplesAcross) {
     const double cell = 2 * reach / samplesAcross;
     std::mt19937_64 random(1919);
     std::uniform_real_distribution<double> unit(0, 1);
-    Figures sum;
-    int hits = 0;
+    std::vector<Figures> rays;
     for (int row = 0; row < samplesAcross; ++row) {
         for (int column = 0; column < samplesAcross; ++column) {
             const double a = -reach + (column + unit(random)) * cell;
             const double b = -reach + (row + unit(random)) * cell;
             const Vector origin = centre + a * across + b * up + 2 * reach * sky.zenith;
-            const auto ray = traceRay(stone, view.refractiveIndex, sky, origin, -1 * sky.zenith);
-            if (!ray)
-                continue;
-            ++hits;
-            sum.iso += ray->iso;
-            sum.cos += ray->cos;
-            sum.external += ray->external;
-            sum.leakage += ray->leakage;
-            sum.remainder += ray->remainder;
-            for (int band = 0; band < 3; ++band)
-                sum.bands[band] += ray->bands[band];
+            if (const auto ray =
+                    traceRay(stone, view.refractiveIndex, sky, origin, -1 * sky.zenith))
+                rays.push_back(*ray);
         }
     }
-    for (double *share : {&sum.iso, &sum.cos, &sum.external, &sum.leakage, &sum.remainder,
-                          &sum.bands[0], &sum.bands[1], &sum.bands[2]})
-        *share /= hits;
-    return sum;
+    Figures mean;
+    for (const Figures &ray : rays) {
+        for (const auto share : {&Figures::iso, &Figures::cos, &Figures::external,
+                                 &Figures::leakage, &Figures::remainder})
+            mean.*share += ray.*share / rays.size();
+        for (int band = 0; band < 3; ++band)
+            mean.bands[band] += ray.bands[band] / rays.size();
+    }
+    return mean;
 }
 
 }  // namespace oracle
