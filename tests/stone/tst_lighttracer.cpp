@@ -2,12 +2,14 @@
 #include "calc/CutSolver.h"
 #include "stone/ClassicCuts.h"
 #include "stone/CutComparison.h"
+#include "stone/DesignLimits.h"
 #include "stone/Fresnel.h"
 #include "stone/LightTracer.h"
 
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 using namespace stone;
 
@@ -43,8 +45,11 @@ class TestLightTracer : public QObject {
 private slots:
     void plate_data() {
         QTest::addColumn<double>("n");
-        QTest::newRow("glass") << 1.5;
-        QTest::newRow("diamond") << 2.417;
+        QTest::addColumn<int>("bounces");
+        // A path ends at a weight below 1e-4: (1−R)R^k, R = 0.04 for glass
+        // and 0.172 for diamond, falls below it after k = 3 and 6 bounces.
+        QTest::newRow("glass") << 1.5 << 3;
+        QTest::newRow("diamond") << 2.417 << 6;
     }
 
     // Face up, every ray meets the plate square on: ((n−1)/(n+1))² is
@@ -52,14 +57,21 @@ private slots:
     // paths are cut short.
     void plate() {
         QFETCH(double, n);
+        QFETCH(int, bounces);
         const double R = std::pow((n - 1) / (n + 1), 2);
         const ViewTrace view = traceView(glassPlate(), {n, 15, 40}, {});
         QCOMPARE(view.figures.externalReflection, R);
         QCOMPARE(view.figures.brightnessIso, 0.0);  // all of it goes back to the head
         QVERIFY(std::abs(view.figures.leakage - (1 - R) / (1 + R)) <= view.figures.remainder);
+        QVERIFY(qFuzzyCompare(view.figures.remainder, (1 - R) * std::pow(R, bounces)));
+        QCOMPARE(int(tracePath(glassPlate(), n, {0.1, 0.2, 1}, {0, 0, -1}).size()), 1 + bounces);
     }
 
-    void fresnel_data() { plate_data(); }
+    void fresnel_data() {
+        QTest::addColumn<double>("n");
+        QTest::newRow("glass") << 1.5;
+        QTest::newRow("diamond") << 2.417;
+    }
 
     // At Brewster's angle only the s-polarised half is reflected, ((n²−1)/(n²+1))²
     // of it; past the critical angle everything is.
@@ -142,12 +154,32 @@ private slots:
         QCOMPARE(raysDone.load(), comparisonRays(cuts, coarse));
     }
 
+    // A cancelled comparison hands back no cut traced in part.
     void cancelled() {
         const std::atomic_bool cancel = true;
         std::atomic<qint64> raysDone = 0;
         const ViewTrace view = traceView(glassPlate(), {}, {}, Samples::kept, {&cancel, &raysDone});
         QVERIFY(!view.complete);
         QCOMPARE(raysDone.load(), 0);
+        QVERIFY(compareCuts(classicCuts(), {2.417, 15, 10}, {&cancel, nullptr}).empty());
+    }
+
+    // The progress moves with each row: a cancel sent as soon as the first
+    // rays are counted stops the view long before its last row.
+    void progressByRows() {
+        const ViewSettings finest{1.5, 15, int(raysLimits.high)};
+        std::atomic_bool cancel = false, finished = false;
+        std::atomic<qint64> raysDone = 0;
+        std::thread canceller([&] {
+            while (raysDone.load() == 0 && !finished.load())
+                std::this_thread::yield();
+            cancel = true;
+        });
+        const ViewTrace view = traceView(glassPlate(), finest, {}, {}, {&cancel, &raysDone});
+        finished = true;
+        canceller.join();
+        QVERIFY(!view.complete);
+        QVERIFY(raysDone.load() < gridRays(glassPlate(), finest, {}) / 2);
     }
 };
 
