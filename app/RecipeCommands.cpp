@@ -85,8 +85,7 @@ void RecipeCommands::save() {
     if (!m_cuadro.showSave(m_folder.isEmpty() ? name : QDir(m_folder).filePath(name)))
         return;
     m_folder = QFileInfo(m_cuadro.fileName()).absolutePath();
-    const QString error =
-        writeRecipeFile(m_cuadro.fileName(), {*design, QDate::currentDate(), {}});
+    const QString error = writeRecipeFile(m_cuadro.fileName(), {*design, QDate::currentDate(), {}});
     if (!error.isEmpty())
         m_messages.showMessage(error);
 }

@@ -51,6 +51,14 @@ QStringList shownTexts(const FrmReceta &recipe) {
     return texts;
 }
 
+// What the real program writes on its standard output for arguments.
+QString corvelux(const QStringList &arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(CORVELUX_PROGRAM), arguments);
+    cli.waitForFinished();
+    return QString::fromUtf8(cli.readAllStandardOutput());
+}
+
 }  // namespace
 
 class TestRecipeCommands : public QObject {
@@ -168,9 +176,10 @@ private slots:
             QStringLiteral("Densidad: 3.22 g/cm³ (de Moissanita, la gema elegida)")));
     }
 
-    // The recipe copied is the one the command line writes for the same
-    // values; printing gives the recipe's page alone.
-    void copiedAndPrinted() {
+    // The recipe copied or saved as text or CSV is the one the command line
+    // writes for the same values; printed or saved as PDF, it is the
+    // recipe's page alone.
+    void copiedSavedAndPrinted() {
         MainWindowFixture f;
         f.window.setInputs(QStringLiteral("1.76"), QStringLiteral("6.5"), QStringLiteral("8"));
         QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
@@ -179,19 +188,32 @@ private slots:
         typeInto(control<QLineEdit>(*recipe, "campoFiletin"), QStringLiteral("3"));
         typeInto(control<QLineEdit>(*recipe, "campoEstrella"), QStringLiteral("60"));
         QTest::keyClick(control<QComboBox>(*recipe, QStringLiteral("comboRueda")), Qt::Key_Up);
-        QTest::mouseClick(control<QPushButton>(*recipe, "botonCopiar"), Qt::LeftButton);
-        QProcess cli;
-        cli.start(QStringLiteral(CORVELUX_PROGRAM), {"--receta", "1.76", "6.5", "8", "--filetin",
-                                                     "3", "--estrella", "60", "--indice", "80"});
-        QVERIFY(cli.waitForFinished());
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromUtf8(cli.readAllStandardOutput()));
+        const QStringList asked{"1.76",       "6.5", "8",        "--filetin", "3",
+                                "--estrella", "60",  "--indice", "80"};
+        const auto press = [recipe](const char *button) {
+            QTest::mouseClick(control<QPushButton>(*recipe, button), Qt::LeftButton);
+        };
+        press("botonCopiar");
+        QCOMPARE(QGuiApplication::clipboard()->text(), corvelux(QStringList{"--receta"} + asked));
 
         QTemporaryDir dir;
-        f.printDialog->pdfFile = dir.filePath(QStringLiteral("receta.pdf"));
-        QTest::mouseClick(control<QPushButton>(*recipe, "botonImprimir"), Qt::LeftButton);
-        const QString printed = QString::fromLatin1(contentsOf(f.printDialog->pdfFile));
-        QCOMPARE(printed.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
+        f.cuadro->answer(dir.filePath(QStringLiteral("receta")), 0);  // text, completed
+        press("botonGuardar");
+        QCOMPARE(QString::fromUtf8(contentsOf(dir.filePath(QStringLiteral("receta.txt")))),
+                 corvelux(QStringList{"--receta"} + asked));
+        f.cuadro->answer(dir.filePath(QStringLiteral("receta.csv")), 0);
+        press("botonGuardar");
+        QCOMPARE(QString::fromUtf8(contentsOf(dir.filePath(QStringLiteral("receta.csv")))),
+                 corvelux(QStringList{"--receta"} + asked + QStringList{"--csv"}));
+        const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
+        f.cuadro->answer(dir.filePath(QStringLiteral("receta.pdf")), 0);
+        press("botonGuardar");
+        QCOMPARE(
+            QString::fromLatin1(contentsOf(dir.filePath(QStringLiteral("receta.pdf")))).count(page),
+            1);
+        f.printDialog->pdfFile = dir.filePath(QStringLiteral("impresa.pdf"));
+        press("botonImprimir");
+        QCOMPARE(QString::fromLatin1(contentsOf(f.printDialog->pdfFile)).count(page), 1);
     }
 };
 
