@@ -2,6 +2,7 @@
 
 #include "drawing/CutSheet.h"
 #include "files/AtomicSave.h"
+#include "files/FileFormats.h"
 #include "files/FileMessages.h"
 
 #include <QBuffer>
@@ -56,15 +57,6 @@ constexpr Format formats[] = {
     {u"png", u"Imagen PNG (*.png)", writePng},
 };
 
-const Format *formatOf(const QString &fileName) {
-    const QString suffix = QFileInfo(fileName).suffix();
-    for (const Format &format : formats) {
-        if (suffix.compare(format.extension, Qt::CaseInsensitive) == 0)
-            return &format;
-    }
-    return nullptr;
-}
-
 // The whole file in memory, so that it reaches the disk in one checked write:
 // the writers do not notice a write that stops short. Empty on failure.
 QByteArray fileBytes(const Format &format, const CutSheetContent &content) {
@@ -92,11 +84,11 @@ QString cutSheetExtensions() {
 }
 
 bool isCutSheetFileName(const QString &fileName) {
-    return formatOf(fileName) != nullptr;
+    return formatOfName(formats, fileName) != nullptr;
 }
 
 QString writeCutSheet(const QString &fileName, const CutSheetContent &content) {
-    const Format *format = formatOf(fileName);
+    const Format *format = formatOfName(formats, fileName);
     if (!format)
         return FileMessages::notACutSheetName(fileName, cutSheetExtensions());
     const QByteArray bytes = fileBytes(*format, content);

@@ -2,6 +2,7 @@
 
 #include "drawing/CutSheet.h"
 #include "files/AtomicSave.h"
+#include "files/FileFormats.h"
 #include "files/FileMessages.h"
 #include "stone/RecipeReport.h"
 
@@ -46,15 +47,6 @@ constexpr Format formats[] = {
     {u"pdf", QT_TRANSLATE_NOOP("RecipeFile", "Documento PDF (*.pdf)"), pdfBytes},
 };
 
-const Format *formatOf(const QString &fileName) {
-    const QString suffix = QFileInfo(fileName).suffix();
-    for (const Format &format : formats) {
-        if (suffix.compare(format.extension, Qt::CaseInsensitive) == 0)
-            return &format;
-    }
-    return nullptr;
-}
-
 QString extensionsText() {
     return QCoreApplication::translate("RecipeFile", ".txt, .csv o .pdf");
 }
@@ -70,7 +62,7 @@ FileTypes recipeFileTypes() {
 }
 
 QString writeRecipeFile(const QString &fileName, const CutSheetContent &content) {
-    const Format *format = formatOf(fileName);
+    const Format *format = formatOfName(formats, fileName);
     if (!format)
         return FileMessages::notARecipeName(fileName, extensionsText());
     const std::optional<StoneRecipe> made = makeStoneRecipe(content.design);
