@@ -93,6 +93,24 @@ private slots:
                     .contains(stone::uncuttableMessage(1.29)));
     }
 
+    // A cut whose pavilion lets light through says so, in the window and on
+    // the sheet's recipe page, as the main window does.
+    void leakingCutSaysSo() {
+        MainWindowFixture f;
+        f.window.setInputs(QStringLiteral("1.544"), QStringLiteral("10"), QStringLiteral("0"));
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        const FrmReceta *recipe = openFromTheMenuBar(f);
+        QVERIFY(recipe);
+        QCOMPARE(control<QLabel>(*recipe, QStringLiteral("LabelAviso"))->text(),
+                 QStringLiteral("ESPEJAR o  AUMENTAR épsilon"));
+        QTemporaryDir dir;
+        f.cuadro->answer(dir.filePath(QStringLiteral("hoja.svg")));
+        f.window.saveSheetRequested();
+        QCOMPARE(QString::fromUtf8(contentsOf(dir.filePath(QStringLiteral("hoja.svg"))))
+                     .count(QStringLiteral("ESPEJAR o  AUMENTAR épsilon")),
+                 2);  // under the rays of the first page, over the recipe of the second
+    }
+
     // A choice changed from the keyboard shows at once, and the sheet takes it.
     void choicesRecomputeAtOnce_data() {
         QTest::addColumn<QString>("field");

@@ -251,6 +251,10 @@ private slots:
 
         // The recipe and the light check.
         rejected("recipe, crown", receta("1.5", "10", "40"), Messages::negativeCrown);
+        // A pavilion that lets light through is cut all the same, with the
+        // read-out's warning first.
+        done("recipe, quartz at 0", receta("1.544", "10", "0"),
+             "ESPEJAR o  AUMENTAR épsilon\n\nReceta de tallado");
         rejected("recipe, crown below the girdle", receta("1.29", "10", "29.128"),
                  stone::uncuttableMessage(1.29));
         rejected("recipe, weight out of scale", receta("2.419", "1E120", "10"),
