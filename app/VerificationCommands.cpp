@@ -79,9 +79,11 @@ void VerificationCommands::traceAll() {
     m_cuts.reset();
     m_shownMapTilt = -1;
     const stone::Proportions proportions = m_traced->proportions();
-    if (!stone::isCuttable(proportions)) {
+    if (!stone::isCuttable(proportions) || !stone::isEyeClear(*m_traced)) {
         stopTracing();
-        m_window->showNoStone(stone::uncuttableMessage(m_traced->material.refractiveIndex));
+        m_window->showNoStone(stone::isCuttable(proportions)
+                                  ? stone::eyeTooCloseMessage(*m_traced)
+                                  : stone::uncuttableMessage(m_traced->material.refractiveIndex));
         return;
     }
     m_stone = stone::buildBrilliant(proportions, m_traced->choices);
@@ -95,7 +97,7 @@ void VerificationCommands::traceAll() {
 
 void VerificationCommands::showTilt(int degrees) {
     m_tiltDeg = degrees;
-    if (!m_traced || !stone::isCuttable(m_traced->proportions()))
+    if (!m_traced || !stone::isCuttable(m_traced->proportions()) || !stone::isEyeClear(*m_traced))
         return;
     if (degrees != 0) {
         traceMap(m_tilted, degrees);

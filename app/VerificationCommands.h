@@ -15,7 +15,7 @@ class QWidget;
 // Rays across each traced view: many for the maps, which show them, fewer
 // for the comparison's 52 views, whose figures are means.
 struct TraceResolution {
-    int mapRays = 160;
+    int mapRays = 320;
     int comparisonRays = 80;
 };
 

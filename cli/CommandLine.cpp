@@ -101,6 +101,11 @@ constexpr Option kOptions[] = {
          return tr("la cabeza del observador debe ir %1 grados:").arg(rangeText(stone::headLimits));
      },
      [](CommandLine &p, const QString &, double h) { p.headDeg = h; }},
+    {u"--distancia", Takes::number, [](double cm) { return stone::eyeDistanceLimits.contains(cm); },
+     [] {
+         return tr("la distancia del ojo debe ser %1 cm:").arg(rangeText(stone::eyeDistanceLimits));
+     },
+     [](CommandLine &p, const QString &, double cm) { p.eyeDistanceCm = cm; }},
     {u"--rayos", Takes::count, [](double n) { return stone::raysLimits.contains(n); },
      [] {
          return tr("los rayos de lado deben ser un número entero %1:")
@@ -130,6 +135,7 @@ QList<Accepted> acceptedOptions(Request request) {
             for (const Accepted &a : recipe + QList<Accepted>{{u"--verificacion"}})
                 sheet.append({a.option, u"--exportar"});
             return sheet + QList<Accepted>{{u"--cabeza", u"--verificacion"},
+                                           {u"--distancia", u"--verificacion"},
                                            {u"--rayos", u"--verificacion"}};
         }
         case Request::IndexChart:
@@ -138,7 +144,8 @@ QList<Accepted> acceptedOptions(Request request) {
         case Request::Recipe:
             return recipe + QList<Accepted>{{u"--csv"}, {u"--coma-decimal", u"--csv"}};
         case Request::CheckLight:
-            return shape + QList<Accepted>{{u"--cabeza"}, {u"--rayos"}, {u"--coma-decimal"}};
+            return shape + QList<Accepted>{
+                               {u"--cabeza"}, {u"--distancia"}, {u"--rayos"}, {u"--coma-decimal"}};
         default:
             return {};
     }
@@ -317,5 +324,6 @@ stone::StoneDesign designOf(const CommandLine &command, const ComputePlan &plan)
     design.choices = command.choices;
     design.gear = command.gear;
     design.viewer.headDeg = command.headDeg;
+    design.viewer.eyeDistanceCm = command.eyeDistanceCm;
     return design;
 }

@@ -34,9 +34,10 @@ struct CommandLine {
     double density = 0;                     // Recipe, the sheet: g/cm³; 0: the nearest gem's
     bool csv = false;                       // Recipe: the table as CSV
     double headDeg = 15;                    // CheckLight, the sheet: the viewer's head, degrees
-    int raysAcross = 160;                   // CheckLight, the sheet: camera rays across the stone
-    QString complaint;                      // Misuse: which argument is wrong
-    bool withUsage = true;                  // Misuse: false when the complaint says it all
+    double eyeDistanceCm = 25;  // CheckLight, the sheet: the viewer's eye; 0: at infinity
+    int raysAcross = 160;       // CheckLight, the sheet: camera rays across the stone
+    QString complaint;          // Misuse: which argument is wrong
+    bool withUsage = true;      // Misuse: false when the complaint says it all
 
     CsvDecimals csvDecimals() const {
         return decimalComma ? CsvDecimals::comma : CsvDecimals::point;

@@ -27,7 +27,7 @@ int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
     const ComputePlan plan = planComputation(command.inputs, QStringLiteral("."));
     QString problem = plan.message;
     if (plan.succeeded() && !command.exportFile.isEmpty())
-        problem = exportCutSheet(command, plan);
+        problem = exportCutSheet(command, plan, err);
     if (!problem.isEmpty()) {
         err << problem << '\n';
         return exitRejected;

@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/HeadlessRunner.h"
+#include "cli/TraceRun.h"
 #include "stone/ComparisonCsv.h"
 #include "stone/CutFigures.h"
 #include "stone/RecipeText.h"
@@ -19,9 +20,24 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
         err << stone::uncuttableMessage(plan.cut.IR) << '\n';
         return exitRejected;
     }
-    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(computed, command.choices);
-    const stone::ViewSettings settings{plan.cut.IR, command.headDeg, command.raysAcross};
-    out << stone::comparisonCsv(stone::compareCuts(cuts, settings), plan.cut.IR,
-                                command.csvDecimals());
+    const stone::StoneDesign design = designOf(command, plan);
+    if (!stone::isEyeClear(design)) {
+        err << stone::eyeTooCloseMessage(design) << '\n';
+        return exitRejected;
+    }
+    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(computed, design.choices);
+    const stone::ViewSettings settings = stone::viewSettingsOf(design, command.raysAcross);
+    std::vector<stone::CutLight> traced;
+    const bool whole = runTrace(
+        stone::comparisonRays(cuts, settings),
+        [&](const stone::TraceControl &control) {
+            traced = stone::compareCuts(cuts, settings, control);
+        },
+        err);
+    if (!whole) {
+        err << traceStoppedMessage() << '\n';
+        return exitRejected;
+    }
+    out << stone::comparisonCsv(traced, plan.cut.IR, command.csvDecimals());
     return exitDone;
 }

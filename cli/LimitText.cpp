@@ -4,8 +4,9 @@
 #include <QStringList>
 
 QString rangeText(const stone::ValueRange &range) {
-    return QCoreApplication::translate("CommandLine", "de %1 a %2")
-        .arg(QString::number(range.low), QString::number(range.high));
+    const QString from = QCoreApplication::translate("CommandLine", "de %1 a %2")
+                             .arg(QString::number(range.low), QString::number(range.high));
+    return range.orZero ? QCoreApplication::translate("CommandLine", "0 o %1").arg(from) : from;
 }
 
 QString indexGearsText() {

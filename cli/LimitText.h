@@ -7,7 +7,7 @@
 // The limits of stone/DesignLimits.h as the command line's messages and
 // usage write them.
 
-// "de 10 a 90".
+// "de 10 a 90", or "0 o de 10 a 100" where 0 is taken too.
 QString rangeText(const stone::ValueRange &range);
 // "64, 72, 80, 96 o 120".
 QString indexGearsText();

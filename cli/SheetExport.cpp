@@ -1,6 +1,7 @@
 #include "cli/SheetExport.h"
 
 #include "cli/CommandLine.h"
+#include "cli/TraceRun.h"
 #include "drawing/CutSheet.h"
 #include "files/CutSheetFile.h"
 #include "stone/ConvexBody.h"
@@ -15,26 +16,38 @@
 namespace {
 
 // The face-up light map of the design, as the verification window shows
-// it, and the comparison of --verificar.
-stone::VerificationFigures verificationOf(const stone::StoneDesign &design, int raysAcross) {
-    const stone::ViewSettings settings{design.material.refractiveIndex, design.viewer.headDeg,
-                                       raysAcross};
+// it, and the comparison of --verificar; nothing when the user stops it.
+std::optional<stone::VerificationFigures> verificationOf(const stone::StoneDesign &design,
+                                                         int raysAcross, QTextStream &err) {
+    const stone::ViewSettings settings = stone::viewSettingsOf(design, raysAcross);
     const stone::Proportions cut = design.proportions();
-    const stone::Brilliant stone = stone::buildBrilliant(cut, design.choices);
-    const stone::LightMap faceUpMap = stone::lightMap(
-        stone::traceView(stone::ConvexBody(stone), settings, stone::Tilt{}, stone::Samples::kept));
-    return {design, stone, faceUpMap,
-            stone::compareCuts(stone::cutsToCompare(cut, design.choices), settings)};
+    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(cut, design.choices);
+    stone::VerificationFigures figures{design, stone::buildBrilliant(cut, design.choices), {}, {}};
+    const stone::ConvexBody body(figures.stone);
+    const qint64 rays =
+        stone::gridRays(body, settings, stone::Tilt{}) + stone::comparisonRays(cuts, settings);
+    const auto trace = [&](const stone::TraceControl &control) {
+        figures.faceUpMap = stone::lightMap(
+            stone::traceView(body, settings, stone::Tilt{}, stone::Samples::kept, control));
+        figures.cuts = stone::compareCuts(cuts, settings, control);
+    };
+    if (!runTrace(rays, trace, err))
+        return std::nullopt;
+    return figures;
 }
 
 }  // namespace
 
-QString exportCutSheet(const CommandLine &command, const ComputePlan &plan) {
+QString exportCutSheet(const CommandLine &command, const ComputePlan &plan, QTextStream &err) {
     CutSheetContent content{designOf(command, plan), QDate::currentDate(), {}};
     if (command.verificationPage) {
         if (!stone::isCuttable(content.design.proportions()))
             return stone::uncuttableMessage(plan.cut.IR);
-        content.verification = verificationOf(content.design, command.raysAcross);
+        if (!stone::isEyeClear(content.design))
+            return stone::eyeTooCloseMessage(content.design);
+        content.verification = verificationOf(content.design, command.raysAcross, err);
+        if (!content.verification)
+            return traceStoppedMessage();
     }
     // Text is laid out by a GUI application; the offscreen platform needs no
     // display.

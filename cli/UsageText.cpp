@@ -33,12 +33,12 @@ QList<UsageEntry> usageEntries() {
         {QStringLiteral("--calcular"),
          QStringLiteral(" IR D EPSILON [--exportar ARCHIVO [--filetin G] [--estrella S]\n"
                         "[--pabellon-inferior L] [--indice N] [--densidad RHO]\n"
-                        "[--verificacion [--cabeza H] [--rayos N]]]"),
+                        "[--verificacion [--cabeza H] [--distancia C] [--rayos N]]]"),
          tr("calcula como el botón CALCULAR y escribe IR, los ocho resultados y,\n"
             "si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de\n"
             "corte en ARCHIVO (%1), con la receta de G, S, L, N y RHO\n"
             "como en --receta y, con --verificacion, una página con la verificación\n"
-            "en 3-D de H y N como en --verificar")
+            "en 3-D de H, C y N como en --verificar")
              .arg(cutSheetExtensions())},
         {QStringLiteral("--tabla"),
          QStringLiteral(" [--epsilon E] [--coma-decimal] DESDE HASTA PASO"),
@@ -66,13 +66,16 @@ QList<UsageEntry> usageEntries() {
                   indexGearsText(), number(defaults.gear), rangeText(stone::densityLimits))},
         {QStringLiteral("--verificar"),
          QStringLiteral(" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
-                        "[--cabeza H] [--rayos N] [--coma-decimal]"),
+                        "[--cabeza H] [--distancia C] [--rayos N] [--coma-decimal]"),
          tr("escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
             "clásicas del mismo IR; G, S y L como en --receta, solo para la calculada;\n"
             "H: cono en grados que tapa la cabeza del observador (%1 si se\n"
-            "omite, %2); N: rayos de lado de la cuadrícula, un entero (%3 si\n"
-            "se omite, %4); con --coma-decimal, como en --tabla")
+            "omite, %2); C: distancia en cm del ojo al centro de la piedra (%3 si\n"
+            "se omite, %4; 0: el ojo en el infinito); N: rayos de lado de la\n"
+            "cuadrícula, un entero (%5 si se omite, %6); con --coma-decimal, como\n"
+            "en --tabla")
              .arg(number(defaults.headDeg), rangeText(stone::headLimits),
+                  number(defaults.eyeDistanceCm), rangeText(stone::eyeDistanceLimits),
                   number(defaults.raysAcross), rangeText(stone::raysLimits))},
         {QStringLiteral("--help"), {}, tr("muestra esta ayuda y termina")},
         {QStringLiteral("--version"), {}, tr("muestra la versión y la licencia y termina")},

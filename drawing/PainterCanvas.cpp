@@ -145,11 +145,11 @@ void PainterCanvas::drawPolyline(const QPolygonF &points, const QColor &colour) 
     });
 }
 
-void PainterCanvas::drawImage(const QRectF &target, const QImage &image) {
+void PainterCanvas::drawImage(const QRectF &target, const QImage &image, Scaling scaling) {
     const QRectF pixels(toPixels(target.left(), target.top()),
                         toPixels(target.right(), target.bottom()));
     paint([&](QPainter &painter) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, scaling == Scaling::smooth);
         painter.drawImage(pixels, image);
         return std::optional<QRectF>(pixels);
     });

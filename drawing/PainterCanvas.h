@@ -32,6 +32,7 @@ public:
     // (for paper); 0, the default, is one device pixel whatever the scale
     // (for the screen).
     void setLineWidth(qreal pixels);
+    qreal lineWidth() const { return m_lineWidth; }
 
     QPointF pen() const;
     // How wide and high text is that PrintLine prints, in canvas units.
@@ -42,7 +43,10 @@ public:
     // image stretched over a rectangle with its pixels kept square-edged.
     void fillPolygon(const QPolygonF &outline, const QColor &fill, const QColor &edge);
     void drawPolyline(const QPolygonF &points, const QColor &colour);
-    void drawImage(const QRectF &target, const QImage &image);
+    // Blocks: each pixel of the image a sharp rectangle; smooth: interpolated
+    // between them, as a picture sampled finer than its pixels.
+    enum class Scaling { blocks, smooth };
+    void drawImage(const QRectF &target, const QImage &image, Scaling scaling = Scaling::blocks);
 
     void Clear() override;
     void DrawLine(float x1, float y1, float x2, float y2) override;

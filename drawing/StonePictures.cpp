@@ -97,7 +97,9 @@ void drawStone(PainterCanvas &canvas, const QRectF &area, const stone::StoneView
 void drawLightMap(PainterCanvas &canvas, const QRectF &area, const stone::LightMap &map) {
     if (map.columns == 0 || map.rows == 0)
         return;
-    QImage image(map.columns, map.rows, QImage::Format_ARGB32);
+    // Premultiplied, so that interpolating towards a missed cell fades the
+    // colour out instead of darkening it.
+    QImage image(map.columns, map.rows, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     for (int row = 0; row < map.rows; ++row) {
         for (int column = 0; column < map.columns; ++column) {
@@ -108,7 +110,7 @@ void drawLightMap(PainterCanvas &canvas, const QRectF &area, const stone::LightM
     const double cell = std::min(area.width() / map.columns, area.height() / map.rows);
     QRectF target(0, 0, cell * map.columns, cell * map.rows);
     target.moveCenter(area.center());
-    canvas.drawImage(target, image);
+    canvas.drawImage(target, image, PainterCanvas::Scaling::smooth);
 }
 
 QColor curveColour(std::size_t cut) {
@@ -133,7 +135,12 @@ void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
                     plot.bottom() + lineHeight * 1.4),
             tiltTitle);
     const double legendWidth = area.width() / 2;
+    // The brightest cut over the tilts, the one the comparison ranks first,
+    // in a thicker line.
+    const std::size_t best = stone::bestCut(cuts);
+    const qreal lineWidth = canvas.lineWidth();
     for (std::size_t k = 0; k < cuts.size(); ++k) {
+        canvas.setLineWidth(k == best ? std::max<qreal>(lineWidth, 1) * 2.5 : lineWidth);
         QPolygonF curve;
         for (const stone::TiltPoint &point : stone::tiltCurve(cuts[k]))
             curve.append(frame.at(point.tiltDeg, 100 * point.brightness));
@@ -145,4 +152,5 @@ void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
                             curveColour(k));
         printAt(canvas, legend + QPointF(digit.width() * 5, 0), cuts[k].cut.name);
     }
+    canvas.setLineWidth(lineWidth);
 }

@@ -109,8 +109,10 @@ void paintLegend(QPainter &painter) {
 }  // namespace
 
 QString bestValuesNote() {
-    return QCoreApplication::translate("VerificationPage",
-                                       "En negrita, el mejor brillo y la menor fuga.");
+    return QCoreApplication::translate(
+        "VerificationPage",
+        "En negrita, el mayor brillo inclinado, por el que se comparan las tallas: las cifras de "
+        "frente pueden saltar varios puntos con un grado más o menos de cabeza del observador.");
 }
 
 QString percentText(double share) {
@@ -119,10 +121,10 @@ QString percentText(double share) {
 
 bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColumn &column,
                std::size_t cut) {
-    if (column.better == stone::FigureColumn::Better::neither)
+    if (!column.ranks)
         return false;
     const auto shown = [&](std::size_t k) { return percentText(column.share(cuts[k])); };
-    return shown(cut) == shown(stone::bestCut(cuts, column));
+    return shown(cut) == shown(stone::bestCut(cuts));
 }
 
 void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {

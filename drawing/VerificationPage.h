@@ -17,7 +17,7 @@ QString bestValuesNote();
 QString percentText(double share);
 
 // Whether a cut's figure in column shows as the best of the column: only in
-// a column that ranks cuts, and cuts that tie with the best as written are
+// the column that ranks cuts, and cuts that tie with the best as written are
 // marked alike.
 bool showsBest(const std::vector<stone::CutLight> &cuts, const stone::FigureColumn &column,
                std::size_t cut);

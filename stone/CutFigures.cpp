@@ -27,29 +27,29 @@ std::vector<TiltPoint> tiltCurve(const CutLight &light) {
 
 std::vector<FigureColumn> figureColumns() {
     using L = const CutLight &;
-    using B = FigureColumn::Better;
     return {
         {QStringLiteral("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
         {QStringLiteral("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
-        {QStringLiteral("Brillo inclinado"), [](L l) { return l.tiltedBrightness(); }},
-        {QStringLiteral("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; },
-         B::neither},
-        {QStringLiteral("Fuga"), [](L l) { return l.faceUp().leakage; }, B::less},
-        {QStringLiteral("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }, B::neither},
-        {QStringLiteral("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; },
-         B::neither},
-        {QStringLiteral("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; },
-         B::neither},
+        rankingColumn(),
+        {QStringLiteral("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
+        {QStringLiteral("Fuga"), [](L l) { return l.faceUp().leakage; }},
+        {QStringLiteral("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
+        {QStringLiteral("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
+        {QStringLiteral("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},
     };
 }
 
-std::size_t bestCut(const std::vector<CutLight> &cuts, const FigureColumn &column) {
-    const auto better = [&column](const CutLight &a, const CutLight &b) {
-        return column.better == FigureColumn::Better::less ? column.share(a) < column.share(b)
-                                                           : column.share(a) > column.share(b);
+FigureColumn rankingColumn() {
+    return {QStringLiteral("Brillo inclinado"),
+            [](const CutLight &l) { return l.tiltedBrightness(); }, true};
+}
+
+std::size_t bestCut(const std::vector<CutLight> &cuts) {
+    const auto brighter = [](const CutLight &a, const CutLight &b) {
+        return a.tiltedBrightness() > b.tiltedBrightness();
     };
-    // min_element with "better" finds the first of the best.
-    return std::size_t(std::min_element(cuts.begin(), cuts.end(), better) - cuts.begin());
+    // min_element with "brighter" finds the first of the brightest.
+    return std::size_t(std::min_element(cuts.begin(), cuts.end(), brighter) - cuts.begin());
 }
 
 }  // namespace stone

@@ -20,21 +20,23 @@ struct TiltPoint {
 };
 std::vector<TiltPoint> tiltCurve(const CutLight &light);
 
-// A column of the comparison: a share of the light, and which way it ranks
-// cuts: more light returned to the viewer is better, less leaked is better;
-// the light reflected off the outside and the bands describe a cut without
-// making it better or worse.
+// A column of the comparison: a share of the light, and whether it ranks
+// cuts. Only the brightness averaged over the tilts does: face up, an ideal
+// stone's facets send whole images of one direction of the sky to the eye,
+// so that a degree more or less of the viewer's head can move the face-up
+// figures by points and reverse the cuts' order; averaged over the tilts,
+// the brightness moves smoothly. The others describe a cut.
 struct FigureColumn {
-    enum class Better { more, less, neither };
-
     QString title;
     double (*share)(const CutLight &light);
-    Better better = Better::more;
+    bool ranks = false;
 };
 std::vector<FigureColumn> figureColumns();
 
-// The row of the cut with the best value in a column that ranks cuts; 0 for
-// no cuts.
-std::size_t bestCut(const std::vector<CutLight> &cuts, const FigureColumn &column);
+// The column that ranks cuts: brillo inclinado.
+FigureColumn rankingColumn();
+
+// The row of the cut with the most tilted brightness; 0 for no cuts.
+std::size_t bestCut(const std::vector<CutLight> &cuts);
 
 }  // namespace stone

@@ -13,9 +13,11 @@ ValueRange limitsOf(DesignValue value) {
         case DesignValue::density:
             return densityLimits;
         case DesignValue::headCone:
+            return headLimits;
+        case DesignValue::eyeDistance:
             break;
     }
-    return headLimits;
+    return eyeDistanceLimits;
 }
 
 }  // namespace stone

@@ -4,10 +4,11 @@
 
 namespace stone {
 
-// The viewer looks straight down from infinitely far above. The stone lies
-// table up, or is tilted by degrees about a horizontal axis through its
-// centre at azimuthDeg (0: a main's, 22.5: a star's). The sky, the horizon
-// and the viewer's head stay with the viewer.
+// The viewer looks straight down at the stone's centre, from a distance or
+// from infinitely far above. The stone lies table up, or is tilted by
+// degrees about a horizontal axis through its centre at azimuthDeg (0: a
+// main's, 22.5: a star's). The sky, the horizon and the viewer's head stay
+// with the viewer.
 struct Tilt {
     double degrees = 0;
     double azimuthDeg = 0;
@@ -18,6 +19,7 @@ struct ViewSettings {
     double refractiveIndex = 1.5;
     double headHalfAngleDeg = 15;  // the viewer's head hides this cone about the zenith
     int raysAcross = 160;          // grid rays across the silhouette, along the tilt axis
+    double eyeDistance = 0;        // of the eye from the stone's centre, in D; 0: at infinity
 };
 
 // Light bands by elevation above the horizon, as angular-spectrum viewers

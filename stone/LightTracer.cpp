@@ -1,6 +1,7 @@
 #include "stone/LightTracer.h"
 
 #include "calc/Constants.h"
+#include "stone/CameraGrid.h"
 #include "stone/Fresnel.h"
 
 #include <QtConcurrent/QtConcurrentMap>
@@ -44,17 +45,22 @@ double followRay(const ConvexBody &body, double refractiveIndex, const Vec3 &ori
     }
 }
 
-// The viewer's sky, seen from the stone's frame.
+// The viewer's sky, seen from the stone's frame: its horizon and zenith stay
+// with the viewer, and the viewer's head hides a cone about each camera
+// ray's line of sight to the eye.
 class Sky {
 public:
     Sky(const Vec3 &zenith, double headHalfAngleDeg)
         : zenith_(zenith), headCos_(std::cos(radians(headHalfAngleDeg))) {}
 
-    // Light of weight leaving in direction; external when reflected off the
+    // Light of weight leaving in direction, seen along a camera ray that
+    // points back to the eye along toEye; external when reflected off the
     // outside.
-    void score(const Vec3 &direction, double weight, bool external, LightShares &shares) const {
+    void score(const Vec3 &direction, double weight, bool external, const Vec3 &toEye,
+               LightShares &shares) const {
         const double cosZenith = dot(direction, zenith_);
-        if (cosZenith > 0 && cosZenith < headCos_) {
+        const bool hidden = dot(direction, toEye) >= headCos_;
+        if (cosZenith > 0 && !hidden) {
             shares.brightnessIso += weight;
             shares.brightnessCos += weight * cosZenith;
         }
@@ -64,7 +70,7 @@ public:
             shares.leakage += weight;
         else
             shares.bands[band(cosZenith)] += weight;
-        if (!external && cosZenith >= headCos_)
+        if (!external && hidden && cosZenith > 0)
             shares.head += weight;
     }
 
@@ -81,62 +87,6 @@ private:
     double headCos_;
 };
 
-// A fixed pseudo-random number in [0, 1) for each cell of a grid.
-double cellNoise(int column, int row, int salt) {
-    quint64 bits = (quint64(quint32(row)) << 32 | quint32(column)) * 4 + quint64(salt);
-    bits += 0x9E3779B97F4A7C15ULL;  // the mixing steps of SplitMix64
-    bits = (bits ^ (bits >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    bits = (bits ^ (bits >> 27)) * 0x94D049BB133111EBULL;
-    bits ^= bits >> 31;
-    return (bits >> 11) * 0x1.0p-53;
-}
-
-// The grid of camera rays of a tilted view: square cells, raysAcross columns
-// along the tilt axis, as many rows as cover the stone across it. Each ray
-// passes through its cell at a fixed random point: on the cells' centres,
-// the rays would line up with the edges of the table and of the facets
-// around it and each figure would swing by tenths of a point as the grid
-// grows; jittered, it settles in a few hundredths. The jitter is the same in
-// every view, so that figures keep the stone's symmetry as the grid turns
-// with it, and in every run.
-class ViewGrid {
-public:
-    ViewGrid(const ConvexBody &body, const Tilt &tilt, int raysAcross) {
-        const double azimuth = radians(tilt.azimuthDeg);
-        const double angle = radians(tilt.degrees);
-        across_ = {std::cos(azimuth), std::sin(azimuth), 0};
-        zenith_ = Vec3{0, 0, std::cos(angle)} - std::sin(angle) * cross(across_, {0, 0, 1});
-        along_ = cross(zenith_, across_);
-        const Vec3 centre{0, 0, (body.zLow() + body.zHigh()) / 2};
-        const double halfHeight = (body.zHigh() - body.zLow()) / 2;
-        columns_ = std::max(1, raysAcross);
-        spacing_ = 2 * halfExtent(body.radius(), halfHeight, across_) / columns_;
-        rows_ = std::max(1, static_cast<int>(std::ceil(
-                                2 * halfExtent(body.radius(), halfHeight, along_) / spacing_)));
-        corner_ = centre + (body.radius() + 2 * halfHeight) * zenith_ -
-                  (columns_ * spacing_ / 2) * across_ - (rows_ * spacing_ / 2) * along_;
-    }
-
-    int columns() const { return columns_; }
-    int rows() const { return rows_; }
-    Vec3 zenith() const { return zenith_; }
-    Vec3 origin(int column, int row) const {
-        return corner_ + ((column + cellNoise(column, row, 0)) * spacing_) * across_ +
-               ((row + cellNoise(column, row, 1)) * spacing_) * along_;
-    }
-
-private:
-    // Half the width, along the horizontal or tilted unit vector axis, of the
-    // upright cylinder that holds the stone.
-    static double halfExtent(double radius, double halfHeight, const Vec3 &axis) {
-        return radius * std::hypot(axis.x, axis.y) + halfHeight * std::abs(axis.z);
-    }
-
-    Vec3 across_, along_, zenith_, corner_;
-    double spacing_ = 0;
-    int columns_ = 0, rows_ = 0;
-};
-
 struct RowTrace {
     LightShares sum;
     int hits = 0;
@@ -144,22 +94,23 @@ struct RowTrace {
     bool complete = true;
 };
 
-RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const ViewGrid &grid,
+RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const CameraGrid &grid,
                   const Sky &sky, int row, bool keepSamples) {
     RowTrace trace;
-    const Vec3 down = -grid.zenith();
     for (int column = 0; column < grid.columns(); ++column) {
-        const Vec3 origin = grid.origin(column, row);
-        const auto entry = body.entryPoint(origin, down);
+        const CameraRay ray = grid.ray(column, row);
+        const auto entry = body.entryPoint(ray.origin, ray.direction);
         if (!entry)
             continue;
         LightShares light;
         bool external = true;
-        light.remainder = followRay(
-            body, settings.refractiveIndex, origin, down, *entry, [&](const PathStep &step) {
-                sky.score(step.leaving, step.leavingWeight, external, light);
-                external = false;
-            });
+        const Vec3 toEye = -ray.direction;
+        light.remainder =
+            followRay(body, settings.refractiveIndex, ray.origin, ray.direction, *entry,
+                      [&](const PathStep &step) {
+                          sky.score(step.leaving, step.leavingWeight, external, toEye, light);
+                          external = false;
+                      });
         trace.sum += light;
         ++trace.hits;
         if (keepSamples)
@@ -172,7 +123,7 @@ RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const Vi
 
 ViewTrace traceView(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt,
                     Samples samples, const TraceControl &control) {
-    const ViewGrid grid(body, tilt, settings.raysAcross);
+    const CameraGrid grid(body, tilt, settings.raysAcross, settings.eyeDistance);
     const Sky sky(grid.zenith(), settings.headHalfAngleDeg);
     std::vector<int> rows(grid.rows());
     std::iota(rows.begin(), rows.end(), 0);
@@ -203,7 +154,7 @@ ViewTrace traceView(const ConvexBody &body, const ViewSettings &settings, const 
 }
 
 qint64 gridRays(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt) {
-    const ViewGrid grid(body, tilt, settings.raysAcross);
+    const CameraGrid grid(body, tilt, settings.raysAcross, settings.eyeDistance);
     return qint64(grid.columns()) * grid.rows();
 }
 

@@ -2,6 +2,8 @@
 
 #include "calc/Gems.h"
 
+#include <QCoreApplication>
+
 namespace stone {
 
 Material gemMaterial(double IR, qsizetype gem) {
@@ -37,9 +39,11 @@ double valueOf(const StoneDesign &design, DesignValue value) {
         case DesignValue::density:
             return design.material.density;
         case DesignValue::headCone:
+            return design.viewer.headDeg;
+        case DesignValue::eyeDistance:
             break;
     }
-    return design.viewer.headDeg;
+    return design.viewer.eyeDistanceCm;
 }
 
 void setValue(StoneDesign &design, DesignValue value, double number) {
@@ -59,6 +63,9 @@ void setValue(StoneDesign &design, DesignValue value, double number) {
         case DesignValue::headCone:
             design.viewer.headDeg = number;
             return;
+        case DesignValue::eyeDistance:
+            design.viewer.eyeDistanceCm = number;
+            return;
     }
 }
 
@@ -69,7 +76,30 @@ bool sameLight(const StoneDesign &a, const StoneDesign &b) {
            c.girdlePercent == d.girdlePercent && c.starPercent == d.starPercent &&
            c.lowerGirdlePercent == d.lowerGirdlePercent &&
            a.material.refractiveIndex == b.material.refractiveIndex &&
-           a.viewer.headDeg == b.viewer.headDeg;
+           a.viewer.headDeg == b.viewer.headDeg && eyeDistanceInD(a) == eyeDistanceInD(b);
+}
+
+double eyeDistanceInD(const StoneDesign &design) {
+    constexpr double millimetresPerCentimetre = 10;
+    return design.viewer.eyeDistanceCm * millimetresPerCentimetre / design.D;
+}
+
+bool isEyeClear(const StoneDesign &design) {
+    constexpr double nearestInD = 2;
+    return design.viewer.eyeDistanceCm == 0 || eyeDistanceInD(design) >= nearestInD;
+}
+
+QString eyeTooCloseMessage(const StoneDesign &design) {
+    return QCoreApplication::translate("StoneDesign",
+                                       "El ojo, a %1 cm, está a menos de dos diámetros del centro "
+                                       "de la piedra: aléjelo o póngalo en el infinito (distancia "
+                                       "0).")
+        .arg(design.viewer.eyeDistanceCm);
+}
+
+ViewSettings viewSettingsOf(const StoneDesign &design, int raysAcross) {
+    return {design.material.refractiveIndex, design.viewer.headDeg, raysAcross,
+            eyeDistanceInD(design)};
 }
 
 }  // namespace stone

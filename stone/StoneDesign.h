@@ -3,6 +3,7 @@
 #include "calc/CutResult.h"
 #include "stone/Brilliant.h"
 #include "stone/DesignLimits.h"
+#include "stone/LightModel.h"
 
 #include <QtGlobal>
 
@@ -29,10 +30,12 @@ Material nearestGemMaterial(double IR);
 // A density given for IR, no gem's.
 Material ownMaterial(double IR, double density);
 
-// Who looks at the stone's light: the viewer's head hides a cone of the sky
-// about the zenith.
+// Who looks at the stone's light: an eye at a distance from the stone's
+// centre, or at infinity, whose head hides a cone of the sky about each line
+// of sight.
 struct Viewer {
     double headDeg = 15;
+    double eyeDistanceCm = 25;  // 0: at infinity
 };
 
 // The cut computed for IR, épsilon and a girdle width D, what the cutter
@@ -58,7 +61,22 @@ double valueOf(const StoneDesign &design, DesignValue value);
 void setValue(StoneDesign &design, DesignValue value, double number);
 
 // True when both designs return the same light: the same cut, choices,
-// index and viewer, whatever their gear, density or width.
+// index and viewer, and, unless the eye is at infinity, width; whatever their
+// gear or density.
 bool sameLight(const StoneDesign &a, const StoneDesign &b);
+
+// Where the eye of the design's viewer stands from the stone's centre, in D;
+// 0 at infinity.
+double eyeDistanceInD(const StoneDesign &design);
+// Whether the eye stands clear of the stone: at infinity, or at two
+// diameters or more from its centre.
+bool isEyeClear(const StoneDesign &design);
+
+// Why the light of a design whose eye is not clear of the stone is not traced.
+QString eyeTooCloseMessage(const StoneDesign &design);
+
+// What tracing a view of the design needs besides the stone, with a grid of
+// raysAcross rays.
+ViewSettings viewSettingsOf(const StoneDesign &design, int raysAcross);
 
 }  // namespace stone

@@ -27,4 +27,3 @@ std::optional<StoneRecipe> makeStoneRecipe(const stone::StoneDesign &design);
 // first with the tier, each further one with only its cheater and settings.
 QStringList recipeColumnTitles();
 QList<QStringList> recipeRows(const stone::Recipe &recipe);
-

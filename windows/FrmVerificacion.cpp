@@ -49,6 +49,7 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
     m_fields->add(DesignValue::starLength, *m_ui->campoEstrella, 5);
     m_fields->add(DesignValue::lowerHalfLength, *m_ui->campoPabellon, 5);
     m_fields->add(DesignValue::headCone, *m_ui->campoCabeza, 1);
+    m_fields->add(DesignValue::eyeDistance, *m_ui->campoDistancia, 5);
     m_ui->LabelLeyenda->setText(stone::lightMapLegend());
     QStringList titles{tr("Talla")};
     // Two words on two lines, so that every column fits the window.

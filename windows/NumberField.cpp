@@ -45,8 +45,9 @@ void NumberField::takeText() {
     typed.replace(u',', u'.');
     const DecimalNumber number = readDecimalNumber(typed);
     if (number.reading != DecimalNumber::Reading::number || !m_limits.contains(number.value)) {
-        setProblem(tr("escriba un número de %1 a %2")
-                       .arg(numberText(m_limits.low), numberText(m_limits.high)));
+        const QString low = numberText(m_limits.low), high = numberText(m_limits.high);
+        setProblem(m_limits.orZero ? tr("escriba 0 o un número de %1 a %2").arg(low, high)
+                                   : tr("escriba un número de %1 a %2").arg(low, high));
         return;
     }
     setProblem({});

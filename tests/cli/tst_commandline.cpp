@@ -1,10 +1,13 @@
 #include "tests/app/MainWindowFixture.h"
 
 #include "calc/AngleChart.h"
+#include "calc/CutSolver.h"
 #include "calc/Gems.h"
 #include "calc/Messages.h"
 #include "cli/CommandLine.h"
 #include "cli/HeadlessRunner.h"
+#include "stone/ComparisonCsv.h"
+#include "stone/CutFigures.h"
 #include "stone/RecipeText.h"
 
 #include <QFile>
@@ -227,6 +230,12 @@ private slots:
                    density.arg("1e308"));
         outOfRange("head", with("--verificar", {"--cabeza", "90"}),
                    "la cabeza del observador debe ir de 0 a 89 grados: «90»");
+        outOfRange("eye at 5 cm", with("--verificar", {"--distancia", "5"}),
+                   "la distancia del ojo debe ser 0 o de 10 a 100 cm: «5»");
+        rejected("eye within two diameters",
+                 with("--verificar", {"--distancia", "10"}, {"2.417", "60", "0"}),
+                 "El ojo, a 10 cm, está a menos de dos diámetros del centro de la piedra: "
+                 "aléjelo o póngalo en el infinito (distancia 0).");
         const QString rays = "los rayos de lado deben ser un número entero de 10 a 2000: «%1»";
         outOfRange("rays", with("--verificar", {"--rayos", "20.5"}), rays.arg("20.5"));
         outOfRange("rays nearly 10", with("--verificar", {"--rayos", "9.99999999999999999999"}),
@@ -561,6 +570,19 @@ private slots:
         const Run run = corvelux(arguments, shell);
         QCOMPARE(run.status, status);
         QCOMPARE(run.err.section(u'\n', 0, 0), err);
+    }
+
+    // With the eye at infinity, --verificar writes the light that the
+    // reference tests check; from the usual 25 cm, the figures differ.
+    void eyeAtInfinity() {
+        const stone::ViewSettings infinity{2.417, 15, 40};
+        const QString reference = stone::comparisonCsv(
+            stone::compareCuts(stone::cutsToCompare(stone::proportionsOf(solveCut(2.417, 0)), {}),
+                               infinity),
+            2.417);
+        const QStringList check{"--verificar", "2.417", "10", "0", "--rayos", "40"};
+        QCOMPARE(corvelux(check + QStringList{"--distancia", "0"}).out, reference);
+        QVERIFY(corvelux(check).out != reference);
     }
 };
 

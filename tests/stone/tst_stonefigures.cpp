@@ -116,23 +116,16 @@ private slots:
         QCOMPARE(curve[1].brightness, 0.3);
     }
 
-    void best_data() {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("best");
-        QTest::newRow("most ISO brightness") << 0 << 2;
-        QTest::newRow("least leakage") << 4 << 1;
-    }
-
-    void best() {
-        QFETCH(int, column);
-        QFETCH(int, best);
+    // Cuts rank by their brightness averaged over the tilts, not face up.
+    void bestIsTheBrightestTilted() {
         std::vector<CutLight> cuts;
-        for (const auto &[iso, leak] : {std::pair{0.5, 0.3}, {0.4, 0.1}, {0.6, 0.2}}) {
-            LightShares faceUp{iso};
-            faceUp.leakage = leak;
-            cuts.push_back(lightOf({{{}, faceUp}}));
-        }
-        QCOMPARE(int(bestCut(cuts, figureColumns()[column])), best);
+        for (const auto &[faceUp, tilted] : {std::pair{0.5, 0.5}, {0.7, 0.3}, {0.45, 0.6}})
+            cuts.push_back(lightOf({{{0, 0}, {faceUp}}, {{10, 0}, {tilted}}}));
+        QCOMPARE(int(bestCut(cuts)), 2);
+        const std::vector<FigureColumn> columns = figureColumns();
+        const auto ranking = std::count_if(columns.begin(), columns.end(),
+                                           [](const FigureColumn &c) { return c.ranks; });
+        QCOMPARE(ranking, 1);
     }
 };
 

@@ -58,8 +58,8 @@ private slots:
         QTest::newRow("Form1") << maker<Form1>() << 20;
         QTest::newRow("Acercade") << maker<Acercade>() << 5;
         QTest::newRow("frmSplash") << maker<FrmSplash>() << 4;
-        // "Ca&ncelar" and the four number fields.
-        QTest::newRow("FrmVerificacion") << maker<FrmVerificacion>() << 5;
+        // "Ca&ncelar" and the five number fields.
+        QTest::newRow("FrmVerificacion") << maker<FrmVerificacion>() << 6;
     }
 
     void textsOnTheLayoutsFacesKeepTheirColour() {
