@@ -111,8 +111,7 @@ void VerificationCommands::showTilt(int degrees) {
 
 void VerificationCommands::traceMap(BackgroundTrace &trace, int tiltDeg) {
     const stone::ConvexBody body(m_stone);
-    const stone::ViewSettings settings{m_traced->material.refractiveIndex, m_traced->viewer.headDeg,
-                                       m_resolution.mapRays};
+    const stone::ViewSettings settings = stone::viewSettingsOf(*m_traced, m_resolution.mapRays);
     const stone::Tilt tilt{double(tiltDeg), 0};
     const auto map = std::make_shared<stone::LightMap>();
     trace.start(
@@ -138,8 +137,8 @@ void VerificationCommands::showMap(const stone::LightMap &map, int tiltDeg) {
 void VerificationCommands::traceComparison() {
     const std::vector<stone::NamedCut> cuts =
         stone::cutsToCompare(m_traced->proportions(), m_traced->choices);
-    const stone::ViewSettings settings{m_traced->material.refractiveIndex, m_traced->viewer.headDeg,
-                                       m_resolution.comparisonRays};
+    const stone::ViewSettings settings =
+        stone::viewSettingsOf(*m_traced, m_resolution.comparisonRays);
     const auto traced = std::make_shared<std::vector<stone::CutLight>>();
     m_comparison.start(
         stone::comparisonRays(cuts, settings),

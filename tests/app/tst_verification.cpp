@@ -6,6 +6,7 @@
 #include "windows/FrmReceta.h"
 #include "windows/FrmVerificacion.h"
 
+#include <QProcess>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QSlider>
@@ -199,6 +200,30 @@ private slots:
             return green;
         };
         QCOMPARE(greenOf(kept), greenOf(faceUp));
+    }
+
+    // The window's comparison is the command line's for the same stone and
+    // viewer, the eye 25 cm away unless said otherwise.
+    void sameFiguresAsTheCommandLine() {
+        VerificationFixture f({"2.419", "12", "10"}, {40, 40});
+        QVERIFY(tracedWhole(f.window()));
+        QProcess cli;
+        cli.start(QStringLiteral(CORVELUX_PROGRAM),
+                  {"--verificar", "2.419", "12", "10", "--rayos", "40"});
+        QVERIFY(cli.waitForFinished());
+        const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split("\r\n");
+        const QStringList columns = lines.first().split(u',');
+        const int firstFigure = int(columns.indexOf(QStringLiteral("brillo_iso")));
+        QTableWidget *shown = table(f.window());
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            const QStringList fields = lines[row + 1].split(u',');
+            for (int column = 1; column < shown->columnCount(); ++column) {
+                const double written = fields[firstFigure + column - 1].toDouble();
+                const double inWindow = shown->item(row, column)->text().chopped(2).toDouble();
+                QVERIFY2(std::abs(written - inWindow) <= 0.051,
+                         qPrintable(QStringLiteral("%1 / %2").arg(written).arg(inWindow)));
+            }
+        }
     }
 };
 
