@@ -62,7 +62,7 @@ QString figureLine(const RecipeFigure &figure) {
 }
 
 QString leakageWarning(const StoneDesign &design) {
-    return needsMirroring(design.cut) ? mirrorWarning.trimmed() : QString();
+    return pavilionLeaks(design) ? mirrorWarning.trimmed() : QString();
 }
 
 }  // namespace stone

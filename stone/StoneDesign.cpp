@@ -1,6 +1,8 @@
 #include "stone/StoneDesign.h"
 
+#include "calc/Constants.h"
 #include "calc/Gems.h"
+#include "calc/ResultLines.h"
 
 #include <QCoreApplication>
 
@@ -26,6 +28,17 @@ StoneDesign designOf(const CutResult &cut, double D, const Material &material) {
     design.D = D;
     design.material = material;
     return design;
+}
+
+QString cutKind(const StoneDesign &design) {
+    return design.optimised ? QCoreApplication::translate("StoneDesign", "optimizada")
+                            : QCoreApplication::translate("StoneDesign", "calculada");
+}
+
+bool pavilionLeaks(const StoneDesign &design) {
+    if (!design.optimised)
+        return needsMirroring(design.cut);
+    return design.cut.critAngle * 180 / pi > design.optimised->pavilionDeg;
 }
 
 double valueOf(const StoneDesign &design, DesignValue value) {

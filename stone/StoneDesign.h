@@ -5,7 +5,9 @@
 #include "stone/DesignLimits.h"
 #include "stone/LightModel.h"
 
+#include <QString>
 #include <QtGlobal>
+#include <optional>
 
 // The stone being designed, as one value: what the window, the cut sheet and
 // the command line all show.
@@ -38,17 +40,21 @@ struct Viewer {
     double eyeDistanceCm = 25;  // 0: at infinity
 };
 
-// The cut computed for IR, épsilon and a girdle width D, what the cutter
-// chooses beyond it, its material and its viewer.
+// The cut computed for IR, épsilon and a girdle width D, or one the search
+// found brighter that the cutter took instead; what the cutter chooses
+// beyond it, its material and its viewer.
 struct StoneDesign {
     CutResult cut;
+    // The table and angles of the optimised cut, when the design uses it;
+    // its star and lower-half lengths are in choices.
+    std::optional<Proportions> optimised;
     double D = 0;  // mm
     CutChoices choices;
     int gear = 96;
     Material material;
     Viewer viewer;
 
-    Proportions proportions() const { return proportionsOf(cut); }
+    Proportions proportions() const { return optimised ? *optimised : proportionsOf(cut); }
 };
 
 // The design of a cut computed for a width D, cut from material, with the
@@ -59,6 +65,13 @@ StoneDesign designOf(const CutResult &cut, double D, const Material &material);
 // the cutter's own.
 double valueOf(const StoneDesign &design, DesignValue value);
 void setValue(StoneDesign &design, DesignValue value, double number);
+
+// Which cut the design is made of: "calculada" or "optimizada".
+QString cutKind(const StoneDesign &design);
+
+// True when the design's pavilion is steeper than the critical angle does
+// not allow: light leaks through it, and the read-out says ESPEJAR.
+bool pavilionLeaks(const StoneDesign &design);
 
 // True when both designs return the same light: the same cut, choices,
 // index and viewer, and, unless the eye is at infinity, width; whatever their

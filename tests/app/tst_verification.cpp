@@ -190,8 +190,8 @@ private slots:
         const stone::LightMap kept = f.commands.figures()->faceUpMap;
         const stone::StoneDesign &design = *f.design.design();
         const stone::ConvexBody body(stone::buildBrilliant(design.proportions(), design.choices));
-        const stone::LightMap faceUp = stone::lightMap(stone::traceView(
-            body, {design.material.refractiveIndex, 15, 40}, {}, stone::Samples::kept));
+        const stone::LightMap faceUp = stone::lightMap(
+            stone::traceView(body, stone::viewSettingsOf(design, 40), {}, stone::Samples::kept));
         QCOMPARE(kept.rows, faceUp.rows);
         const auto greenOf = [](const stone::LightMap &map) {
             double green = 0;
