@@ -1,6 +1,7 @@
 #include "help/HelpPages.h"
 
 #include "help/GemTable.h"
+#include "help/PageLimits.h"
 
 #include <QFile>
 
@@ -41,7 +42,7 @@ QList<HelpEntry> helpKeywords() {
 QString helpPageHtml(const QUrl &page) {
     if (page.scheme() != bookBase.scheme())
         return {};
-    QString html = fileText(QLatin1Char(':') + page.path());
+    QString html = withDesignLimits(fileText(QLatin1Char(':') + page.path()));
     if (page.adjusted(QUrl::RemoveFragment) == gemPage)
         html.replace(gemTablePlace, gemTableHtml());
     return html;

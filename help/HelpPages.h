@@ -19,6 +19,7 @@ QList<HelpEntry> helpTopics();
 // each material of the gem table.
 QList<HelpEntry> helpKeywords();
 
-// A page's HTML as the help window shows it. The gem table page gets its
-// table computed now; an unknown page gives an empty text.
+// A page's HTML as the help window shows it: with the design's limits where
+// it asks for them, and the gem table page with its table computed now. An
+// unknown page gives an empty text.
 QString helpPageHtml(const QUrl &page);

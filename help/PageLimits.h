@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The limits of stone/DesignLimits.h where a help page asks for them, so that
+// the pages never repeat a number the program may change: a comment
+// <!--límite:NAME--> becomes the range of that value as "0 a 10", and
+// <!--límite:ruedas--> the index gears as "64, 72, 80, 96 o 120". The names:
+// filetín, estrellas, medias, densidad, cabeza, rayos and ruedas.
+QString withDesignLimits(QString html);
