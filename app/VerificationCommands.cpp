@@ -53,7 +53,10 @@ FrmVerificacion *VerificationCommands::window() const {
 }
 
 std::optional<stone::VerificationFigures> VerificationCommands::figures() const {
-    if (!m_faceUpMap || !m_cuts)
+    // Traced whole, and of the design as it is now: the window may have
+    // closed on a design since changed.
+    const stone::StoneDesign *design = m_design.design();
+    if (!m_faceUpMap || !m_cuts || !design || !stone::sameLight(*m_traced, *design))
         return std::nullopt;
     return stone::VerificationFigures{*m_traced, m_stone, *m_faceUpMap, *m_cuts};
 }

@@ -2,8 +2,8 @@
 
 #include "calc/DecimalNumber.h"
 #include "cli/ArgumentText.h"
-#include "cli/LimitText.h"
 #include "stone/DesignLimits.h"
+#include "stone/LimitText.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
@@ -71,19 +71,21 @@ constexpr Option kOptions[] = {
     {u"--epsilon", Takes::number, nullptr, nullptr,
      [](CommandLine &p, const QString &e, double) { p.epsilon = e; }},
     {u"--filetin", Takes::number, [](double g) { return stone::girdleLimits.contains(g); },
-     [] { return tr("el filetín debe medir %1 (% de D):").arg(rangeText(stone::girdleLimits)); },
+     [] {
+         return tr("el filetín debe medir %1 (% de D):").arg(stone::rangeText(stone::girdleLimits));
+     },
      [](CommandLine &p, const QString &, double g) { p.choices.girdlePercent = g; }},
     {u"--estrella", Takes::number, [](double s) { return stone::starLimits.contains(s); },
      [] {
          return tr("la longitud de las estrellas debe ir %1 (%):")
-             .arg(rangeText(stone::starLimits));
+             .arg(stone::rangeText(stone::starLimits));
      },
      [](CommandLine &p, const QString &, double s) { p.choices.starPercent = s; }},
     {u"--pabellon-inferior", Takes::number,
      [](double l) { return stone::lowerHalfLimits.contains(l); },
      [] {
          return tr("la longitud de las medias del pabellón debe ir %1 (%):")
-             .arg(rangeText(stone::lowerHalfLimits));
+             .arg(stone::rangeText(stone::lowerHalfLimits));
      },
      [](CommandLine &p, const QString &, double l) { p.choices.lowerGirdlePercent = l; }},
     {u"--indice", Takes::count,
@@ -91,25 +93,27 @@ constexpr Option kOptions[] = {
          const std::vector<int> &gears = stone::indexGears();
          return std::find(gears.begin(), gears.end(), n) != gears.end();
      },
-     [] { return tr("la rueda de índice debe tener %1 dientes:").arg(indexGearsText()); },
+     [] { return tr("la rueda de índice debe tener %1 dientes:").arg(stone::indexGearsText()); },
      [](CommandLine &p, const QString &, double n) { p.gear = int(n); }},
     {u"--densidad", Takes::number, [](double rho) { return stone::densityLimits.contains(rho); },
-     [] { return tr("la densidad debe ir %1 g/cm³:").arg(rangeText(stone::densityLimits)); },
+     [] { return tr("la densidad debe ir %1 g/cm³:").arg(stone::rangeText(stone::densityLimits)); },
      [](CommandLine &p, const QString &, double rho) { p.density = rho; }},
     {u"--cabeza", Takes::number, [](double h) { return stone::headLimits.contains(h); },
      [] {
-         return tr("la cabeza del observador debe ir %1 grados:").arg(rangeText(stone::headLimits));
+         return tr("la cabeza del observador debe ir %1 grados:")
+             .arg(stone::rangeText(stone::headLimits));
      },
      [](CommandLine &p, const QString &, double h) { p.headDeg = h; }},
     {u"--distancia", Takes::number, [](double cm) { return stone::eyeDistanceLimits.contains(cm); },
      [] {
-         return tr("la distancia del ojo debe ser %1 cm:").arg(rangeText(stone::eyeDistanceLimits));
+         return tr("la distancia del ojo debe ser %1 cm:")
+             .arg(stone::rangeText(stone::eyeDistanceLimits));
      },
      [](CommandLine &p, const QString &, double cm) { p.eyeDistanceCm = cm; }},
     {u"--rayos", Takes::count, [](double n) { return stone::raysLimits.contains(n); },
      [] {
          return tr("los rayos de lado deben ser un número entero %1:")
-             .arg(rangeText(stone::raysLimits));
+             .arg(stone::rangeText(stone::raysLimits));
      },
      [](CommandLine &p, const QString &, double n) { p.raysAcross = int(n); }},
 };

@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
-#include "cli/LimitText.h"
 #include "files/CutSheetFile.h"
+#include "stone/LimitText.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -60,10 +60,11 @@ QList<UsageEntry> usageEntries() {
             "N: dientes de la rueda de índice (%7; %8 si se omite);\n"
             "RHO: densidad en g/cm³ (%9; si se omite, la de la gema de la lista\n"
             "con el IR más cercano)")
-             .arg(number(choices.girdlePercent), rangeText(stone::girdleLimits),
-                  number(choices.starPercent), rangeText(stone::starLimits),
-                  number(choices.lowerGirdlePercent), rangeText(stone::lowerHalfLimits),
-                  indexGearsText(), number(defaults.gear), rangeText(stone::densityLimits))},
+             .arg(number(choices.girdlePercent), stone::rangeText(stone::girdleLimits),
+                  number(choices.starPercent), stone::rangeText(stone::starLimits),
+                  number(choices.lowerGirdlePercent), stone::rangeText(stone::lowerHalfLimits),
+                  stone::indexGearsText(), number(defaults.gear),
+                  stone::rangeText(stone::densityLimits))},
         {QStringLiteral("--verificar"),
          QStringLiteral(" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
                         "[--cabeza H] [--distancia C] [--rayos N] [--coma-decimal]"),
@@ -74,9 +75,9 @@ QList<UsageEntry> usageEntries() {
             "se omite, %4; 0: el ojo en el infinito); N: rayos de lado de la\n"
             "cuadrícula, un entero (%5 si se omite, %6); con --coma-decimal, como\n"
             "en --tabla")
-             .arg(number(defaults.headDeg), rangeText(stone::headLimits),
-                  number(defaults.eyeDistanceCm), rangeText(stone::eyeDistanceLimits),
-                  number(defaults.raysAcross), rangeText(stone::raysLimits))},
+             .arg(number(defaults.headDeg), stone::rangeText(stone::headLimits),
+                  number(defaults.eyeDistanceCm), stone::rangeText(stone::eyeDistanceLimits),
+                  number(defaults.raysAcross), stone::rangeText(stone::raysLimits))},
         {QStringLiteral("--help"), {}, tr("muestra esta ayuda y termina")},
         {QStringLiteral("--version"), {}, tr("muestra la versión y la licencia y termina")},
     };

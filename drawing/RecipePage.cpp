@@ -170,14 +170,24 @@ void paintFigures(QPainter &painter, qreal top, const stone::StoneDesign &design
                       QString::number(choices.lowerGirdlePercent)));
     at.ry() += 12;
     drawText(painter, boldArial(11), at, Align::Left, QStringLiteral("MEDIDAS Y PESO"));
-    const QList<stone::RecipeFigure> figures = stone::recipeFigures(design, made);
-    const qsizetype firstColumn = (figures.size() + 1) / 2;
-    for (qsizetype k = 0; k < figures.size(); ++k) {
-        const qreal left = k < firstColumn ? margin : margin + contentWidth / 2;
-        const qreal baseline = at.y() + rowSpacing * (1 + k % firstColumn);
-        drawText(painter, arialFont(tableFontSize), QPointF(left, baseline), Align::Left,
-                 stone::figureLine(figures[k]));
+    // Two columns of the lines that fit half the width, in order; below
+    // them, across the page, those that do not, such as a long density.
+    QStringList narrow, wide;
+    const DeviceText text(painter);
+    for (const stone::RecipeFigure &figure : stone::recipeFigures(design, made)) {
+        const QString line = stone::figureLine(figure);
+        const bool fits = text.width(arialFont(tableFontSize), line) < contentWidth / 2 - columnGap;
+        (fits ? narrow : wide).append(line);
     }
+    const qsizetype rows = (narrow.size() + 1) / 2;
+    for (qsizetype k = 0; k < narrow.size(); ++k) {
+        const qreal left = k < rows ? margin : margin + contentWidth / 2;
+        drawText(painter, arialFont(tableFontSize),
+                 QPointF(left, at.y() + rowSpacing * (1 + k % rows)), Align::Left, narrow[k]);
+    }
+    for (qsizetype k = 0; k < wide.size(); ++k)
+        drawText(painter, arialFont(tableFontSize),
+                 QPointF(margin, at.y() + rowSpacing * (1 + rows + k)), Align::Left, wide[k]);
 }
 
 // Under the recipe's title, in bold, the read-out's warning for a cut that

@@ -28,9 +28,10 @@ void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align ali
     painter.drawText(QPointF(at.x() - shift, at.y()), text);
 }
 
-void drawParagraph(QPainter &painter, const QFont &font, const QRectF &area, const QString &text) {
+void drawParagraph(QPainter &painter, const QFont &font, const QRectF &area, const QString &text,
+                   Qt::Alignment horizontal) {
     painter.setFont(paperFont(painter, font));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    painter.drawText(area, horizontal | Qt::AlignTop | Qt::TextWordWrap, text);
 }
 
 void drawHeading(QPainter &painter, const QDate &date) {

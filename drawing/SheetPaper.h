@@ -41,7 +41,8 @@ void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align ali
 
 // text from the top-left corner of area, its lines broken between words to
 // fit the area's width.
-void drawParagraph(QPainter &painter, const QFont &font, const QRectF &area, const QString &text);
+void drawParagraph(QPainter &painter, const QFont &font, const QRectF &area, const QString &text,
+                   Qt::Alignment horizontal = Qt::AlignLeft);
 
 // The title CORVELUX, the date in Spanish on the right, and the rule.
 void drawHeading(QPainter &painter, const QDate &date);

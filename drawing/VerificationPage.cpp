@@ -77,9 +77,10 @@ void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
                      QPointF(right, firstRow + k * rowSpacing), Align::Right,
                      percentText(columns[c].share(cuts[k])));
     }
-    drawText(painter, arialFont(tableFontSize),
-             QPointF(margin, firstRow + (cuts.size() + 0.5) * rowSpacing), Align::Left,
-             bestValuesNote());
+    // drawText sets its baseline there, a paragraph the top of its first line.
+    const qreal noteTop = firstRow + (cuts.size() - 0.2) * rowSpacing;
+    drawParagraph(painter, arialFont(tableFontSize),
+                  QRectF(margin, noteTop, contentWidth, 3 * rowSpacing), bestValuesNote());
 }
 
 // What the computed cut leaves open, and the viewer's head: the recipe's
@@ -99,11 +100,7 @@ void paintChoices(QPainter &painter, const stone::VerificationFigures &figures) 
 
 // What the map's colours mean, wrapped across the page.
 void paintLegend(QPainter &painter) {
-    painter.save();
-    painter.setFont(arialFont(8));
-    painter.drawText(legendArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     stone::lightMapLegend());
-    painter.restore();
+    drawParagraph(painter, arialFont(8), legendArea, stone::lightMapLegend(), Qt::AlignHCenter);
 }
 
 }  // namespace

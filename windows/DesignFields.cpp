@@ -1,5 +1,6 @@
 #include "windows/DesignFields.h"
 
+#include "stone/LimitText.h"
 #include "windows/NumberField.h"
 
 #include <QLabel>
@@ -26,6 +27,7 @@ DesignFields::DesignFields(QLabel &problems, QObject *parent)
 
 void DesignFields::add(stone::DesignValue value, NumberField &field, double step) {
     field.setLimits(stone::limitsOf(value), step);
+    field.setToolTip(tr("%1, %2").arg(field.toolTip(), stone::rangeText(stone::limitsOf(value))));
     m_fields.emplace_back(value, &field);
     connect(&field, &NumberField::valueEdited, this,
             [this, value](double number) { emit valueEdited(value, number); });

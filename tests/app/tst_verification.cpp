@@ -108,6 +108,18 @@ private slots:
         QTRY_VERIFY(!f.window.findChild<FrmVerificacion *>());
     }
 
+    // The window closed, a new cut's sheet has no 3-D page of the cut before.
+    void sheetForgetsAnotherCutsLight() {
+        MainWindowFixture f;
+        QPointer<FrmVerificacion> window = openDiamond(f);
+        QVERIFY(tracedWhole(*window));
+        window->close();
+        QTRY_VERIFY(!window);
+        f.window.setInputs(QStringLiteral("1.544"), QStringLiteral("10"), QStringLiteral("10"));
+        QTest::mouseClick(f.ui().Command2, Qt::LeftButton);
+        QCOMPARE(sheetPages(f), 2);
+    }
+
     void stoneTurnsByKeysAndDrag() {
         MainWindowFixture f;
         FrmVerificacion *window = openDiamond(f);
