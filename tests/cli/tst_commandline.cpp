@@ -522,7 +522,7 @@ private slots:
         for (const QStringList &record : records.mid(1)) {
             cuts << record[0];
             double shares = 0;
-            for (const QString &share : record.mid(15))
+            for (const QString &share : record.mid(16))
                 shares += share.toDouble();
             QVERIFY2(std::abs(shares - 100) < 0.05, qPrintable(record.join(u',')));
         }
@@ -531,7 +531,8 @@ private slots:
         QCOMPARE(records[0].join(u','),
                  "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
                  "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
-                 "brillo_inclinado,reflejo_externo,fuga,banda_0_45,banda_45_75,banda_75_90,resto");
+                 "brillo_inclinado,brillo_inclinado_cos,reflejo_externo,fuga,banda_0_45,banda_45_75,"
+                 "banda_75_90,resto");
     }
 
     void shellRuns_data() {
