@@ -1,7 +1,6 @@
 #include "cli/LimitText.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 QString rangeText(const stone::ValueRange &range) {
     const QString from = QCoreApplication::translate("CommandLine", "de %1 a %2")
@@ -13,7 +12,11 @@ QString indexGearsText() {
     QStringList gears;
     for (const int teeth : stone::indexGears())
         gears.append(QString::number(teeth));
-    const QString last = gears.takeLast();
+    return alternativesText(gears);
+}
+
+QString alternativesText(QStringList words) {
+    const QString last = words.takeLast();
     return QCoreApplication::translate("CommandLine", "%1 o %2")
-        .arg(gears.join(QStringLiteral(", ")), last);
+        .arg(words.join(QStringLiteral(", ")), last);
 }

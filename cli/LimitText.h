@@ -3,6 +3,7 @@
 #include "stone/DesignLimits.h"
 
 #include <QString>
+#include <QStringList>
 
 // The limits of stone/DesignLimits.h as the command line's messages and
 // usage write them.
@@ -11,3 +12,5 @@
 QString rangeText(const stone::ValueRange &range);
 // "64, 72, 80, 96 o 120".
 QString indexGearsText();
+// "a, b o c": one of the words.
+QString alternativesText(QStringList words);

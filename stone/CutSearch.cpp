@@ -86,7 +86,8 @@ public:
           control_(control),
           space_(problem.bounds, problem.design.choices.girdlePercent,
                  referenceVolume(problem.design)),
-          coarseRays_(raysPerCut(problem.budget.coarseRaysAcross)),
+          coarseAcross_(std::min(problem.budget.coarseRaysAcross, problem.fineRaysAcross)),
+          coarseRays_(raysPerCut(coarseAcross_)),
           fineRays_(raysPerCut(problem.fineRaysAcross)) {
         if (!control_.progress)
             control_.progress = &ownProgress_;
@@ -169,7 +170,7 @@ private:
         double figure = infeasible;
         if (space_.isFeasible(inside)) {
             const std::optional<CutLight> light =
-                trace(space_.cutAt(inside, {}), problem_.budget.coarseRaysAcross, coarseRays_);
+                trace(space_.cutAt(inside, {}), coarseAcross_, coarseRays_);
             if (!light)
                 return std::nullopt;
             figure = objectiveFigure(*light, problem_.objective);
@@ -324,6 +325,7 @@ private:
     std::map<Point, double> coarse_;
     std::vector<Point> traced_;  // coarse_'s points in the order traced
     std::map<Point, CutLight> fine_;
+    int coarseAcross_;
     qint64 coarseRays_, fineRays_;  // expected of a cut at each grid
     int evaluations_ = 0;
 };

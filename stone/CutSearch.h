@@ -48,7 +48,8 @@ double objectiveFigure(const CutLight &light, SearchObjective objective);
 // How much the search traces. The defaults trace some 350 cuts at the coarse
 // grid and 8 at the fine one.
 struct SearchBudget {
-    int coarseRaysAcross = 32;     // the grid of the scan and of the simplex searches
+    // The grid of the scan and of the simplex searches, unless the fine one is coarser.
+    int coarseRaysAcross = 32;
     int scanPoints = 32;           // besides the start points
     int simplexSearches = 4;       // from the best points at least distinctSpacing apart
     int simplexEvaluations = 80;   // each; fewer when it closes in earlier
