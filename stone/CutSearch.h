@@ -93,9 +93,10 @@ struct SearchResult {
 std::vector<NamedCut> searchStartPoints(const SearchProblem &problem);
 
 // Runs the search on the calling thread; each cut is traced on all cores of
-// Qt's shared pool, which it waits for. The bounds lie within the search's
-// limits (stone/DesignLimits.h) with low <= high. Cancelled, it returns soon,
-// after the view being traced, with what it has.
+// Qt's shared pool, which it waits for, so the caller must not be a thread of
+// that pool. The bounds lie within the search's limits (stone/DesignLimits.h)
+// with low <= high. Cancelled, it returns soon, within the view being traced,
+// with what it has.
 SearchResult searchBrightestCut(const SearchProblem &problem, const SearchControl &control = {});
 
 // The design with the cut instead of the computed one, for its recipe and
