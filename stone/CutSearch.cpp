@@ -3,6 +3,7 @@
 #include "calc/Constants.h"
 #include "stone/NelderMead.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -71,7 +72,7 @@ double referenceVolume(const StoneDesign &design) {
 }
 
 QString optimisedName() {
-    return QStringLiteral("Optimizada");
+    return QCoreApplication::translate("CutSearch", "Optimizada");
 }
 
 double radians(double degrees) {
