@@ -2,6 +2,7 @@
 
 #include "calc/DecimalNumber.h"
 #include "cli/ArgumentText.h"
+#include "cli/ObjectiveNames.h"
 #include "stone/DesignLimits.h"
 #include "stone/LimitText.h"
 
@@ -39,6 +40,10 @@ QString validOnlyWith(const QString &option, QStringView needed) {
     return tr("corvelux: «%1» solo vale con %2").arg(shownArgument(option), needed);
 }
 
+QString reversedRange(QStringView option, const QStringList &ends) {
+    return complaint(tr("en %1, el mínimo es mayor que el máximo:").arg(option), ends.join(u' '));
+}
+
 CommandLine misuse(const QString &complaint, bool withUsage = true) {
     CommandLine parsed;
     parsed.request = Request::Misuse;
@@ -47,17 +52,26 @@ CommandLine misuse(const QString &complaint, bool withUsage = true) {
     return parsed;
 }
 
-// What an option takes after it.
-enum class Takes { nothing, number, count, fileName };
+// What an option takes after it: a range is two numbers, the lower first; a
+// word, one of a list.
+enum class Takes { nothing, number, count, range, word, fileName };
 
 // An option: what follows it, the values it accepts, and what it sets.
 struct Option {
     QStringView name;
     Takes takes;
-    bool (*accepts)(double value);  // null: any number
+    bool (*accepts)(double value);  // null: any number; for a range, each end
     QString (*outOfRange)();        // what a value it does not accept is told
     void (*set)(CommandLine &parsed, const QString &text, double value);
+    void (*setRange)(CommandLine &parsed, const stone::ValueRange &range) = nullptr;
+    QStringList (*words)() = nullptr;  // the words a word option accepts
 };
+
+// An option of the search's ranges: each end within limits.
+constexpr Option rangeOption(QStringView name, bool (*accepts)(double), QString (*outOfRange)(),
+                             void (*setRange)(CommandLine &, const stone::ValueRange &)) {
+    return {name, Takes::range, accepts, outOfRange, nullptr, setRange};
+}
 
 constexpr Option kOptions[] = {
     {u"--exportar", Takes::fileName, nullptr, nullptr,
@@ -116,6 +130,50 @@ constexpr Option kOptions[] = {
              .arg(stone::rangeText(stone::raysLimits));
      },
      [](CommandLine &p, const QString &, double n) { p.raysAcross = int(n); }},
+    {u"--objetivo", Takes::word, nullptr,
+     [] {
+         return tr("el objetivo (--objetivo) debe ser %1:").arg(stone::alternativesText(objectiveNames()));
+     },
+     [](CommandLine &p, const QString &name, double) { p.objective = *objectiveNamed(name); },
+     nullptr, objectiveNames},
+    rangeOption(
+        u"--mesa", [](double t) { return stone::tableSearchLimits.contains(t); },
+        [] {
+            return tr("la mesa (--mesa) debe ir %1 (% de D):")
+                .arg(stone::rangeText(stone::tableSearchLimits));
+        },
+        [](CommandLine &p, const stone::ValueRange &r) { p.bounds.table = r; }),
+    rangeOption(
+        u"--corona", [](double c) { return stone::crownSearchLimits.contains(c); },
+        [] {
+            return tr("el ángulo de corona (--corona) debe ir %1 grados:")
+                .arg(stone::rangeText(stone::crownSearchLimits));
+        },
+        [](CommandLine &p, const stone::ValueRange &r) { p.bounds.crown = r; }),
+    rangeOption(
+        u"--pabellon", [](double a) { return stone::pavilionSearchLimits.contains(a); },
+        [] {
+            return tr("el ángulo de pabellón (--pabellon) debe ir %1 grados:")
+                .arg(stone::rangeText(stone::pavilionSearchLimits));
+        },
+        [](CommandLine &p, const stone::ValueRange &r) { p.bounds.pavilion = r; }),
+    {u"--profundidad-maxima", Takes::number,
+     [](double d) { return stone::maxDepthLimits.contains(d); },
+     [] {
+         return tr("la profundidad máxima (--profundidad-maxima) debe ir %1 (% de D):")
+             .arg(stone::rangeText(stone::maxDepthLimits));
+     },
+     [](CommandLine &p, const QString &, double d) { p.bounds.maxDepthPercent = d; }},
+    {u"--retencion-minima", Takes::number,
+     [](double r) { return stone::minRetentionLimits.contains(r); },
+     [] {
+         return tr("la retención mínima (--retencion-minima) debe ir %1 (% del peso de la talla "
+                   "calculada):")
+             .arg(stone::rangeText(stone::minRetentionLimits));
+     },
+     [](CommandLine &p, const QString &, double r) { p.bounds.minRetentionPercent = r; }},
+    {u"--receta", Takes::nothing, nullptr, nullptr,
+     [](CommandLine &p, const QString &, double) { p.recipe = true; }},
 };
 
 const Option &optionNamed(QStringView name) {
@@ -150,6 +208,21 @@ QList<Accepted> acceptedOptions(Request request) {
         case Request::CheckLight:
             return shape + QList<Accepted>{
                                {u"--cabeza"}, {u"--distancia"}, {u"--rayos"}, {u"--coma-decimal"}};
+        case Request::Optimise:
+            return {{u"--epsilon"},
+                    {u"--objetivo"},
+                    {u"--filetin"},
+                    {u"--indice", u"--receta"},
+                    {u"--cabeza"},
+                    {u"--distancia"},
+                    {u"--mesa"},
+                    {u"--corona"},
+                    {u"--pabellon"},
+                    {u"--profundidad-maxima"},
+                    {u"--retencion-minima"},
+                    {u"--receta"},
+                    {u"--rayos"},
+                    {u"--coma-decimal"}};
         default:
             return {};
     }
@@ -167,8 +240,8 @@ struct RequestForm {
 constexpr RequestForm kRequests[] = {
     {u"--calcular", Request::Calculate, 3, false},   {u"--tabla", Request::IndexChart, 3, true},
     {u"--gemas", Request::GemChart, 0, true},        {u"--receta", Request::Recipe, 3, false},
-    {u"--verificar", Request::CheckLight, 3, false}, {u"--help", Request::ShowHelp, 0, false},
-    {u"--version", Request::ShowVersion, 0, false},
+    {u"--verificar", Request::CheckLight, 3, false}, {u"--optimizar", Request::Optimise, 2, false},
+    {u"--help", Request::ShowHelp, 0, false},        {u"--version", Request::ShowVersion, 0, false},
 };
 
 // Digits with an optional sign: what a count is written as, so that
@@ -180,24 +253,73 @@ bool isIntegerText(QStringView text) {
            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// Reads the text after option into parsed; returns the complaint, if any. A
-// value out of range is told without the usage.
-QString takeValue(CommandLine &parsed, const Option &option, const QString &text) {
-    if (option.takes == Takes::fileName) {
-        if (text.isEmpty())
-            return complaint(tr("falta el nombre del archivo después de"), option.name.toString());
-        option.set(parsed, text, 0);
-        return {};
+// The number of texts an option takes after it.
+qsizetype textsTaken(Takes takes) {
+    switch (takes) {
+        case Takes::nothing:
+            return 0;
+        case Takes::range:
+            return 2;
+        default:
+            return 1;
     }
-    const NumberArgument number = readNumberArgument(text);
-    if (!number.complaint.isEmpty())
-        return number.complaint;
+}
+
+// A value out of range is told without the usage.
+QString outOfRange(CommandLine &parsed, const Option &option, const QString &text) {
+    parsed.withUsage = false;
+    return complaint(option.outOfRange(), text);
+}
+
+// Reads a number of option: its value, or the complaint.
+NumberArgument takeNumber(CommandLine &parsed, const Option &option, const QString &text) {
+    NumberArgument number = readNumberArgument(text);
     const bool written = option.takes != Takes::count || isIntegerText(text);
-    if (!written || (option.accepts && !option.accepts(number.value))) {
-        parsed.withUsage = false;
-        return complaint(option.outOfRange(), text);
+    if (number.complaint.isEmpty() &&
+        (!written || (option.accepts && !option.accepts(number.value))))
+        number.complaint = outOfRange(parsed, option, text);
+    return number;
+}
+
+QString takeRange(CommandLine &parsed, const Option &option, const QStringList &texts) {
+    double ends[2];
+    for (int k = 0; k < 2; ++k) {
+        const NumberArgument end = takeNumber(parsed, option, texts[k]);
+        if (!end.complaint.isEmpty())
+            return end.complaint;
+        ends[k] = end.value;
     }
-    option.set(parsed, text, number.value);
+    if (ends[0] > ends[1]) {
+        parsed.withUsage = false;
+        return reversedRange(option.name, texts);
+    }
+    option.setRange(parsed, {ends[0], ends[1]});
+    return {};
+}
+
+// Reads the texts after option into parsed; returns the complaint, if any.
+QString takeValue(CommandLine &parsed, const Option &option, const QStringList &texts) {
+    const QString &text = texts.constFirst();
+    switch (option.takes) {
+        case Takes::fileName:
+            if (text.isEmpty())
+                return complaint(tr("falta el nombre del archivo después de"),
+                                 option.name.toString());
+            break;
+        case Takes::word:
+            if (!option.words().contains(text))
+                return outOfRange(parsed, option, text);
+            break;
+        case Takes::range:
+            return takeRange(parsed, option, texts);
+        default: {
+            const NumberArgument number = takeNumber(parsed, option, text);
+            if (number.complaint.isEmpty())
+                option.set(parsed, text, number.value);
+            return number.complaint;
+        }
+    }
+    option.set(parsed, text, 0);
     return {};
 }
 
@@ -232,8 +354,8 @@ CommandLine parseRequest(const RequestForm &form, const QStringList &values) {
         return misuse(missingValues(form.name));
     if (const QString wrong = notNumbers(values.first(leading)); !wrong.isEmpty())
         return misuse(wrong);
-    if (leading == 3)
-        parsed.inputs = {values[0], values[1], values[2]};
+    if (leading >= 2)
+        parsed.inputs = {values[0], values[1], leading == 3 ? values[2] : QString()};
 
     const QList<Accepted> accepted = acceptedOptions(form.request);
     QStringList given{form.name.toString()};
@@ -251,11 +373,16 @@ CommandLine parseRequest(const RequestForm &form, const QStringList &values) {
             option.set(parsed, {}, 0);
             continue;
         }
-        if (++k == values.size())
+        const qsizetype texts = textsTaken(option.takes);
+        if (k + texts >= values.size())
             return misuse(missingValues(name));
-        if (const QString wrong = takeValue(parsed, option, values[k]); !wrong.isEmpty())
+        const QStringList taken = values.mid(k + 1, texts);
+        k += texts;
+        if (const QString wrong = takeValue(parsed, option, taken); !wrong.isEmpty())
             return misuse(wrong, parsed.withUsage);
     }
+    if (leading == 2)
+        parsed.inputs.epsilon = parsed.epsilon;
 
     const QStringList rest = values.mid(k);
     const qsizetype trailing = form.valuesLast ? form.values : 0;

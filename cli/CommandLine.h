@@ -2,6 +2,7 @@
 
 #include "calc/ComputePlan.h"
 #include "calc/Csv.h"
+#include "stone/CutSearch.h"
 #include "stone/StoneDesign.h"
 
 #include <QString>
@@ -19,25 +20,29 @@ struct CommandLine {
         GemChart,     // --gemas [--epsilon E] [--coma-decimal]
         Recipe,       // --receta IR D EPSILON [the recipe's options]
         CheckLight,   // --verificar IR D EPSILON [the light check's options]
+        Optimise,     // --optimizar IR D [the search's options]
         Misuse,       // anything else
     };
 
     Request request = Request::OpenWindows;
-    InputFields inputs;                     // Calculate, Recipe, CheckLight: the values as given
-    QString exportFile;                     // Calculate: where the cut sheet goes
-    bool verificationPage = false;          // Calculate: the sheet's page of the light check
-    QString epsilon = QStringLiteral("0");  // charts: E, a number
+    InputFields inputs;             // Calculate, Recipe, CheckLight, Optimise: the values as given
+    QString exportFile;             // Calculate: where the cut sheet goes
+    bool verificationPage = false;  // Calculate: the sheet's page of the light check
+    QString epsilon = QStringLiteral("0");  // charts, Optimise: E, a number
     bool decimalComma = false;              // CSV for a spreadsheet set to Spanish
     double from = 0, to = 0, step = 0;      // IndexChart
-    stone::CutChoices choices;              // Recipe, CheckLight, the sheet
-    int gear = 96;                          // Recipe, the sheet: teeth of the index gear
+    stone::CutChoices choices;              // Recipe, CheckLight, Optimise, the sheet
+    int gear = 96;                          // Recipe, Optimise, the sheet: teeth of the index gear
     double density = 0;                     // Recipe, the sheet: g/cm³; 0: the nearest gem's
     bool csv = false;                       // Recipe: the table as CSV
-    double headDeg = 15;                    // CheckLight, the sheet: the viewer's head, degrees
-    double eyeDistanceCm = 25;  // CheckLight, the sheet: the viewer's eye; 0: at infinity
-    int raysAcross = 160;       // CheckLight, the sheet: camera rays across the stone
-    QString complaint;          // Misuse: which argument is wrong
-    bool withUsage = true;      // Misuse: false when the complaint says it all
+    double headDeg = 15;        // CheckLight, Optimise, the sheet: the viewer's head, degrees
+    double eyeDistanceCm = 25;  // CheckLight, Optimise, the sheet: the viewer's eye; 0: at infinity
+    int raysAcross = 160;       // CheckLight, Optimise, the sheet: camera rays across the stone
+    stone::SearchBounds bounds;  // Optimise: where to search
+    stone::SearchObjective objective = stone::SearchObjective::mixedSky;  // Optimise
+    bool recipe = false;    // Optimise: the recipe of the cut found after it
+    QString complaint;      // Misuse: which argument is wrong
+    bool withUsage = true;  // Misuse: false when the complaint says it all
 
     CsvDecimals csvDecimals() const {
         return decimalComma ? CsvDecimals::comma : CsvDecimals::point;
@@ -47,7 +52,9 @@ struct CommandLine {
 // Reads the arguments that follow the program's name: a request, its values
 // and its options, each option at most once and in any order. Every value an
 // option takes as a number must be one for readNumberArgument and lie within
-// its range (stone/DesignLimits.h); a count must be written as an integer.
+// its range (stone/DesignLimits.h); a count must be written as an integer; a
+// range is two numbers, the lower first. A request of IR and D alone takes
+// épsilon from --epsilon.
 CommandLine parseCommandLine(const QStringList &arguments);
 // The same for main()'s arguments, in the locale's encoding: an argument
 // whose bytes are not text in it is wrong usage rather than changed.

@@ -6,6 +6,7 @@
 #include "calc/ResultLines.h"
 #include "cli/CommandLine.h"
 #include "cli/LightCheckRequest.h"
+#include "cli/OptimiseRequest.h"
 #include "cli/RecipeRequest.h"
 #include "cli/SheetExport.h"
 #include "drawing/ReadOut.h"
@@ -66,6 +67,8 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
             return writeRecipe(command, out, err);
         case Request::CheckLight:
             return checkLight(command, out, err);
+        case Request::Optimise:
+            return optimiseCut(command, out, err);
         case Request::ShowHelp:
             out << usageText();
             return exitDone;

@@ -37,38 +37,50 @@ private:
     struct sigaction m_before {};
 };
 
-QString progressLine(qint64 done, qint64 total) {
-    return QCoreApplication::translate("TraceRun", "Trazando rayos: %1 %")
-        .arg(total > 0 ? 100 * done / total : 100);
-}
-
 }  // namespace
 
-bool runTrace(qint64 totalRays, const std::function<void(const stone::TraceControl &)> &trace,
-              QTextStream &err) {
+bool runInterruptibly(const std::function<void(const std::atomic_bool &stop)> &work,
+                      const std::function<QString()> &progressLine, QTextStream &err) {
     const InterruptGuard guard;
-    std::atomic<qint64> raysDone{0};
     std::atomic_bool finished{false};
-    // The trace hands its rows to Qt's shared pool and waits for them: it
-    // must not take a thread of that pool itself.
-    std::thread tracing([&] {
-        trace(stone::TraceControl{&interrupted, &raysDone});
+    // A trace hands its rows to Qt's shared pool and waits for them: it must
+    // not take a thread of that pool itself.
+    std::thread working([&] {
+        work(interrupted);
         finished = true;
     });
     const bool showProgress = isatty(fileno(stderr)) == 1;
     QString shown;
     while (!finished) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        const QString line = progressLine(raysDone, totalRays);
+        const QString line = progressLine();
         if (showProgress && line != shown) {
             shown = line;
             err << '\r' << shown << Qt::flush;
         }
     }
-    tracing.join();
+    working.join();
     if (!shown.isEmpty())
         err << '\r' << QString(shown.size(), u' ') << '\r' << Qt::flush;
     return !interrupted;
+}
+
+bool runTrace(qint64 totalRays, const std::function<void(const stone::TraceControl &)> &trace,
+              QTextStream &err) {
+    std::atomic<qint64> raysDone{0};
+    return runInterruptibly(
+        [&](const std::atomic_bool &stop) {
+            trace(stone::TraceControl{&stop, &raysDone});
+        },
+        [&] {
+            return QCoreApplication::translate("TraceRun", "Trazando rayos: %1 %")
+                .arg(percentDone(raysDone, totalRays));
+        },
+        err);
+}
+
+qint64 percentDone(qint64 done, qint64 total) {
+    return total > 0 ? 100 * done / total : 0;
 }
 
 QString traceStoppedMessage() {

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QStringList>
 
 namespace {
 
@@ -50,14 +51,15 @@ void drawCaption(QPainter &painter, const QRectF &area, const QString &caption) 
              Align::Centre, caption);
 }
 
-// A header in two lines where it has two words, so that the columns stay narrow.
+// A header with a word on each line, the last one just above the first row,
+// so that the columns stay narrow.
 void paintHeader(QPainter &painter, qreal right, const QString &title) {
-    const qsizetype space = title.indexOf(u' ');
-    const QFont font = boldArial(tableFontSize);
-    drawText(painter, font, QPointF(right, tableTop), Align::Right, title.left(space));
-    if (space > 0)
-        drawText(painter, font, QPointF(right, tableTop + rowSpacing * 0.8), Align::Right,
-                 title.mid(space + 1));
+    const QStringList words = title.split(u' ');
+    const qreal lineSpacing = rowSpacing * 0.8;
+    const qreal firstLine = tableTop - (words.size() - 2) * lineSpacing;
+    for (qsizetype k = 0; k < words.size(); ++k)
+        drawText(painter, boldArial(tableFontSize), QPointF(right, firstLine + k * lineSpacing),
+                 Align::Right, words[k]);
 }
 
 void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {

@@ -36,11 +36,12 @@ QStringList cutFields(const CutLight &light, const FixedNumbers &n) {
 
 QStringList lightFields(const CutLight &light, const FixedNumbers &n) {
     const LightShares &faceUp = light.faceUp();
-    return {n.percentOfLight(faceUp.brightnessIso),     n.percentOfLight(faceUp.brightnessCos),
-            n.percentOfLight(light.tiltedBrightness()), n.percentOfLight(faceUp.externalReflection),
-            n.percentOfLight(faceUp.leakage),           n.percentOfLight(faceUp.bands[lowBand]),
-            n.percentOfLight(faceUp.bands[middleBand]), n.percentOfLight(faceUp.bands[highBand]),
-            n.percentOfLight(faceUp.remainder)};
+    return {
+        n.percentOfLight(faceUp.brightnessIso),      n.percentOfLight(faceUp.brightnessCos),
+        n.percentOfLight(light.tiltedBrightness()),  n.percentOfLight(light.tiltedBrightnessCos()),
+        n.percentOfLight(faceUp.externalReflection), n.percentOfLight(faceUp.leakage),
+        n.percentOfLight(faceUp.bands[lowBand]),     n.percentOfLight(faceUp.bands[middleBand]),
+        n.percentOfLight(faceUp.bands[highBand]),    n.percentOfLight(faceUp.remainder)};
 }
 
 }  // namespace
@@ -53,8 +54,8 @@ QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex,
         writer.record(QStringLiteral("talla,IR,mesa,corona,pabellon,filetin,estrella,"
                                      "pabellon_inferior,altura_corona,profundidad_pabellon,"
                                      "profundidad_total,volumen,brillo_iso,brillo_cos,"
-                                     "brillo_inclinado,reflejo_externo,fuga,banda_0_45,"
-                                     "banda_45_75,banda_75_90,resto")
+                                     "brillo_inclinado,brillo_inclinado_cos,reflejo_externo,fuga,"
+                                     "banda_0_45,banda_45_75,banda_75_90,resto")
                           .split(u','));
     const QString ir = writer.number(refractiveIndex);
     for (const CutLight &light : cuts)

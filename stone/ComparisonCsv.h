@@ -11,8 +11,10 @@ namespace stone {
 // fields), one row per cut after the header, every record ended by CR LF: the cut's name, IR, its
 // proportions (table, girdle, star, lower girdle, heights and depths in % of D, angles in degrees,
 // volume in D³), then its light in % of the light entering the silhouette:
-// face up, brillo_inclinado over the tilts, and last the light still inside
-// when the paths were cut short.
+// face up, then brillo_inclinado and brillo_inclinado_cos over the tilts,
+// then the shares that add up to all of it, face up: reflected off the
+// outside, leaked, by band, and last the light still inside when the paths
+// were cut short.
 QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex,
                       CsvDecimals decimals = CsvDecimals::point);
 

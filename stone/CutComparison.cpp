@@ -14,11 +14,24 @@ std::vector<Tilt> tiltSeries() {
     return tilts;
 }
 
-double CutLight::tiltedBrightness() const {
-    const double sum = std::accumulate(
-        views.begin(), views.end(), 0.0,
-        [](double total, const ViewTrace &view) { return total + view.figures.brightnessIso; });
+namespace {
+
+double meanOverViews(const std::vector<ViewTrace> &views, double LightShares::*brightness) {
+    const double sum = std::accumulate(views.begin(), views.end(), 0.0,
+                                       [brightness](double total, const ViewTrace &view) {
+                                           return total + view.figures.*brightness;
+                                       });
     return sum / views.size();
+}
+
+}  // namespace
+
+double CutLight::tiltedBrightness() const {
+    return meanOverViews(views, &LightShares::brightnessIso);
+}
+
+double CutLight::tiltedBrightnessCos() const {
+    return meanOverViews(views, &LightShares::brightnessCos);
 }
 
 std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,

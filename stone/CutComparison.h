@@ -22,6 +22,8 @@ struct CutLight {
     const LightShares &faceUp() const { return views.front().figures; }
     // The ISO brightness averaged over the views.
     double tiltedBrightness() const;
+    // The COS brightness averaged over the views.
+    double tiltedBrightnessCos() const;
 };
 
 // Builds and traces each cut in every view, one view after another, each on

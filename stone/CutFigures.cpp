@@ -1,5 +1,6 @@
 #include "stone/CutFigures.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 
@@ -31,6 +32,8 @@ std::vector<FigureColumn> figureColumns() {
         {QStringLiteral("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
         {QStringLiteral("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
         rankingColumn(),
+        {QCoreApplication::translate("CutFigures", "Brillo inclinado cos"),
+         [](L l) { return l.tiltedBrightnessCos(); }},
         {QStringLiteral("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
         {QStringLiteral("Fuga"), [](L l) { return l.faceUp().leakage; }},
         {QStringLiteral("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},

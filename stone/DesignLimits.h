@@ -35,6 +35,22 @@ inline constexpr ValueRange eyeDistanceLimits{10, 100, true};
 // Camera rays across the stone's silhouette in each traced view.
 inline constexpr ValueRange raysLimits{10, 2000};
 
+// Where the search for the brightest round brilliant looks: the proportions
+// cutters accept, which the cutter may narrow. The table in % of D, the
+// angles in degrees, the stars' and lower halves' lengths in %.
+inline constexpr ValueRange tableSearchLimits{45, 70};
+inline constexpr ValueRange crownSearchLimits{20, 50};
+inline constexpr ValueRange pavilionSearchLimits{36, 50};
+inline constexpr ValueRange starSearchLimits{30, 70};
+inline constexpr ValueRange lowerHalfSearchLimits{60, 90};
+// The most total depth, table to culet, a searched cut may be held to, in %
+// of D: the shallowest cut of the search's ranges is about 42 % deep, the
+// deepest about 103 %.
+inline constexpr ValueRange maxDepthLimits{40, 110};
+// The least weight a searched cut may be held to keep, against the computed
+// cut's, in %.
+inline constexpr ValueRange minRetentionLimits{50, 150};
+
 // The values of a design that a cutter types in, each within its limits.
 enum class DesignValue { girdle, starLength, lowerHalfLength, density, headCone, eyeDistance };
 ValueRange limitsOf(DesignValue value);

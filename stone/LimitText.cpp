@@ -1,7 +1,6 @@
 #include "stone/LimitText.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 namespace stone {
 
@@ -26,8 +25,12 @@ QString indexGearsText() {
     QStringList gears;
     for (const int teeth : indexGears())
         gears.append(QString::number(teeth));
-    const QString last = gears.takeLast();
-    return tr("%1 o %2").arg(gears.join(QStringLiteral(", ")), last);
+    return alternativesText(gears);
+}
+
+QString alternativesText(QStringList words) {
+    const QString last = words.takeLast();
+    return tr("%1 o %2").arg(words.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace stone

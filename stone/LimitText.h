@@ -3,6 +3,7 @@
 #include "stone/DesignLimits.h"
 
 #include <QString>
+#include <QStringList>
 
 // The limits of DesignLimits.h as the program's messages, fields and help
 // write them.
@@ -14,5 +15,7 @@ QString limitNumbers(const ValueRange &range);
 QString rangeText(const ValueRange &range);
 // "64, 72, 80, 96 o 120".
 QString indexGearsText();
+// "a, b o c": one of the words.
+QString alternativesText(QStringList words);
 
 }  // namespace stone

@@ -277,6 +277,49 @@ private slots:
         done("check, decimal comma",
              with("--verificar", {"--coma-decimal", "--rayos", "10"}, {"2.417", "10", "10"}),
              "\r\nCalculada;2,417;");
+
+        // The search for the brightest cut: IR and D, épsilon as an option;
+        // each range two numbers within the search's limits, the lower first.
+        const auto optimizar = [](const QStringList &options) {
+            return QStringList{"--optimizar", "2.417", "10", "--rayos", "10"} + options;
+        };
+        const QStringList fixedCut{"--mesa",     "60", "60", "--corona",  "30", "30",
+                                   "--pabellon", "41", "41", "--filetin", "2"};
+        done("optimised within fixed ranges", optimizar(fixedCut),
+             "\r\nOptimizada,2.417,60.000,30.000,41.000,2.000,");
+        done("optimised, decimal comma", optimizar(fixedCut + QStringList{"--coma-decimal"}),
+             "\r\nOptimizada;2,417;60,000;30,000;41,000;2,000;");
+        done("optimised, with its recipe",
+             optimizar(fixedCut + QStringList{"--receta", "--indice", "72", "--epsilon", "10"}),
+             "\r\n\nReceta de tallado del brillante redondo, rueda de índice de 72 dientes");
+        wrong("optimise, no D", {"--optimizar", "2.417"},
+              "faltan valores después de «--optimizar»");
+        wrong("optimise, one end", optimizar({"--mesa", "50"}),
+              "faltan valores después de «--mesa»");
+        wrong("optimise, end not a number", optimizar({"--corona", "30", "x"}),
+              notANumber.arg("x"));
+        wrong("optimise, gear without recipe", optimizar({"--indice", "72"}),
+              onlyWith.arg("--indice", "--receta"));
+        outOfRange("table below 45", optimizar({"--mesa", "40", "60"}),
+                   "la mesa (--mesa) debe ir de 45 a 70 (% de D): «40»");
+        outOfRange("crown above 50", optimizar({"--corona", "30", "51"}),
+                   "el ángulo de corona (--corona) debe ir de 20 a 50 grados: «51»");
+        outOfRange("pavilion reversed", optimizar({"--pabellon", "42", "40"}),
+                   "en --pabellon, el mínimo es mayor que el máximo: «42 40»");
+        outOfRange("depth", optimizar({"--profundidad-maxima", "30"}),
+                   "la profundidad máxima (--profundidad-maxima) debe ir de 40 a 110 (% de D): "
+                   "«30»");
+        outOfRange("retention", optimizar({"--retencion-minima", "151"}),
+                   "la retención mínima (--retencion-minima) debe ir de 50 a 150 (% del peso de "
+                   "la talla calculada): «151»");
+        outOfRange("objective", optimizar({"--objetivo", "fuego"}),
+                   "el objetivo (--objetivo) debe ser mixto-cielo, inclinado o inclinado-cos: "
+                   "«fuego»");
+        rejected("optimise, épsilon 95", optimizar({"--epsilon", "95"}), Messages::negativeCrown);
+        rejected("no cut shallow and heavy enough",
+                 optimizar({"--profundidad-maxima", "45", "--retencion-minima", "150"}),
+                 "Ninguna talla dentro de los intervalos pedidos cumple los límites de "
+                 "profundidad y de retención.");
     }
     void cases() {
         QFETCH(QStringList, arguments);
@@ -522,16 +565,18 @@ private slots:
         for (const QStringList &record : records.mid(1)) {
             cuts << record[0];
             double shares = 0;
-            for (const QString &share : record.mid(15))
+            for (const QString &share : record.mid(16))
                 shares += share.toDouble();
             QVERIFY2(std::abs(shares - 100) < 0.05, qPrintable(record.join(u',')));
         }
         QCOMPARE(cuts,
                  (QStringList{"Calculada", "Tolkowsky (1919)", "Referencia GIA", "Excelente"}));
-        QCOMPARE(records[0].join(u','),
-                 "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
-                 "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
-                 "brillo_inclinado,reflejo_externo,fuga,banda_0_45,banda_45_75,banda_75_90,resto");
+        QCOMPARE(
+            records[0].join(u','),
+            "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
+            "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
+            "brillo_inclinado,brillo_inclinado_cos,reflejo_externo,fuga,banda_0_45,banda_45_75,"
+            "banda_75_90,resto");
     }
 
     void shellRuns_data() {
