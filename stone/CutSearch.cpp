@@ -75,10 +75,6 @@ QString optimisedName() {
     return QCoreApplication::translate("CutSearch", "Optimizada");
 }
 
-double radians(double degrees) {
-    return degrees * pi / 180;
-}
-
 // The search of one problem, with the cuts traced so far by their point.
 class CutSearcher {
 public:
@@ -364,13 +360,7 @@ SearchResult searchBrightestCut(const SearchProblem &problem, const SearchContro
 
 StoneDesign designWithCut(const StoneDesign &design, const NamedCut &cut) {
     StoneDesign made = design;
-    CutResult &c = made.cut;
-    c.aRatio = cut.proportions.table;
-    c.i = radians(cut.proportions.crownDeg);
-    c.alfa = radians(cut.proportions.pavilionDeg);
-    c.bRatio = (1 - c.aRatio) / 2;
-    c.qRatio = c.bRatio * std::tan(c.i);
-    c.nRatio = std::tan(c.alfa) / 2;
+    made.optimised = cut.proportions;
     made.choices.starPercent = cut.choices.starPercent;
     made.choices.lowerGirdlePercent = cut.choices.lowerGirdlePercent;
     return made;

@@ -99,10 +99,10 @@ std::vector<NamedCut> searchStartPoints(const SearchProblem &problem);
 // with what it has.
 SearchResult searchBrightestCut(const SearchProblem &problem, const SearchControl &control = {});
 
-// The design with the cut instead of the computed one, for its recipe and
-// its sheet: the cut's proportions, stars and lower halves, the design's
-// girdle, material, gear and viewer. Its cut keeps the computed cut's index,
-// épsilon and critical angle, and the solver's working values.
+// The design with the cut instead of the computed one, for its recipe, its
+// check in 3-D and its sheet: the cut's proportions, stars and lower halves,
+// the design's girdle, material, gear and viewer. The computed cut stays, for
+// the profile that the main window draws.
 StoneDesign designWithCut(const StoneDesign &design, const NamedCut &cut);
 
 }  // namespace stone
