@@ -137,8 +137,7 @@ void MainWindowCommands::forgetShownCut() {
 
 void MainWindowCommands::enableCutActions(bool enabled) {
     m_window.setImageActionsEnabled(enabled);
-    m_window.setRecipeEnabled(enabled);
-    m_window.setVerificationEnabled(enabled);
+    m_window.setCutMenuEnabled(enabled);
 }
 
 CutSheetContent MainWindowCommands::sheet() const {

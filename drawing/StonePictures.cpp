@@ -3,6 +3,7 @@
 #include "drawing/PainterCanvas.h"
 #include "stone/CutFigures.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPolygonF>
 #include <QRectF>
@@ -153,4 +154,46 @@ void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
         printAt(canvas, legend + QPointF(digit.width() * 5, 0), cuts[k].cut.name);
     }
     canvas.setLineWidth(lineWidth);
+}
+
+void drawSearchCurve(PainterCanvas &canvas, const QRectF &area,
+                     const std::vector<stone::SearchStep> &steps) {
+    if (steps.empty())
+        return;
+    const QSizeF digit = canvas.textSize(QStringLiteral("0"));
+    const QRectF plot = area.adjusted(digit.width() * 5, digit.height() * 1.5, -digit.width() * 2,
+                                      -digit.height() * 2.5);
+    double lowest = 100, highest = 0;
+    for (const stone::SearchStep &step : steps) {
+        lowest = std::min(lowest, 100 * step.figure);
+        highest = std::max(highest, 100 * step.best);
+    }
+    lowest = std::floor(lowest / percentStep) * percentStep;
+    highest = std::max(lowest + percentStep, std::ceil(highest / percentStep) * percentStep);
+    const double last = std::max(1, steps.back().evaluation);
+    const auto at = [&](double evaluation, double share) {
+        return QPointF(plot.left() + plot.width() * evaluation / last,
+                       plot.bottom() - plot.height() * (100 * share - lowest) / (highest - lowest));
+    };
+    canvas.DrawLine(float(plot.left()), float(plot.top()), float(plot.left()),
+                    float(plot.bottom()));
+    canvas.ContinueLineBy(float(plot.width()), 0);
+    for (double percent = lowest; percent <= highest; percent += percentStep)
+        printAt(canvas, QPointF(area.left(), at(0, percent / 100).y() - digit.height() / 2),
+                QString::number(percent));
+    printAt(canvas, area.topLeft(),
+            QCoreApplication::translate("StonePictures", "Brillo buscado (%)"));
+    const QString axis = QCoreApplication::translate("StonePictures", "Tallas trazadas: %1")
+                             .arg(steps.back().evaluation);
+    printAt(canvas,
+            QPointF(plot.right() - canvas.textSize(axis).width(), plot.bottom() + digit.height() * 0.6),
+            axis);
+    const QColor traced(150, 150, 150);
+    QPolygonF best;
+    for (const stone::SearchStep &step : steps) {
+        const QPointF dot = at(step.evaluation, step.figure);
+        canvas.drawPolyline(QPolygonF{dot, dot + QPointF(1, 0)}, traced);
+        best.append(at(step.evaluation, step.best));
+    }
+    canvas.drawPolyline(best, curveColour(0));
 }

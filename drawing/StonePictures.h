@@ -2,6 +2,7 @@
 
 #include "stone/CutComparison.h"
 #include "stone/LightMap.h"
+#include "stone/SearchProgress.h"
 #include "stone/StoneView.h"
 
 #include <QColor>
@@ -24,6 +25,12 @@ void drawLightMap(PainterCanvas &canvas, const QRectF &area, const stone::LightM
 // The colour each cut's curve has, in the order of the cuts: the computed
 // cut's first.
 QColor curveColour(std::size_t cut);
+
+// The search for the brightest cut as it goes: each traced cut's figure in %
+// as a dot against its number, and the best so far as a line, the coarse
+// grid's and then the fine one's.
+void drawSearchCurve(PainterCanvas &canvas, const QRectF &area,
+                     const std::vector<stone::SearchStep> &steps);
 
 // The ISO brightness in % against the tilt in degrees, one curve for each cut
 // in its colour, with both axes marked and the cuts named in their colours

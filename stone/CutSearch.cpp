@@ -1,6 +1,5 @@
 #include "stone/CutSearch.h"
 
-#include "calc/Constants.h"
 #include "stone/NelderMead.h"
 
 #include <QCoreApplication>

@@ -49,6 +49,7 @@ void Form1::connectControls() {
     connect(ui.mnuAyAcerca, &QAction::triggered, this, &Form1::aboutRequested);
     connect(ui.mnuTaReceta, &QAction::triggered, this, &Form1::recipeRequested);
     connect(ui.mnuTaVerificacion, &QAction::triggered, this, &Form1::verificationRequested);
+    connect(ui.mnuTaOptimizar, &QAction::triggered, this, &Form1::optimiseRequested);
     // The three entry items of the file menu only move the focus.
     const auto focusOn = [](QWidget *field) { return [field] { field->setFocus(); }; };
     connect(ui.mnuArIR, &QAction::triggered, this, focusOn(ui.Text1));
@@ -146,12 +147,9 @@ void Form1::setImageActionsEnabled(bool enabled) {
         item->setEnabled(enabled);
 }
 
-void Form1::setRecipeEnabled(bool enabled) {
-    m_ui->mnuTaReceta->setEnabled(enabled);
-}
-
-void Form1::setVerificationEnabled(bool enabled) {
-    m_ui->mnuTaVerificacion->setEnabled(enabled);
+void Form1::setCutMenuEnabled(bool enabled) {
+    for (QAction *item : m_ui->mnuTalla->actions())
+        item->setEnabled(enabled);
 }
 
 void Form1::showResultsHeading() {

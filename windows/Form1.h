@@ -42,10 +42,9 @@ public:
     // only while there is one. They start disabled. Its copy request names
     // the area the menu was opened on.
     void setImageActionsEnabled(bool enabled);
-    // "&Receta de tallado…" is about the drawing shown too; it starts disabled.
-    void setRecipeEnabled(bool enabled);
-    // "&Verificación 3-D…" likewise.
-    void setVerificationEnabled(bool enabled);
+    // The menu "&Talla" is about the drawing shown too: its items start
+    // disabled.
+    void setCutMenuEnabled(bool enabled);
 
     // Above the results stands either the heading "MEDIDAS y ÁNGULOS", or,
     // after a file was opened, the prompt and the reference line with the
@@ -77,6 +76,7 @@ signals:
     void printSheetRequested();                   // "Imprimir hoja de corte…"
     void recipeRequested();                       // "&Receta de tallado…"
     void verificationRequested();                 // "&Verificación 3-D…"
+    void optimiseRequested();                     // "&Optimizar talla…"
 
 private:
     void connectControls();

@@ -29,7 +29,7 @@ void NumberField::setLimits(const stone::ValueRange &limits, double step) {
 void NumberField::showValue(double value) {
     m_shown = value;
     if (m_problem.isEmpty())
-        setText(numberText(value));
+        setText(m_optional && value == 0 ? QString() : numberText(value));
 }
 
 void NumberField::keyPressEvent(QKeyEvent *event) {
@@ -42,6 +42,14 @@ void NumberField::keyPressEvent(QKeyEvent *event) {
 
 void NumberField::takeText() {
     QString typed = text().trimmed();
+    if (m_optional && typed.isEmpty()) {
+        setProblem({});
+        if (m_shown != 0) {
+            m_shown = 0;
+            emit valueEdited(0);
+        }
+        return;
+    }
     typed.replace(u',', u'.');
     const DecimalNumber number = readDecimalNumber(typed);
     if (number.reading != DecimalNumber::Reading::number || !m_limits.contains(number.value)) {

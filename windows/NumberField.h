@@ -18,6 +18,8 @@ public:
 
     // The limits, and the step of the up and down keys.
     void setLimits(const stone::ValueRange &limits, double step);
+    // An optional field takes no text for no value, which it reports as 0.
+    void setOptional(bool optional) { m_optional = optional; }
     // Shows value, unless the user is still correcting a wrong number.
     void showValue(double value);
     // Why the text is not taken, or empty when it is.
@@ -37,6 +39,7 @@ private:
 
     stone::ValueRange m_limits{0, 0};
     double m_step = 1;
+    bool m_optional = false;
     double m_shown = 0;  // the value last shown or taken
     QString m_problem;
 };
