@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program and every test (not the benchmarks) with AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/ and runs the whole suite there.
-# A sanitizer report ends the reporting program with an error, so the test
-# that triggered it fails.
+# UndefinedBehaviorSanitizer in build-asan/ and runs the whole suite there,
+# with the sanitizers' options (tests/CMakeLists.txt). A sanitizer report ends
+# the reporting program with an error, so the test that triggered it fails.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-asan"
@@ -11,11 +11,5 @@ build="$root/build-asan"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g1" \
     -DCORVELUX_SANITIZE=ON -DCORVELUX_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
-
-# Leaks are checked too, less the few inside system libraries that
-# lsan-suppressions.txt lists.
-export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
-export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
-export UBSAN_OPTIONS=print_stacktrace=1
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 240
