@@ -1,21 +1,9 @@
 #!/usr/bin/env bash
-# Builds the program and every test (not the benchmarks) with AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/ and runs the whole suite there.
-# A sanitizer report ends the reporting program with an error, so the test
-# that triggered it fails.
+# Builds the program and every test with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/ (scripts/build-sanitized.sh) and
+# runs the whole suite there.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="$root/build-asan"
-# -O1 with line tables only, as is usual for sanitizer builds: reports keep
-# their file and line numbers, and the build takes about a third less time.
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g1" \
-    -DCORVELUX_SANITIZE=ON -DCORVELUX_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
-
-# Leaks are checked too, less the few inside system libraries that
-# lsan-suppressions.txt lists.
-export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
-export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
-export UBSAN_OPTIONS=print_stacktrace=1
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 240
+"$root/scripts/build-sanitized.sh"
+cd "$root/build-asan"
+ctest --output-on-failure
