@@ -1,6 +1,7 @@
 #include "app/CurrentDesign.h"
 
 #include "calc/Gems.h"
+#include "stone/CutSearch.h"
 
 template <typename Edit>
 void CurrentDesign::edit(Edit edit) {
@@ -12,6 +13,7 @@ void CurrentDesign::edit(Edit edit) {
 
 void CurrentDesign::setCut(const CutResult &cut, double D, const stone::Material &material) {
     m_design.cut = cut;
+    m_design.optimised.reset();
     m_design.D = D;
     m_design.material = material;
     m_hasCut = true;
@@ -41,4 +43,8 @@ void CurrentDesign::chooseGem(qsizetype gem) {
     edit([gem](stone::StoneDesign &d) {
         d.material = stone::gemMaterial(d.material.refractiveIndex, gem);
     });
+}
+
+void CurrentDesign::useCut(const stone::NamedCut &cut) {
+    edit([&cut](stone::StoneDesign &d) { d = stone::designWithCut(d, cut); });
 }

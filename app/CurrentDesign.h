@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stone/ClassicCuts.h"
 #include "stone/StoneDesign.h"
 
 #include <QObject>
@@ -28,6 +29,9 @@ public:
     void setGear(int teeth);
     // The gem at that place in commonGems(), and its density.
     void chooseGem(qsizetype gem);
+    // The cut the search found, with its stars and lower halves, instead of
+    // the computed one, until the next computation.
+    void useCut(const stone::NamedCut &cut);
 
 signals:
     // The design changed, or there is a new one.

@@ -3,6 +3,7 @@
 #include "app/ComputeCommand.h"
 #include "app/CurrentDesign.h"
 #include "app/MessageSink.h"
+#include "app/OptimiserCommands.h"
 #include "app/ParameterCommands.h"
 #include "app/PrintDialog.h"
 #include "app/RecipeCommands.h"
@@ -22,7 +23,8 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
       m_design(*new CurrentDesign(&window)),
       m_recipe(*new RecipeCommands(window, m_design, *m_services.cuadro, *m_services.printDialog,
                                    *m_services.messages)),
-      m_verification(*new VerificationCommands(window, m_design)) {
+      m_verification(*new VerificationCommands(window, m_design)),
+      m_optimiser(*new OptimiserCommands(window, m_design)) {
     using C = MainWindowCommands;
     connect(&window, &Form1::calculateRequested, this, &C::calculate);
     connect(&window, &Form1::diamondRequested, this, [this] { applyPreset(Presets::diamond); });
@@ -35,6 +37,7 @@ MainWindowCommands::MainWindowCommands(Form1 &window, MainWindowServices service
     connect(&window, &Form1::printSheetRequested, this, &C::printCutSheet);
     connect(&window, &Form1::recipeRequested, this, &C::openRecipe);
     connect(&window, &Form1::verificationRequested, this, &C::openVerification);
+    connect(&window, &Form1::optimiseRequested, this, &C::openOptimiser);
     connect(&window, &Form1::helpContentsRequested, this, &C::openHelpContents);
     connect(&window, &Form1::helpIndexRequested, this, &C::openHelpIndex);
 }
@@ -113,6 +116,10 @@ void MainWindowCommands::openRecipe() {
 
 void MainWindowCommands::openVerification() {
     m_verification.open();
+}
+
+void MainWindowCommands::openOptimiser() {
+    m_optimiser.open();
 }
 
 void MainWindowCommands::designShownCut(const ComputePlan &plan) {

@@ -12,6 +12,7 @@ class Form1;
 class HelpSettings;
 class HelpViewer;
 class MessageSink;
+class OptimiserCommands;
 class Pacer;
 class PrintDialog;
 class RecipeCommands;
@@ -54,6 +55,7 @@ private:
     void printCutSheet();
     void openRecipe();
     void openVerification();
+    void openOptimiser();
     void openHelpContents();
     void openHelpIndex();
 
@@ -71,6 +73,7 @@ private:
     CurrentDesign &m_design;               // a child of the window, like these commands
     RecipeCommands &m_recipe;              // likewise
     VerificationCommands &m_verification;  // likewise
+    OptimiserCommands &m_optimiser;        // likewise
     bool m_computing = false;
     // The preset last put into the fields: the gem a computation of its
     // values is cut from.

@@ -138,8 +138,7 @@ void VerificationCommands::showMap(const stone::LightMap &map, int tiltDeg) {
 }
 
 void VerificationCommands::traceComparison() {
-    const std::vector<stone::NamedCut> cuts =
-        stone::cutsToCompare(m_traced->proportions(), m_traced->choices);
+    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(*m_traced);
     const stone::ViewSettings settings =
         stone::viewSettingsOf(*m_traced, m_resolution.comparisonRays);
     const auto traced = std::make_shared<std::vector<stone::CutLight>>();

@@ -2,9 +2,9 @@
 
 #include "calc/DecimalNumber.h"
 #include "cli/ArgumentText.h"
-#include "cli/ObjectiveNames.h"
 #include "stone/DesignLimits.h"
 #include "stone/LimitText.h"
+#include "stone/ObjectiveNames.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
@@ -132,10 +132,13 @@ constexpr Option kOptions[] = {
      [](CommandLine &p, const QString &, double n) { p.raysAcross = int(n); }},
     {u"--objetivo", Takes::word, nullptr,
      [] {
-         return tr("el objetivo (--objetivo) debe ser %1:").arg(stone::alternativesText(objectiveNames()));
+         return tr("el objetivo (--objetivo) debe ser %1:")
+             .arg(stone::alternativesText(stone::objectiveNames()));
      },
-     [](CommandLine &p, const QString &name, double) { p.objective = *objectiveNamed(name); },
-     nullptr, objectiveNames},
+     [](CommandLine &p, const QString &name, double) {
+         p.objective = *stone::objectiveNamed(name);
+     },
+     nullptr, stone::objectiveNames},
     rangeOption(
         u"--mesa", [](double t) { return stone::tableSearchLimits.contains(t); },
         [] {

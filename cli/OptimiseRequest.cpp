@@ -24,12 +24,6 @@ QString progressLine(const stone::SearchProgress &progress) {
         .arg(percentDone(progress.raysDone, progress.raysPlanned));
 }
 
-QString noCutWithinLimits() {
-    return tr(
-        "Ninguna talla dentro de los intervalos pedidos cumple los límites de profundidad "
-        "y de retención.");
-}
-
 // The search's cut found, or why there is none.
 struct Search {
     stone::SearchResult result;
@@ -49,7 +43,7 @@ Search search(const CommandLine &command, const stone::StoneDesign &design, QTex
     if (!whole)
         found.problem = traceStoppedMessage();
     else if (!found.result.found)
-        found.problem = noCutWithinLimits();
+        found.problem = stone::noCutWithinLimits();
     return found;
 }
 

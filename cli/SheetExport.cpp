@@ -21,7 +21,7 @@ std::optional<stone::VerificationFigures> verificationOf(const stone::StoneDesig
                                                          int raysAcross, QTextStream &err) {
     const stone::ViewSettings settings = stone::viewSettingsOf(design, raysAcross);
     const stone::Proportions cut = design.proportions();
-    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(cut, design.choices);
+    const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(design);
     stone::VerificationFigures figures{design, stone::buildBrilliant(cut, design.choices), {}, {}};
     const stone::ConvexBody body(figures.stone);
     const qint64 rays =

@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
-#include "cli/ObjectiveNames.h"
 #include "files/CutSheetFile.h"
 #include "stone/LimitText.h"
+#include "stone/ObjectiveNames.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -30,34 +30,35 @@ QString number(double value) {
 UsageEntry optimiseEntry() {
     const CommandLine defaults;
     const stone::SearchBounds &bounds = defaults.bounds;
-    return {
-        QStringLiteral("--optimizar"),
-        QStringLiteral(" IR D [--epsilon E] [--objetivo O] [--filetin G] [--indice N]\n"
-                       "[--cabeza H] [--distancia C] [--mesa MIN MAX] [--corona MIN MAX]\n"
-                       "[--pabellon MIN MAX] [--profundidad-maxima P]\n"
-                       "[--retencion-minima R] [--receta] [--rayos N] [--coma-decimal]"),
-        tr("busca el brillante redondo más brillante de ese IR y lo escribe en\n"
-           "CSV como una fila de --verificar, «Optimizada»; con --receta, también\n"
-           "su receta, como la escribe --receta. Varía la mesa (%1,\n"
-           "en % de D), los ángulos de corona (%2 grados) y de\n"
-           "pabellón (%3), las estrellas (%4 %) y las medias del\n"
-           "pabellón (%5 %); --mesa, --corona y --pabellon acotan\n"
-           "más los tres primeros. Parte de la talla calculada con épsilon E (0\n"
-           "si se omite) y de las tres clásicas, y no da nunca una menos\n"
-           "brillante que la mejor de ellas. O: %6 (si se omite: la\n"
-           "media de los otros dos, para una piedra que ha de lucir a la luz del\n"
-           "día y bajo lámparas), %7 (cielo uniforme: cuenta tanto la\n"
-           "luz rasante como la de arriba) o %8 (cielo coseno: la de\n"
-           "arriba, como bajo una lámpara de techo); P: altura total máxima en %\n"
-           "de D (%9); R: peso mínimo en % del de la talla calculada\n"
-           "(%10); G y N de la rueda como en --receta; H, C y N de los\n"
-           "rayos como en --verificar")
-            .arg(stone::rangeText(bounds.table), stone::rangeText(bounds.crown), stone::rangeText(bounds.pavilion),
-                 stone::rangeText(bounds.star), stone::rangeText(bounds.lowerHalf),
-                 objectiveName(stone::SearchObjective::mixedSky),
-                 objectiveName(stone::SearchObjective::tiltedIso),
-                 objectiveName(stone::SearchObjective::tiltedCos), stone::rangeText(stone::maxDepthLimits))
-            .arg(stone::rangeText(stone::minRetentionLimits))};
+    return {QStringLiteral("--optimizar"),
+            QStringLiteral(" IR D [--epsilon E] [--objetivo O] [--filetin G] [--indice N]\n"
+                           "[--cabeza H] [--distancia C] [--mesa MIN MAX] [--corona MIN MAX]\n"
+                           "[--pabellon MIN MAX] [--profundidad-maxima P]\n"
+                           "[--retencion-minima R] [--receta] [--rayos N] [--coma-decimal]"),
+            tr("busca el brillante redondo más brillante de ese IR y lo escribe en\n"
+               "CSV como una fila de --verificar, «Optimizada»; con --receta, también\n"
+               "su receta, como la escribe --receta. Varía la mesa (%1,\n"
+               "en % de D), los ángulos de corona (%2 grados) y de\n"
+               "pabellón (%3), las estrellas (%4 %) y las medias del\n"
+               "pabellón (%5 %); --mesa, --corona y --pabellon acotan\n"
+               "más los tres primeros. Parte de la talla calculada con épsilon E (0\n"
+               "si se omite) y de las tres clásicas, y no da nunca una menos\n"
+               "brillante que la mejor de ellas. O: %6 (si se omite: la\n"
+               "media de los otros dos, para una piedra que ha de lucir a la luz del\n"
+               "día y bajo lámparas), %7 (cielo uniforme: cuenta tanto la\n"
+               "luz rasante como la de arriba) o %8 (cielo coseno: la de\n"
+               "arriba, como bajo una lámpara de techo); P: altura total máxima en %\n"
+               "de D (%9); R: peso mínimo en % del de la talla calculada\n"
+               "(%10); G y N de la rueda como en --receta; H, C y N de los\n"
+               "rayos como en --verificar")
+                .arg(stone::rangeText(bounds.table), stone::rangeText(bounds.crown),
+                     stone::rangeText(bounds.pavilion), stone::rangeText(bounds.star),
+                     stone::rangeText(bounds.lowerHalf),
+                     stone::objectiveName(stone::SearchObjective::mixedSky),
+                     stone::objectiveName(stone::SearchObjective::tiltedIso),
+                     stone::objectiveName(stone::SearchObjective::tiltedCos),
+                     stone::rangeText(stone::maxDepthLimits))
+                .arg(stone::rangeText(stone::minRetentionLimits))};
 }
 
 QList<UsageEntry> usageEntries() {

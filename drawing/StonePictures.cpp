@@ -185,9 +185,10 @@ void drawSearchCurve(PainterCanvas &canvas, const QRectF &area,
             QCoreApplication::translate("StonePictures", "Brillo buscado (%)"));
     const QString axis = QCoreApplication::translate("StonePictures", "Tallas trazadas: %1")
                              .arg(steps.back().evaluation);
-    printAt(canvas,
-            QPointF(plot.right() - canvas.textSize(axis).width(), plot.bottom() + digit.height() * 0.6),
-            axis);
+    printAt(
+        canvas,
+        QPointF(plot.right() - canvas.textSize(axis).width(), plot.bottom() + digit.height() * 0.6),
+        axis);
     const QColor traced(150, 150, 150);
     QPolygonF best;
     for (const stone::SearchStep &step : steps) {

@@ -13,6 +13,14 @@ std::vector<NamedCut> cutsToCompare(const Proportions &computed, const CutChoice
     return cuts;
 }
 
+std::vector<NamedCut> cutsToCompare(const StoneDesign &design) {
+    std::vector<NamedCut> cuts = cutsToCompare(design.proportions(), design.choices);
+    QString name = cutKind(design);
+    name[0] = name[0].toUpper();
+    cuts.front().name = name;
+    return cuts;
+}
+
 std::vector<TiltPoint> tiltCurve(const CutLight &light) {
     std::map<double, std::pair<double, int>> sums;  // by tilt: brightness, views
     for (const ViewTrace &view : light.views) {

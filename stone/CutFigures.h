@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stone/CutComparison.h"
+#include "stone/StoneDesign.h"
 
 #include <QString>
 #include <vector>
@@ -11,6 +12,8 @@ namespace stone {
 
 // The computed cut, named "Calculada", then the classic ones.
 std::vector<NamedCut> cutsToCompare(const Proportions &computed, const CutChoices &choices);
+// The design's cut, named "Calculada" or "Optimizada", then the classic ones.
+std::vector<NamedCut> cutsToCompare(const StoneDesign &design);
 
 // The ISO brightness against the tilt: face up, then each tilt averaged
 // over the azimuths it was traced at.

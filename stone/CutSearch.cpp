@@ -357,6 +357,13 @@ SearchResult searchBrightestCut(const SearchProblem &problem, const SearchContro
     return CutSearcher(problem, control).run();
 }
 
+QString noCutWithinLimits() {
+    return QCoreApplication::translate(
+        "CutSearch",
+        "Ninguna talla dentro de los intervalos pedidos cumple los límites de profundidad y de "
+        "retención.");
+}
+
 StoneDesign designWithCut(const StoneDesign &design, const NamedCut &cut) {
     StoneDesign made = design;
     made.optimised = cut.proportions;

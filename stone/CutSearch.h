@@ -99,6 +99,9 @@ std::vector<NamedCut> searchStartPoints(const SearchProblem &problem);
 // with what it has.
 SearchResult searchBrightestCut(const SearchProblem &problem, const SearchControl &control = {});
 
+// Why a search found no cut: none within the bounds met the limits.
+QString noCutWithinLimits();
+
 // The design with the cut instead of the computed one, for its recipe, its
 // check in 3-D and its sheet: the cut's proportions, stars and lower halves,
 // the design's girdle, material, gear and viewer. The computed cut stays, for

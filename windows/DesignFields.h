@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+class FieldProblems;
 class NumberField;
 class QLabel;
 
@@ -27,8 +28,6 @@ signals:
     void valueEdited(stone::DesignValue value, double number);
 
 private:
-    void showProblems();
-
-    QLabel &m_problems;
+    FieldProblems *m_problems;
     std::vector<std::pair<stone::DesignValue, NumberField *>> m_fields;
 };

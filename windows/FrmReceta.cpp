@@ -78,6 +78,7 @@ void FrmReceta::showDesign(const stone::StoneDesign &design) {
     m_ui->comboGema->setCurrentIndex(ownDensity ? int(commonGems().size())
                                                 : int(design.material.gem));
     m_ui->LabelAviso->setText(stone::leakageWarning(design));
+    m_ui->LabelOpciones->setText(tr("TALLA %1").arg(stone::cutKind(design).toUpper()));
 }
 
 void FrmReceta::showStone(const stone::StoneDesign &design, const StoneRecipe &made) {

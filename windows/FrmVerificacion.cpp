@@ -98,6 +98,7 @@ bool FrmVerificacion::isTracing() const {
 void FrmVerificacion::showDesign(const stone::StoneDesign &design) {
     m_fields->show(design);
     m_ui->LabelMaterial->setText(materialText(design.material));
+    m_ui->LabelOpciones->setText(tr("TALLA %1").arg(stone::cutKind(design).toUpper()));
 }
 
 void FrmVerificacion::showStone(const stone::Brilliant &stone) {
