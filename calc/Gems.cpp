@@ -11,37 +11,40 @@
 // Gemology Project (gemologyproject.com) and other trade tables give for the
 // gems sold under these names: mixed garnets, seldom the pure end members
 // (pyrope 1.714, spessartine 1.800). The density is the usual value the GIA
-// guide and Webster give, the middle of their range. The help page "Tabla de
-// gemas" names the same references.
+// guide and Webster give, the middle of their range. The dispersion is the
+// B–G value, the index at the G line (430.8 nm) less that at the B line
+// (686.7 nm), as both references give it; for a doubly refracting material,
+// that of its lower index. The help page "Tabla de gemas" names the same
+// references.
 const QList<Gem> &commonGems() {
     static const QList<Gem> gems{
-        {QStringLiteral("Moissanita"), QStringLiteral("2.648"), 3.22},
-        {QStringLiteral("Diamante"), QStringLiteral("2.417"), 3.52},
-        {QStringLiteral("Circonita cúbica"), QStringLiteral("2.150"), 5.80},
-        {QStringLiteral("Circón"), QStringLiteral("1.925"), 4.70},
-        {QStringLiteral("Titanita (esfena)"), QStringLiteral("1.900"), 3.52},
-        {QStringLiteral("Granate demantoide"), QStringLiteral("1.888"), 3.84},
-        {QStringLiteral("Granate YAG (sintético)"), QStringLiteral("1.833"), 4.55},
-        {QStringLiteral("Granate almandino"), QStringLiteral("1.790"), 4.05},
-        {QStringLiteral("Granate espesartina"), QStringLiteral("1.790"), 4.15},
-        {QStringLiteral("Corindón (rubí, zafiro)"), QStringLiteral("1.762"), 4.00},
-        {QStringLiteral("Granate rodolita"), QStringLiteral("1.760"), 3.84},
-        {QStringLiteral("Crisoberilo (alejandrita)"), QStringLiteral("1.746"), 3.73},
-        {QStringLiteral("Granate grosularia"), QStringLiteral("1.740"), 3.61},
-        {QStringLiteral("Granate piropo"), QStringLiteral("1.730"), 3.78},
-        {QStringLiteral("Espinela"), QStringLiteral("1.718"), 3.60},
-        {QStringLiteral("Tanzanita (zoisita)"), QStringLiteral("1.691"), 3.35},
-        {QStringLiteral("Espodumena (kunzita)"), QStringLiteral("1.660"), 3.18},
-        {QStringLiteral("Peridoto"), QStringLiteral("1.654"), 3.34},
-        {QStringLiteral("Andalucita"), QStringLiteral("1.634"), 3.17},
-        {QStringLiteral("Turmalina"), QStringLiteral("1.624"), 3.06},
-        {QStringLiteral("Topacio"), QStringLiteral("1.610"), 3.53},
-        {QStringLiteral("Berilo (esmeralda, aguamarina)"), QStringLiteral("1.577"), 2.72},
-        {QStringLiteral("Labradorita"), QStringLiteral("1.559"), 2.70},
-        {QStringLiteral("Cuarzo (amatista, citrino)"), QStringLiteral("1.544"), 2.66},
-        {QStringLiteral("Iolita (cordierita)"), QStringLiteral("1.542"), 2.61},
-        {QStringLiteral("Ortosa (piedra luna)"), QStringLiteral("1.518"), 2.56},
-        {QStringLiteral("Fluorita"), QStringLiteral("1.434"), 3.18},
+        {QStringLiteral("Moissanita"), QStringLiteral("2.648"), 3.22, 0.104},
+        {QStringLiteral("Diamante"), QStringLiteral("2.417"), 3.52, 0.044},
+        {QStringLiteral("Circonita cúbica"), QStringLiteral("2.150"), 5.80, 0.060},
+        {QStringLiteral("Circón"), QStringLiteral("1.925"), 4.70, 0.039},
+        {QStringLiteral("Titanita (esfena)"), QStringLiteral("1.900"), 3.52, 0.051},
+        {QStringLiteral("Granate demantoide"), QStringLiteral("1.888"), 3.84, 0.057},
+        {QStringLiteral("Granate YAG (sintético)"), QStringLiteral("1.833"), 4.55, 0.028},
+        {QStringLiteral("Granate almandino"), QStringLiteral("1.790"), 4.05, 0.024},
+        {QStringLiteral("Granate espesartina"), QStringLiteral("1.790"), 4.15, 0.027},
+        {QStringLiteral("Corindón (rubí, zafiro)"), QStringLiteral("1.762"), 4.00, 0.018},
+        {QStringLiteral("Granate rodolita"), QStringLiteral("1.760"), 3.84, 0.026},
+        {QStringLiteral("Crisoberilo (alejandrita)"), QStringLiteral("1.746"), 3.73, 0.015},
+        {QStringLiteral("Granate grosularia"), QStringLiteral("1.740"), 3.61, 0.027},
+        {QStringLiteral("Granate piropo"), QStringLiteral("1.730"), 3.78, 0.022},
+        {QStringLiteral("Espinela"), QStringLiteral("1.718"), 3.60, 0.020},
+        {QStringLiteral("Tanzanita (zoisita)"), QStringLiteral("1.691"), 3.35, 0.021},
+        {QStringLiteral("Espodumena (kunzita)"), QStringLiteral("1.660"), 3.18, 0.017},
+        {QStringLiteral("Peridoto"), QStringLiteral("1.654"), 3.34, 0.020},
+        {QStringLiteral("Andalucita"), QStringLiteral("1.634"), 3.17, 0.016},
+        {QStringLiteral("Turmalina"), QStringLiteral("1.624"), 3.06, 0.017},
+        {QStringLiteral("Topacio"), QStringLiteral("1.610"), 3.53, 0.014},
+        {QStringLiteral("Berilo (esmeralda, aguamarina)"), QStringLiteral("1.577"), 2.72, 0.014},
+        {QStringLiteral("Labradorita"), QStringLiteral("1.559"), 2.70, 0.012},
+        {QStringLiteral("Cuarzo (amatista, citrino)"), QStringLiteral("1.544"), 2.66, 0.013},
+        {QStringLiteral("Iolita (cordierita)"), QStringLiteral("1.542"), 2.61, 0.017},
+        {QStringLiteral("Ortosa (piedra luna)"), QStringLiteral("1.518"), 2.56, 0.012},
+        {QStringLiteral("Fluorita"), QStringLiteral("1.434"), 3.18, 0.007},
     };
     return gems;
 }

@@ -3,11 +3,12 @@
 #include <QList>
 #include <QString>
 
-// A faceting material, its usual refractive index and density.
+// A faceting material, its usual refractive index, density and dispersion.
 struct Gem {
     QString name;    // in Spanish
     QString ir;      // three decimals, as it would be typed in the IR field
-    double density;  // specific gravity, in g/cm³
+    double density;     // specific gravity, in g/cm³
+    double dispersion;  // n(430.8 nm) − n(686.7 nm), the B–G value
 };
 
 // The common faceting materials of the gem chart and the help's gem table,

@@ -112,6 +112,12 @@ constexpr Option kOptions[] = {
     {u"--densidad", Takes::number, [](double rho) { return stone::densityLimits.contains(rho); },
      [] { return tr("la densidad debe ir %1 g/cm³:").arg(stone::rangeText(stone::densityLimits)); },
      [](CommandLine &p, const QString &, double rho) { p.density = rho; }},
+    {u"--dispersion", Takes::number,
+     [](double d) { return stone::dispersionLimits.contains(d); },
+     [] {
+         return tr("la dispersión debe ir %1:").arg(stone::rangeText(stone::dispersionLimits));
+     },
+     [](CommandLine &p, const QString &, double d) { p.dispersion = d; }},
     {u"--cabeza", Takes::number, [](double h) { return stone::headLimits.contains(h); },
      [] {
          return tr("la cabeza del observador debe ir %1 grados:")
@@ -199,7 +205,8 @@ QList<Accepted> acceptedOptions(Request request) {
             QList<Accepted> sheet{{u"--exportar"}};
             for (const Accepted &a : recipe + QList<Accepted>{{u"--verificacion"}})
                 sheet.append({a.option, u"--exportar"});
-            return sheet + QList<Accepted>{{u"--cabeza", u"--verificacion"},
+            return sheet + QList<Accepted>{{u"--dispersion", u"--verificacion"},
+                                           {u"--cabeza", u"--verificacion"},
                                            {u"--distancia", u"--verificacion"},
                                            {u"--rayos", u"--verificacion"}};
         }
@@ -209,13 +216,14 @@ QList<Accepted> acceptedOptions(Request request) {
         case Request::Recipe:
             return recipe + QList<Accepted>{{u"--csv"}, {u"--coma-decimal", u"--csv"}};
         case Request::CheckLight:
-            return shape + QList<Accepted>{
-                               {u"--cabeza"}, {u"--distancia"}, {u"--rayos"}, {u"--coma-decimal"}};
+            return shape + QList<Accepted>{{u"--dispersion"}, {u"--cabeza"}, {u"--distancia"},
+                                           {u"--rayos"},      {u"--coma-decimal"}};
         case Request::Optimise:
             return {{u"--epsilon"},
                     {u"--objetivo"},
                     {u"--filetin"},
                     {u"--indice", u"--receta"},
+                    {u"--dispersion"},
                     {u"--cabeza"},
                     {u"--distancia"},
                     {u"--mesa"},
@@ -451,10 +459,12 @@ CommandLine parseCommandLine(const QStringList &arguments) {
 
 stone::StoneDesign designOf(const CommandLine &command, const ComputePlan &plan) {
     const double IR = plan.cut.IR;
-    stone::StoneDesign design =
-        stone::designOf(plan.cut, plan.D,
-                        command.density > 0 ? stone::ownMaterial(IR, command.density)
-                                            : stone::nearestGemMaterial(IR));
+    stone::Material material = stone::nearestGemMaterial(IR);
+    if (command.density > 0)
+        material = stone::ownMaterial(IR, command.density, material.dispersion);
+    if (command.dispersion >= 0)
+        material.dispersion = command.dispersion;
+    stone::StoneDesign design = stone::designOf(plan.cut, plan.D, material);
     design.choices = command.choices;
     design.gear = command.gear;
     design.viewer.headDeg = command.headDeg;

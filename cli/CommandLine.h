@@ -34,6 +34,7 @@ struct CommandLine {
     stone::CutChoices choices;              // Recipe, CheckLight, Optimise, the sheet
     int gear = 96;                          // Recipe, Optimise, the sheet: teeth of the index gear
     double density = 0;                     // Recipe, the sheet: g/cm³; 0: the nearest gem's
+    double dispersion = -1;                 // the light: B–G value; below 0: the nearest gem's
     bool csv = false;                       // Recipe: the table as CSV
     double headDeg = 15;        // CheckLight, Optimise, the sheet: the viewer's head, degrees
     double eyeDistanceCm = 25;  // CheckLight, Optimise, the sheet: the viewer's eye; 0: at infinity

@@ -12,6 +12,8 @@ ValueRange limitsOf(DesignValue value) {
             return lowerHalfLimits;
         case DesignValue::density:
             return densityLimits;
+        case DesignValue::dispersion:
+            return dispersionLimits;
         case DesignValue::headCone:
             return headLimits;
         case DesignValue::eyeDistance:

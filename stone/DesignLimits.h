@@ -26,6 +26,9 @@ inline constexpr ValueRange lowerHalfLimits{10, 90};
 // The density that turns the volume into a weight, in g/cm³: from amber's
 // and jet's to beyond cassiterite's and cinnabar's.
 inline constexpr ValueRange densityLimits{1, 10};
+// The dispersion, the index at 430.8 nm less that at 686.7 nm: 0 makes no
+// fire, and no gem's reaches a third of the limit.
+inline constexpr ValueRange dispersionLimits{0, 0.3};
 // The half angle of the cone about the zenith that the viewer's head hides,
 // in degrees: at 90 it would hide the whole sky.
 inline constexpr ValueRange headLimits{0, 89};
@@ -52,7 +55,15 @@ inline constexpr ValueRange maxDepthLimits{40, 110};
 inline constexpr ValueRange minRetentionLimits{50, 150};
 
 // The values of a design that a cutter types in, each within its limits.
-enum class DesignValue { girdle, starLength, lowerHalfLength, density, headCone, eyeDistance };
+enum class DesignValue {
+    girdle,
+    starLength,
+    lowerHalfLength,
+    density,
+    dispersion,
+    headCone,
+    eyeDistance
+};
 ValueRange limitsOf(DesignValue value);
 
 // The index gears a faceting machine takes, by their number of teeth.

@@ -9,7 +9,8 @@
 namespace stone {
 
 Material gemMaterial(double IR, qsizetype gem) {
-    return {IR, commonGems().at(gem).density, Material::Source::chosenGem, gem};
+    const Gem &chosen = commonGems().at(gem);
+    return {IR, chosen.density, chosen.dispersion, Material::Source::chosenGem, gem};
 }
 
 Material nearestGemMaterial(double IR) {
@@ -18,8 +19,8 @@ Material nearestGemMaterial(double IR) {
     return nearest;
 }
 
-Material ownMaterial(double IR, double density) {
-    return {IR, density, Material::Source::ownDensity, -1};
+Material ownMaterial(double IR, double density, double dispersion) {
+    return {IR, density, dispersion, Material::Source::ownDensity, -1};
 }
 
 StoneDesign designOf(const CutResult &cut, double D, const Material &material) {
@@ -51,6 +52,8 @@ double valueOf(const StoneDesign &design, DesignValue value) {
             return design.choices.lowerGirdlePercent;
         case DesignValue::density:
             return design.material.density;
+        case DesignValue::dispersion:
+            return design.material.dispersion;
         case DesignValue::headCone:
             return design.viewer.headDeg;
         case DesignValue::eyeDistance:
@@ -71,7 +74,11 @@ void setValue(StoneDesign &design, DesignValue value, double number) {
             design.choices.lowerGirdlePercent = number;
             return;
         case DesignValue::density:
-            design.material = ownMaterial(design.material.refractiveIndex, number);
+            design.material = ownMaterial(design.material.refractiveIndex, number,
+                                          design.material.dispersion);
+            return;
+        case DesignValue::dispersion:
+            design.material.dispersion = number;
             return;
         case DesignValue::headCone:
             design.viewer.headDeg = number;
@@ -89,6 +96,7 @@ bool sameLight(const StoneDesign &a, const StoneDesign &b) {
            c.girdlePercent == d.girdlePercent && c.starPercent == d.starPercent &&
            c.lowerGirdlePercent == d.lowerGirdlePercent &&
            a.material.refractiveIndex == b.material.refractiveIndex &&
+           a.material.dispersion == b.material.dispersion &&
            a.viewer.headDeg == b.viewer.headDeg && eyeDistanceInD(a) == eyeDistanceInD(b);
 }
 

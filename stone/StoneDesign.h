@@ -14,13 +14,15 @@
 namespace stone {
 
 // What the stone is cut from: the refractive index the cut was computed for,
-// and the density that turns its volume into a weight: that of a gem of the
-// list, chosen or the one with the nearest index, or one the cutter gave.
+// its dispersion, and the density that turns its volume into a weight: those
+// of a gem of the list, chosen or the one with the nearest index, or a
+// density and a dispersion the cutter gave.
 struct Material {
     enum class Source { nearestGem, chosenGem, ownDensity };
 
-    double refractiveIndex = 0;
-    double density = 0;  // g/cm³
+    double refractiveIndex = 0;  // at 589.3 nm, the sodium D line
+    double density = 0;          // g/cm³
+    double dispersion = 0;       // n(430.8 nm) − n(686.7 nm), the B–G value
     Source source = Source::ownDensity;
     qsizetype gem = -1;  // the gem's place in commonGems(), unless ownDensity
 };
@@ -29,8 +31,8 @@ struct Material {
 Material gemMaterial(double IR, qsizetype gem);
 // The material of the gem of the list whose index is nearest to IR.
 Material nearestGemMaterial(double IR);
-// A density given for IR, no gem's.
-Material ownMaterial(double IR, double density);
+// A density and a dispersion given for IR, no gem's.
+Material ownMaterial(double IR, double density, double dispersion);
 
 // Who looks at the stone's light: an eye at a distance from the stone's
 // centre, or at infinity, whose head hides a cone of the sky about each line
