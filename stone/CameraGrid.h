@@ -32,6 +32,10 @@ public:
     // The viewer's zenith in the stone's frame: it stays with the viewer
     // when the stone tilts.
     Vec3 zenith() const { return m_zenith; }
+    // The viewer's right and forward, horizontal for the viewer: with the
+    // zenith, the frame the viewer's lamps stand in.
+    Vec3 across() const { return m_across; }
+    Vec3 along() const { return m_along; }
     CameraRay ray(int column, int row) const;
 
 private:

@@ -20,6 +20,7 @@ struct ViewSettings {
     double headHalfAngleDeg = 15;  // the viewer's head hides this cone about the zenith
     int raysAcross = 160;          // grid rays across the silhouette, along the tilt axis
     double eyeDistance = 0;        // of the eye from the stone's centre, in D; 0: at infinity
+    double dispersion = 0;         // the B–G value; refractiveIndex is at 589.3 nm
 };
 
 // Light bands by elevation above the horizon, as angular-spectrum viewers

@@ -120,7 +120,7 @@ QString eyeTooCloseMessage(const StoneDesign &design) {
 
 ViewSettings viewSettingsOf(const StoneDesign &design, int raysAcross) {
     return {design.material.refractiveIndex, design.viewer.headDeg, raysAcross,
-            eyeDistanceInD(design)};
+            eyeDistanceInD(design), design.material.dispersion};
 }
 
 }  // namespace stone
