@@ -1,8 +1,10 @@
 #pragma once
 
 #include "stone/Plane.h"
+#include "stone/PlaneBlocks.h"
 #include "stone/Vec3.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -22,12 +24,14 @@ inline constexpr int girdleSurface = -1;
 
 // A convex stone as the light sees it: the intersection of half-spaces and
 // the infinite vertical cylinder x² + y² <= radius². zLow and zHigh bound it
-// from below and above, so that a view knows where to aim its rays.
+// from below and above, so that a view knows where to aim its rays. Its
+// searches run on the vector path given, by default the widest one.
 class ConvexBody {
 public:
-    ConvexBody(const std::vector<Plane> &planes, double radius, double zLow, double zHigh);
+    ConvexBody(const std::vector<Plane> &planes, double radius, double zLow, double zHigh,
+               VectorPath path = widestVectorPath());
     // The brilliant's facets, numbered in their order, and its girdle.
-    explicit ConvexBody(const Brilliant &stone);
+    explicit ConvexBody(const Brilliant &stone, VectorPath path = widestVectorPath());
 
     double radius() const { return radius_; }
     double zLow() const { return zLow_; }
@@ -41,32 +45,27 @@ public:
     SurfaceHit exitPoint(const Vec3 &inside, const Vec3 &direction) const;
 
 private:
-    struct NumberedPlane {
-        Plane plane;
-        int surface;
-    };
     // Planes whose normals point up (or down, or sideways), with what bounds
     // how far any of them can face a direction.
     struct PlaneGroup {
-        std::vector<NumberedPlane> planes;
+        PlaneBlocks::Span blocks;
         double maxHorizontal = 0;           // of the normals' horizontal length
         double lowestZ = 1, highestZ = -1;  // of the normals' z
 
-        void add(const NumberedPlane &numbered);
+        void add(const Vec3 &normal);
         // False when the group holds no plane that direction moves towards.
-        bool mayFace(const Vec3 &direction, double horizontal) const;
+        bool mayFace(const Vec3 &direction, double horizontal) const {
+            const double mostZ = direction.z >= 0 ? highestZ * direction.z : lowestZ * direction.z;
+            return maxHorizontal * horizontal + mostZ > 0;
+        }
     };
+    static int groupFacing(const Vec3 &normal) { return normal.z > 0 ? 0 : 1; }
+    static std::vector<std::vector<Plane>> grouped(const std::vector<Plane> &planes);
 
-    // The nearest plane ahead so far: gap / along away.
-    struct Nearest {
-        int surface;
-        double gap, along;
-    };
-    void nearestAhead(const PlaneGroup &group, const Vec3 &inside, const Vec3 &direction,
-                      Nearest &nearest) const;
-
-    std::vector<PlaneGroup> groups_;
-    std::vector<Vec3> normals_;  // by surface number
+    PlaneBlocks blocks_;
+    std::array<PlaneGroup, 2> groups_;  // whose blocks follow each other
+    std::vector<int> surfaceAt_;        // by slot of blocks_, girdleSurface for none
+    std::vector<Vec3> normals_;         // by surface number
     double radius_, zLow_, zHigh_;
 };
 
