@@ -25,19 +25,17 @@ template <typename Visit>
 double followRay(const ConvexBody &body, double refractiveIndex, const Vec3 &origin,
                  const Vec3 &direction, const SurfaceHit &entry, Visit &&visit) {
     Vec3 point = origin + entry.distance * direction;
-    const double cosEntry = -dot(direction, entry.normal);
-    const double outsideReflectance = fresnelReflectance(1, refractiveIndex, cosEntry);
-    visit(PathStep{point, entry.surface, reflected(direction, entry.normal), outsideReflectance});
-    double weight = 1 - outsideReflectance;
-    Vec3 inside = refracted(direction, entry.normal, 1, refractiveIndex);
+    const Refraction entering = refraction(direction, entry.normal, 1, refractiveIndex);
+    visit(PathStep{point, entry.surface, reflected(direction, entry.normal), entering.reflectance});
+    double weight = 1 - entering.reflectance;
+    Vec3 inside = entering.direction;
     for (int reflections = 0;;) {
         const SurfaceHit hit = body.exitPoint(point, inside);
         point = point + hit.distance * inside;
-        const double reflectance = fresnelReflectance(refractiveIndex, 1, dot(inside, hit.normal));
-        const Vec3 out =
-            reflectance < 1 ? refracted(inside, -hit.normal, refractiveIndex, 1) : Vec3{};
-        visit(PathStep{point, hit.surface, out, weight * (1 - reflectance)});
-        weight *= reflectance;
+        const Refraction leaving = refraction(inside, -hit.normal, refractiveIndex, 1);
+        const Vec3 out = leaving.reflectance < 1 ? leaving.direction : Vec3{};
+        visit(PathStep{point, hit.surface, out, weight * (1 - leaving.reflectance)});
+        weight *= leaving.reflectance;
         inside = reflected(inside, hit.normal);
         if (++reflections == maxInternalReflections || weight < minWeight)
             return weight;
