@@ -6,7 +6,6 @@
 #include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace stone {
 
@@ -166,38 +165,76 @@ RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const Vi
     return trace;
 }
 
+// A view being traced: its grid, its sky and its rows' traces, each in a
+// place of its own, so that any thread may trace any row.
+struct ViewRows {
+    ViewRows(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt)
+        : tilt(tilt),
+          grid(body, tilt, settings.raysAcross),
+          sky(grid.zenith(), settings.headHalfAngleDeg),
+          rows(grid.rows()) {}
+
+    // The rows added in their order, whichever thread traced them, so that
+    // the figures come out the same on any number of threads.
+    ViewTrace added() const {
+        ViewTrace view;
+        for (const RowTrace &row : rows) {
+            view.figures += row.sum;
+            view.hits += row.hits;
+            view.samples.insert(view.samples.end(), row.samples.begin(), row.samples.end());
+            view.complete = view.complete && row.complete;
+        }
+        view.tilt = tilt;
+        view.columns = grid.columns();
+        view.rows = grid.rows();
+        if (view.hits > 0)
+            view.figures *= 1.0 / view.hits;
+        return view;
+    }
+
+    Tilt tilt;
+    ViewGrid grid;
+    Sky sky;
+    std::vector<RowTrace> rows;
+};
+
 }  // namespace
+
+std::vector<ViewTrace> traceViews(const ConvexBody &body, const ViewSettings &settings,
+                                  const std::vector<Tilt> &tilts, Samples samples,
+                                  const TraceControl &control) {
+    struct RowAt {
+        int view, row;
+    };
+    std::vector<ViewRows> views;
+    views.reserve(tilts.size());
+    std::vector<RowAt> rows;
+    for (const Tilt &tilt : tilts) {
+        views.emplace_back(body, settings, tilt);
+        for (int row = 0; row < views.back().grid.rows(); ++row)
+            rows.push_back({int(views.size()) - 1, row});
+    }
+    const bool keep = samples == Samples::kept;
+    QtConcurrent::blockingMap(rows, [&](const RowAt &at) {
+        ViewRows &view = views[at.view];
+        RowTrace &trace = view.rows[at.row];
+        if (control.cancel && control.cancel->load()) {
+            trace.complete = false;
+            return;
+        }
+        trace = traceRow(body, settings, view.grid, view.sky, at.row, keep);
+        if (control.raysDone)
+            *control.raysDone += view.grid.columns();
+    });
+    std::vector<ViewTrace> traced;
+    for (const ViewRows &view : views)
+        traced.push_back(view.added());
+    return traced;
+}
 
 ViewTrace traceView(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt,
                     Samples samples, const TraceControl &control) {
-    const ViewGrid grid(body, tilt, settings.raysAcross);
-    const Sky sky(grid.zenith(), settings.headHalfAngleDeg);
-    std::vector<int> rows(grid.rows());
-    std::iota(rows.begin(), rows.end(), 0);
-    const bool keep = samples == Samples::kept;
-    const auto traceOne = [&](int row) {
-        if (control.cancel && control.cancel->load())
-            return RowTrace{{}, 0, {}, false};
-        RowTrace trace = traceRow(body, settings, grid, sky, row, keep);
-        if (control.raysDone)
-            *control.raysDone += grid.columns();
-        return trace;
-    };
-    // In row order, so that the sums come out the same on every run.
-    const auto add = [](ViewTrace &view, const RowTrace &row) {
-        view.figures += row.sum;
-        view.hits += row.hits;
-        view.samples.insert(view.samples.end(), row.samples.begin(), row.samples.end());
-        view.complete = view.complete && row.complete;
-    };
-    ViewTrace view = QtConcurrent::blockingMappedReduced<ViewTrace>(
-        rows, traceOne, add, QtConcurrent::OrderedReduce | QtConcurrent::SequentialReduce);
-    view.tilt = tilt;
-    view.columns = grid.columns();
-    view.rows = grid.rows();
-    if (view.hits > 0)
-        view.figures *= 1.0 / view.hits;
-    return view;
+    return traceViews(body, settings, {tilt}, samples, control).front();
 }
 
 qint64 gridRays(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt) {
