@@ -4,6 +4,7 @@
 #include "stone/PlaneBlocks.h"
 #include "stone/Vec3.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -55,7 +56,9 @@ private:
         void add(const Vec3 &normal);
         // False when the group holds no plane that direction moves towards.
         bool mayFace(const Vec3 &direction, double horizontal) const {
-            const double mostZ = direction.z >= 0 ? highestZ * direction.z : lowestZ * direction.z;
+            // The larger of the two, whichever way the direction's z points,
+            // without a branch.
+            const double mostZ = std::max(highestZ * direction.z, lowestZ * direction.z);
             return maxHorizontal * horizontal + mostZ > 0;
         }
     };

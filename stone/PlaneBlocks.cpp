@@ -56,6 +56,10 @@ struct Vectors {
             slots[lane] = lane;
         return slots;
     }
+    // The slots of a block's part-th lanes, given those of its first.
+    static Doubles partSlots(const Doubles &slots, int part) {
+        return part == 0 ? slots : slots + double(part * lanes);
+    }
     // max(values, 0) in one instruction: 0 for -0 and NaN.
     static Doubles notBelowZero(const Doubles &values);
 
@@ -149,7 +153,7 @@ PlaneBlocks::Crossing crossingIn(const Block *blocks, int count, const Vec3 &ori
     for (int block = 0; block < count; ++block) {
 #pragma GCC unroll 2
         for (int part = 0; part < V::perBlock; ++part)
-            parts[part].add(blocks[block], part, slots + double(part * lanes), origin, direction);
+            parts[part].add(blocks[block], part, V::partSlots(slots, part), origin, direction);
         slots += double(width);
     }
 #pragma GCC unroll 2
@@ -211,7 +215,7 @@ PlaneBlocks::Ahead nearestAheadIn(const Block *blocks, PlaneBlocks::Span span, c
     const auto search = [&](int block, Nearest<lanes> *into) {
 #pragma GCC unroll 2
         for (int part = 0; part < perBlock; ++part)
-            into[part].add(blocks[block], part, slots + double(part * lanes), inside, direction);
+            into[part].add(blocks[block], part, V::partSlots(slots, part), inside, direction);
         slots += double(width);
     };
     int block = span.first;
