@@ -121,6 +121,10 @@ ConvexBody::ConvexBody(const Brilliant &stone, VectorPath path)
                  heightRange(stone).second, path) {}
 
 std::optional<SurfaceHit> ConvexBody::entryPoint(const Vec3 &origin, const Vec3 &direction) const {
+    // The wall first: the rays that pass beside the stone need no planes.
+    const auto wall = cylinderCrossings(radius_, origin, direction);
+    if (!wall)
+        return std::nullopt;
     const PlaneBlocks::Crossing planes = blocks_.crossing(origin, direction);
     if (planes.missed)
         return std::nullopt;
@@ -129,9 +133,6 @@ std::optional<SurfaceHit> ConvexBody::entryPoint(const Vec3 &origin, const Vec3 
         entry.surface = surfaceAt_[planes.entrySlot];
         entry.normal = normals_[entry.surface];
     }
-    const auto wall = cylinderCrossings(radius_, origin, direction);
-    if (!wall)
-        return std::nullopt;
     if (wall->first > entry.distance)
         entry = {wall->first, girdleSurface, radialNormal(origin + wall->first * direction)};
     const double leaving = std::min(planes.leaving, wall->second);
