@@ -44,15 +44,6 @@ std::optional<std::pair<double, double>> cylinderCrossings(double radius, const 
     return std::pair{(-wall.halfB - root) / wall.a, (-wall.halfB + root) / wall.a};
 }
 
-// The second of cylinderCrossings(), or infinity when there is none: where
-// a ray from inside meets the wall.
-double wallAhead(double radius, const Vec3 &inside, const Vec3 &direction) {
-    const WallEquation wall = wallEquation(radius, inside, direction);
-    if (wall.a < 1e-300 || wall.discriminant < 0)
-        return infinity;
-    return (-wall.halfB + std::sqrt(wall.discriminant)) / wall.a;
-}
-
 }  // namespace
 
 void ConvexBody::PlaneGroup::add(const Vec3 &normal) {
@@ -141,23 +132,9 @@ std::optional<SurfaceHit> ConvexBody::entryPoint(const Vec3 &origin, const Vec3 
     return entry;
 }
 
-SurfaceHit ConvexBody::exitPoint(const Vec3 &inside, const Vec3 &direction) const {
-    const double horizontal = std::sqrt(direction.x * direction.x + direction.y * direction.y);
-    // The up group's blocks come first and the down group's follow: the
-    // blocks to search are one run.
-    const PlaneGroup &up = groups_[0], &down = groups_[1];
-    const PlaneBlocks::Span facing{
-        up.mayFace(direction, horizontal) ? up.blocks.first : down.blocks.first,
-        down.mayFace(direction, horizontal) ? down.blocks.end : up.blocks.end};
-    const PlaneBlocks::Ahead nearest = blocks_.nearestAhead(facing, inside, direction);
-    const double distance = nearest.gap / nearest.along;
-    const double wall = wallAhead(radius_, inside, direction);
-    if (nearest.slot < 0 || wall < distance) {
-        const double toWall = std::max(0.0, wall);
-        return {toWall, girdleSurface, radialNormal(inside + toWall * direction)};
-    }
-    const int surface = surfaceAt_[nearest.slot];
-    return {distance, surface, normals_[surface]};
+SurfaceHit ConvexBody::wallExit(const Vec3 &inside, const Vec3 &direction, double wall) const {
+    const double toWall = std::max(0.0, wall);
+    return {toWall, girdleSurface, radialNormal(inside + toWall * direction)};
 }
 
 }  // namespace stone

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -42,8 +44,22 @@ public:
     std::optional<SurfaceHit> entryPoint(const Vec3 &origin, const Vec3 &direction) const;
 
     // Where a ray inside the body leaves it: the nearest plane or cylinder
-    // wall ahead.
-    SurfaceHit exitPoint(const Vec3 &inside, const Vec3 &direction) const;
+    // wall ahead. Inline, as the light tracer asks it at every bounce.
+    SurfaceHit exitPoint(const Vec3 &inside, const Vec3 &direction) const {
+        const double horizontal = std::sqrt(direction.x * direction.x + direction.y * direction.y);
+        // The up group's blocks come first and the down group's follow: the
+        // blocks to search are one run.
+        const PlaneGroup &up = groups_[0], &down = groups_[1];
+        const PlaneBlocks::Span facing{
+            up.mayFace(direction, horizontal) ? up.blocks.first : down.blocks.first,
+            down.mayFace(direction, horizontal) ? down.blocks.end : up.blocks.end};
+        const PlaneBlocks::Ahead nearest = blocks_.nearestAhead(facing, inside, direction);
+        const double wall = wallAhead(inside, direction);
+        if (nearest.slot < 0 || wall < nearest.distance)
+            return wallExit(inside, direction, wall);
+        const int surface = surfaceAt_[nearest.slot];
+        return {nearest.distance, surface, normals_[surface]};
+    }
 
 private:
     // Planes whose normals point up (or down, or sideways), with what bounds
@@ -63,6 +79,18 @@ private:
         }
     };
     static int groupFacing(const Vec3 &normal) { return normal.z > 0 ? 0 : 1; }
+    // Where a ray from inside meets the cylinder wall: the farther root of
+    // a t² + 2 halfB t + c = 0, or infinity when there is none.
+    double wallAhead(const Vec3 &inside, const Vec3 &direction) const {
+        const double a = direction.x * direction.x + direction.y * direction.y;
+        const double c = inside.x * inside.x + inside.y * inside.y - radius_ * radius_;
+        const double halfB = inside.x * direction.x + inside.y * direction.y;
+        const double discriminant = halfB * halfB - a * c;
+        if (a < 1e-300 || discriminant < 0)
+            return std::numeric_limits<double>::infinity();
+        return (-halfB + std::sqrt(discriminant)) / a;
+    }
+    SurfaceHit wallExit(const Vec3 &inside, const Vec3 &direction, double wall) const;
     static std::vector<std::vector<Plane>> grouped(const std::vector<Plane> &planes);
 
     PlaneBlocks blocks_;

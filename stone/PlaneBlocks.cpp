@@ -229,9 +229,8 @@ PlaneBlocks::Ahead nearestAheadIn(const Block *blocks, PlaneBlocks::Span span, c
     for (int part = 1; part < 2 * perBlock; ++part)
         found[0].merge(found[part]);
     V::reduce(found[0]);
-    if (found[0].slot[0] == infinity)
-        return {};
-    return {int(found[0].slot[0]), found[0].gap[0], found[0].along[0]};
+    const double slot = found[0].slot[0];
+    return {found[0].gap[0] / found[0].along[0], slot == infinity ? -1 : int(slot)};
 }
 
 // The searches built for a vector path: name##Searches.

@@ -50,13 +50,14 @@ public:
     }
 
     // The nearest plane ahead of a point inside, among the blocks of span:
-    // the least gap / along over the planes the ray moves towards
-    // (along > 0), with gap the point's distance to the plane (0 for one a
-    // rounding error outside) and along the direction's part along the
-    // normal; the first slot wins ties. Slot -1 when none is ahead.
+    // the one of least gap / along, its distance, over the planes the ray
+    // moves towards (along > 0), with gap the point's distance to the plane
+    // (0 for one a rounding error outside) and along the direction's part
+    // along the normal; the first slot wins ties. Slot -1, at an infinite
+    // distance, when none is ahead. Small enough to come back in registers.
     struct Ahead {
-        int slot = -1;
-        double gap = 1, along = 0;
+        double distance;
+        int slot;
     };
     Ahead nearestAhead(Span span, const Vec3 &inside, const Vec3 &direction) const {
         return searches_->nearestAhead(blocks_.data(), span, inside, direction);
