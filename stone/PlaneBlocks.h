@@ -7,10 +7,11 @@
 namespace stone {
 
 // The instructions that search a body's planes: those of every x86-64
-// processor (SSE2, two planes per instruction), or AVX2 (four) when the
-// processor has them. Both do the same arithmetic in the same order and give
-// the same figures.
-enum class VectorPath { plain, avx2 };
+// processor (SSE2, two planes per instruction), AVX2 (four) when the
+// processor has it, or AVX2's four with AVX-512's mask registers, which
+// choose between lanes in one instruction. All do the same arithmetic in the
+// same order and give the same figures.
+enum class VectorPath { plain, avx2, avx512 };
 
 // The widest path this processor runs.
 VectorPath widestVectorPath();

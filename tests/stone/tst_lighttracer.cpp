@@ -227,6 +227,28 @@ private slots:
         }
     }
 
+    // A square prism's sides: a ray along one of them misses the prism just
+    // outside it and enters by the face ahead just inside, on every vector
+    // path (the sides share a block of four planes).
+    void raysAlongASide() {
+        const std::vector<Plane> prism{{{1, 0, 0}, 0.3},  {{-1, 0, 0}, 0.3}, {{0, 1, 0}, 0.3},
+                                       {{0, -1, 0}, 0.3}, {{0, 0, 1}, 0.1},  {{0, 0, -1}, 0.1}};
+        for (const VectorPath path : vectorPaths()) {
+            const ConvexBody body(prism, 0.5, -0.1, 0.1, path);
+            for (int side = 0; side < 4; ++side) {
+                const Vec3 out = prism[side].normal;
+                // Along the side, towards the face the side's normal turns to.
+                const Vec3 along{-out.y, out.x, 0};
+                QVERIFY(!body.entryPoint(0.35 * out - along, along));
+                const auto entry = body.entryPoint(0.25 * out - along, along);
+                QVERIFY(entry);
+                QCOMPARE(entry->distance, 0.7);
+                QCOMPARE(entry->normal.x, -along.x);
+                QCOMPARE(entry->normal.y, -along.y);
+            }
+        }
+    }
+
     // Every view of the tilt series is traced and the progress counter
     // reaches the total it is shown against.
     void comparisonCountsEveryRay() {

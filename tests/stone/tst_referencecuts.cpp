@@ -205,6 +205,8 @@ private slots:
         QTest::newRow("girdle 2.5 %, plain") << 3 << VectorPath::plain;
         QTest::newRow("no girdle, AVX2") << 2 << VectorPath::avx2;
         QTest::newRow("girdle 2.5 %, AVX2") << 3 << VectorPath::avx2;
+        QTest::newRow("no girdle, AVX-512") << 2 << VectorPath::avx512;
+        QTest::newRow("girdle 2.5 %, AVX-512") << 3 << VectorPath::avx512;
     }
 
     // From random points inside, in random directions, a ray leaves where
