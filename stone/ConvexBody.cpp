@@ -16,23 +16,11 @@ Vec3 radialNormal(const Vec3 &point) {
     return normalized(Vec3{point.x, point.y, 0});
 }
 
-// Where a ray crosses the cylinder wall: a t² + 2 halfB t + c = 0.
-struct WallEquation {
-    double a, halfB, c, discriminant;
-};
-WallEquation wallEquation(double radius, const Vec3 &origin, const Vec3 &direction) {
-    const double a = direction.x * direction.x + direction.y * direction.y;
-    const double c = origin.x * origin.x + origin.y * origin.y - radius * radius;
-    const double halfB = origin.x * direction.x + origin.y * direction.y;
-    return {a, halfB, c, halfB * halfB - a * c};
-}
+}  // namespace
 
-// The two distances along the ray at which it crosses the cylinder wall, or
-// nothing when it runs outside it. A vertical ray stays inside for ever when
-// it starts inside.
-std::optional<std::pair<double, double>> cylinderCrossings(double radius, const Vec3 &origin,
-                                                           const Vec3 &direction) {
-    const WallEquation wall = wallEquation(radius, origin, direction);
+std::optional<std::pair<double, double>> ConvexBody::wallCrossings(const Vec3 &origin,
+                                                                   const Vec3 &direction) const {
+    const WallEquation wall = wallEquation(origin, direction);
     if (wall.a < 1e-300) {
         if (wall.c > 0)
             return std::nullopt;
@@ -43,8 +31,6 @@ std::optional<std::pair<double, double>> cylinderCrossings(double radius, const 
     const double root = std::sqrt(wall.discriminant);
     return std::pair{(-wall.halfB - root) / wall.a, (-wall.halfB + root) / wall.a};
 }
-
-}  // namespace
 
 void ConvexBody::PlaneGroup::add(const Vec3 &normal) {
     maxHorizontal = std::max(maxHorizontal, std::hypot(normal.x, normal.y));
@@ -113,7 +99,7 @@ ConvexBody::ConvexBody(const Brilliant &stone, VectorPath path)
 
 std::optional<SurfaceHit> ConvexBody::entryPoint(const Vec3 &origin, const Vec3 &direction) const {
     // The wall first: the rays that pass beside the stone need no planes.
-    const auto wall = cylinderCrossings(radius_, origin, direction);
+    const auto wall = wallCrossings(origin, direction);
     if (!wall)
         return std::nullopt;
     const PlaneBlocks::Crossing planes = blocks_.crossing(origin, direction);

@@ -47,21 +47,7 @@ public:
     // wall ahead. Always inline: the light tracer asks it at every bounce,
     // and the hit then stays in registers.
     __attribute__((always_inline)) SurfaceHit exitPoint(const Vec3 &inside,
-                                                        const Vec3 &direction) const {
-        const double horizontal = std::sqrt(direction.x * direction.x + direction.y * direction.y);
-        // The up group's blocks come first and the down group's follow: the
-        // blocks to search are one run.
-        const PlaneGroup &up = groups_[0], &down = groups_[1];
-        const PlaneBlocks::Span facing{
-            up.mayFace(direction, horizontal) ? up.blocks.first : down.blocks.first,
-            down.mayFace(direction, horizontal) ? down.blocks.end : up.blocks.end};
-        const PlaneBlocks::Ahead nearest = blocks_.nearestAhead(facing, inside, direction);
-        const double wall = wallAhead(inside, direction);
-        if (nearest.slot < 0 || wall < nearest.distance)
-            return wallExit(inside, direction, wall);
-        const int surface = surfaceAt_[nearest.slot];
-        return {nearest.distance, surface, normals_[surface]};
-    }
+                                                        const Vec3 &direction) const;
 
 private:
     // Planes whose normals point up (or down, or sideways), with what bounds
@@ -81,17 +67,19 @@ private:
         }
     };
     static int groupFacing(const Vec3 &normal) { return normal.z > 0 ? 0 : 1; }
-    // Where a ray from inside meets the cylinder wall: the farther root of
-    // a t² + 2 halfB t + c = 0, or infinity when there is none.
-    double wallAhead(const Vec3 &inside, const Vec3 &direction) const {
-        const double a = direction.x * direction.x + direction.y * direction.y;
-        const double c = inside.x * inside.x + inside.y * inside.y - radius_ * radius_;
-        const double halfB = inside.x * direction.x + inside.y * direction.y;
-        const double discriminant = halfB * halfB - a * c;
-        if (a < 1e-300 || discriminant < 0)
-            return std::numeric_limits<double>::infinity();
-        return (-halfB + std::sqrt(discriminant)) / a;
-    }
+    // Where a ray crosses the cylinder wall: a t² + 2 halfB t + c = 0.
+    struct WallEquation {
+        double a, halfB, c, discriminant;
+    };
+    WallEquation wallEquation(const Vec3 &origin, const Vec3 &direction) const;
+    // The two distances along the ray at which it crosses the wall, or
+    // nothing when it runs outside it. A vertical ray stays inside for ever
+    // when it starts inside.
+    std::optional<std::pair<double, double>> wallCrossings(const Vec3 &origin,
+                                                           const Vec3 &direction) const;
+    // The second of wallCrossings(), or infinity when there is none: where a
+    // ray from inside meets the wall.
+    double wallAhead(const Vec3 &inside, const Vec3 &direction) const;
     SurfaceHit wallExit(const Vec3 &inside, const Vec3 &direction, double wall) const;
     static std::vector<std::vector<Plane>> grouped(const std::vector<Plane> &planes);
 
@@ -101,5 +89,36 @@ private:
     std::vector<Vec3> normals_;         // by surface number
     double radius_, zLow_, zHigh_;
 };
+
+inline ConvexBody::WallEquation ConvexBody::wallEquation(const Vec3 &origin,
+                                                         const Vec3 &direction) const {
+    const double a = direction.x * direction.x + direction.y * direction.y;
+    const double c = origin.x * origin.x + origin.y * origin.y - radius_ * radius_;
+    const double halfB = origin.x * direction.x + origin.y * direction.y;
+    return {a, halfB, c, halfB * halfB - a * c};
+}
+
+inline double ConvexBody::wallAhead(const Vec3 &inside, const Vec3 &direction) const {
+    const WallEquation wall = wallEquation(inside, direction);
+    if (wall.a < 1e-300 || wall.discriminant < 0)
+        return std::numeric_limits<double>::infinity();
+    return (-wall.halfB + std::sqrt(wall.discriminant)) / wall.a;
+}
+
+inline SurfaceHit ConvexBody::exitPoint(const Vec3 &inside, const Vec3 &direction) const {
+    const double horizontal = std::sqrt(direction.x * direction.x + direction.y * direction.y);
+    // The up group's blocks come first and the down group's follow: the
+    // blocks to search are one run.
+    const PlaneGroup &up = groups_[0], &down = groups_[1];
+    const PlaneBlocks::Span facing{
+        up.mayFace(direction, horizontal) ? up.blocks.first : down.blocks.first,
+        down.mayFace(direction, horizontal) ? down.blocks.end : up.blocks.end};
+    const PlaneBlocks::Ahead nearest = blocks_.nearestAhead(facing, inside, direction);
+    const double wall = wallAhead(inside, direction);
+    if (nearest.slot < 0 || wall < nearest.distance)
+        return wallExit(inside, direction, wall);
+    const int surface = surfaceAt_[nearest.slot];
+    return {nearest.distance, surface, normals_[surface]};
+}
 
 }  // namespace stone
