@@ -27,8 +27,8 @@ std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewS
     std::vector<CutLight> traced;
     for (const NamedCut &cut : cuts) {
         CutLight light{cut, buildBrilliant(cut.proportions, cut.choices), {}};
-        light.views = traceViews(ConvexBody(light.stone), settings, tiltSeries(), Samples::dropped,
-                                 control);
+        light.views =
+            traceViews(ConvexBody(light.stone), settings, tiltSeries(), Samples::dropped, control);
         if (!std::all_of(light.views.begin(), light.views.end(),
                          [](const ViewTrace &view) { return view.complete; }))
             return traced;
