@@ -1,5 +1,6 @@
 #include "stone/CutComparison.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace stone {
@@ -39,12 +40,11 @@ std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewS
     std::vector<CutLight> traced;
     for (const NamedCut &cut : cuts) {
         CutLight light{cut, buildBrilliant(cut.proportions, cut.choices), {}};
-        const ConvexBody body(light.stone);
-        for (const Tilt &tilt : tiltSeries()) {
-            light.views.push_back(traceView(body, settings, tilt, Samples::dropped, control));
-            if (!light.views.back().complete)
-                return traced;
-        }
+        light.views =
+            traceViews(ConvexBody(light.stone), settings, tiltSeries(), Samples::dropped, control);
+        if (!std::all_of(light.views.begin(), light.views.end(),
+                         [](const ViewTrace &view) { return view.complete; }))
+            return traced;
         traced.push_back(std::move(light));
     }
     return traced;

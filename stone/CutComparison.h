@@ -26,7 +26,7 @@ struct CutLight {
     double tiltedBrightnessCos() const;
 };
 
-// Builds and traces each cut in every view, one view after another, each on
+// Builds and traces each cut in every view, the views of a cut as one job on
 // all cores. Cancelled, it returns the cuts traced whole so far.
 std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
                                   const TraceControl &control = {});

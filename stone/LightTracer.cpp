@@ -7,7 +7,6 @@
 #include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace stone {
 
@@ -26,19 +25,17 @@ template <typename Visit>
 double followRay(const ConvexBody &body, double refractiveIndex, const Vec3 &origin,
                  const Vec3 &direction, const SurfaceHit &entry, Visit &&visit) {
     Vec3 point = origin + entry.distance * direction;
-    const double cosEntry = -dot(direction, entry.normal);
-    const double outsideReflectance = fresnelReflectance(1, refractiveIndex, cosEntry);
-    visit(PathStep{point, entry.surface, reflected(direction, entry.normal), outsideReflectance});
-    double weight = 1 - outsideReflectance;
-    Vec3 inside = refracted(direction, entry.normal, 1, refractiveIndex);
+    const Refraction entering = refraction(direction, entry.normal, 1, refractiveIndex);
+    visit(PathStep{point, entry.surface, reflected(direction, entry.normal), entering.reflectance});
+    double weight = 1 - entering.reflectance;
+    Vec3 inside = entering.direction;
     for (int reflections = 0;;) {
         const SurfaceHit hit = body.exitPoint(point, inside);
         point = point + hit.distance * inside;
-        const double reflectance = fresnelReflectance(refractiveIndex, 1, dot(inside, hit.normal));
-        const Vec3 out =
-            reflectance < 1 ? refracted(inside, -hit.normal, refractiveIndex, 1) : Vec3{};
-        visit(PathStep{point, hit.surface, out, weight * (1 - reflectance)});
-        weight *= reflectance;
+        const Refraction leaving = refraction(inside, -hit.normal, refractiveIndex, 1);
+        const Vec3 out = leaving.reflectance < 1 ? leaving.direction : Vec3{};
+        visit(PathStep{point, hit.surface, out, weight * (1 - leaving.reflectance)});
+        weight *= leaving.reflectance;
         inside = reflected(inside, hit.normal);
         if (++reflections == maxInternalReflections || weight < minWeight)
             return weight;
@@ -119,38 +116,76 @@ RowTrace traceRow(const ConvexBody &body, const ViewSettings &settings, const Ca
     return trace;
 }
 
+// A view being traced: its grid, its sky and its rows' traces, each in a
+// place of its own, so that any thread may trace any row.
+struct ViewRows {
+    ViewRows(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt)
+        : tilt(tilt),
+          grid(body, tilt, settings.raysAcross, settings.eyeDistance),
+          sky(grid.zenith(), settings.headHalfAngleDeg),
+          rows(grid.rows()) {}
+
+    // The rows added in their order, whichever thread traced them, so that
+    // the figures come out the same on any number of threads.
+    ViewTrace added() const {
+        ViewTrace view;
+        for (const RowTrace &row : rows) {
+            view.figures += row.sum;
+            view.hits += row.hits;
+            view.samples.insert(view.samples.end(), row.samples.begin(), row.samples.end());
+            view.complete = view.complete && row.complete;
+        }
+        view.tilt = tilt;
+        view.columns = grid.columns();
+        view.rows = grid.rows();
+        if (view.hits > 0)
+            view.figures *= 1.0 / view.hits;
+        return view;
+    }
+
+    Tilt tilt;
+    CameraGrid grid;
+    Sky sky;
+    std::vector<RowTrace> rows;
+};
+
 }  // namespace
+
+std::vector<ViewTrace> traceViews(const ConvexBody &body, const ViewSettings &settings,
+                                  const std::vector<Tilt> &tilts, Samples samples,
+                                  const TraceControl &control) {
+    struct RowAt {
+        int view, row;
+    };
+    std::vector<ViewRows> views;
+    views.reserve(tilts.size());
+    std::vector<RowAt> rows;
+    for (const Tilt &tilt : tilts) {
+        views.emplace_back(body, settings, tilt);
+        for (int row = 0; row < views.back().grid.rows(); ++row)
+            rows.push_back({int(views.size()) - 1, row});
+    }
+    const bool keep = samples == Samples::kept;
+    QtConcurrent::blockingMap(rows, [&](const RowAt &at) {
+        ViewRows &view = views[at.view];
+        RowTrace &trace = view.rows[at.row];
+        if (control.cancel && control.cancel->load()) {
+            trace.complete = false;
+            return;
+        }
+        trace = traceRow(body, settings, view.grid, view.sky, at.row, keep);
+        if (control.raysDone)
+            *control.raysDone += view.grid.columns();
+    });
+    std::vector<ViewTrace> traced;
+    for (const ViewRows &view : views)
+        traced.push_back(view.added());
+    return traced;
+}
 
 ViewTrace traceView(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt,
                     Samples samples, const TraceControl &control) {
-    const CameraGrid grid(body, tilt, settings.raysAcross, settings.eyeDistance);
-    const Sky sky(grid.zenith(), settings.headHalfAngleDeg);
-    std::vector<int> rows(grid.rows());
-    std::iota(rows.begin(), rows.end(), 0);
-    const bool keep = samples == Samples::kept;
-    const auto traceOne = [&](int row) {
-        if (control.cancel && control.cancel->load())
-            return RowTrace{{}, 0, {}, false};
-        RowTrace trace = traceRow(body, settings, grid, sky, row, keep);
-        if (control.raysDone)
-            *control.raysDone += grid.columns();
-        return trace;
-    };
-    // In row order, so that the sums come out the same on every run.
-    const auto add = [](ViewTrace &view, const RowTrace &row) {
-        view.figures += row.sum;
-        view.hits += row.hits;
-        view.samples.insert(view.samples.end(), row.samples.begin(), row.samples.end());
-        view.complete = view.complete && row.complete;
-    };
-    ViewTrace view = QtConcurrent::blockingMappedReduced<ViewTrace>(
-        rows, traceOne, add, QtConcurrent::OrderedReduce | QtConcurrent::SequentialReduce);
-    view.tilt = tilt;
-    view.columns = grid.columns();
-    view.rows = grid.rows();
-    if (view.hits > 0)
-        view.figures *= 1.0 / view.hits;
-    return view;
+    return traceViews(body, settings, {tilt}, samples, control).front();
 }
 
 qint64 gridRays(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt) {

@@ -33,6 +33,13 @@ enum class Samples { dropped, kept };
 ViewTrace traceView(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt,
                     Samples samples = Samples::dropped, const TraceControl &control = {});
 
+// Traces several views as one job on all cores, as traceView() traces each,
+// so that the cores need not wait for each other at the end of every view.
+std::vector<ViewTrace> traceViews(const ConvexBody &body, const ViewSettings &settings,
+                                  const std::vector<Tilt> &tilts,
+                                  Samples samples = Samples::dropped,
+                                  const TraceControl &control = {});
+
 // The camera rays of a view's grid, hits and misses: what raysDone counts up to.
 qint64 gridRays(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt);
 

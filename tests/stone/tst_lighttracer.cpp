@@ -2,11 +2,13 @@
 #include "calc/CutSolver.h"
 #include "stone/ClassicCuts.h"
 #include "stone/CutComparison.h"
+#include "stone/CutFigures.h"
 #include "stone/DesignLimits.h"
 #include "stone/Fresnel.h"
 #include "stone/LightTracer.h"
 
 #include <QTest>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -36,6 +38,41 @@ int facetAt(const Brilliant &stone, Tier tier, double azimuthDeg) {
                         }) -
            facets.begin();
 }
+
+// The cuts of diamond that --verificar compares.
+std::vector<NamedCut> diamondCuts() {
+    return cutsToCompare(proportionsOf(solveCut(2.417, radians(10))), {});
+}
+
+std::vector<double> fieldsOf(const LightShares &light) {
+    return {light.brightnessIso, light.brightnessCos, light.externalReflection,
+            light.leakage,       light.bands[0],      light.bands[1],
+            light.bands[2],      light.remainder,     light.head};
+}
+
+// Every figure of every view of every cut, in order.
+std::vector<double> everyFigure(const std::vector<CutLight> &cuts) {
+    std::vector<double> figures;
+    for (const CutLight &cut : cuts) {
+        for (const ViewTrace &view : cut.views) {
+            const std::vector<double> fields = fieldsOf(view.figures);
+            figures.insert(figures.end(), fields.begin(), fields.end());
+        }
+    }
+    return figures;
+}
+
+// The global thread pool runs this many threads while it lives.
+class PoolThreads {
+public:
+    explicit PoolThreads(int threads) : before_(QThreadPool::globalInstance()->maxThreadCount()) {
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+    }
+    ~PoolThreads() { QThreadPool::globalInstance()->setMaxThreadCount(before_); }
+
+private:
+    int before_;
+};
 
 }  // namespace
 
@@ -141,6 +178,75 @@ private slots:
             QVERIFY(std::abs(gap) < 1e-9);
         for (const RaySample &ray : view.samples)
             QVERIFY(std::abs(ray.light.total() - 1) < 1e-9);
+    }
+
+    void sameFiguresOnAnyNumberOfThreads_data() {
+        QTest::addColumn<int>("threads");
+        QTest::newRow("2") << 2;
+        QTest::newRow("3") << 3;
+        QTest::newRow("8") << 8;
+    }
+
+    // However the rows are shared out, each view adds them in the same
+    // order: the figures are the same to the last bit.
+    void sameFiguresOnAnyNumberOfThreads() {
+        QFETCH(int, threads);
+        const ViewSettings coarse{2.417, 15, 24};
+        std::vector<double> alone;
+        {
+            const PoolThreads one(1);
+            alone = everyFigure(compareCuts(diamondCuts(), coarse));
+        }
+        const PoolThreads several(threads);
+        QVERIFY(everyFigure(compareCuts(diamondCuts(), coarse)) == alone);
+    }
+
+    // Every vector path this processor runs finds the light that the plain
+    // path, the one of every x86-64, finds.
+    void vectorPathsAgree() {
+        const std::vector<VectorPath> paths = vectorPaths();
+        if (paths.size() == 1)
+            QSKIP("This processor runs the plain path only.");
+        const ViewSettings coarse{2.417, 15, 40};
+        for (const NamedCut &cut : diamondCuts()) {
+            const Brilliant stone = buildBrilliant(cut.proportions, cut.choices);
+            for (const Tilt &tilt : {Tilt{0, 0}, Tilt{15, 0}, Tilt{30, 22.5}}) {
+                const std::vector<double> plain =
+                    fieldsOf(traceView(ConvexBody(stone, VectorPath::plain), coarse, tilt).figures);
+                for (const VectorPath path : paths) {
+                    const std::vector<double> wide =
+                        fieldsOf(traceView(ConvexBody(stone, path), coarse, tilt).figures);
+                    for (std::size_t k = 0; k < plain.size(); ++k)
+                        QVERIFY2(std::abs(wide[k] - plain[k]) <= 1e-4,
+                                 qPrintable(QStringLiteral("%1, %2º: %3")
+                                                .arg(cut.name)
+                                                .arg(tilt.degrees)
+                                                .arg(k)));
+                }
+            }
+        }
+    }
+
+    // A square prism's sides: a ray along one of them misses the prism just
+    // outside it and enters by the face ahead just inside, on every vector
+    // path (the sides share a block of four planes).
+    void raysAlongASide() {
+        const std::vector<Plane> prism{{{1, 0, 0}, 0.3},  {{-1, 0, 0}, 0.3}, {{0, 1, 0}, 0.3},
+                                       {{0, -1, 0}, 0.3}, {{0, 0, 1}, 0.1},  {{0, 0, -1}, 0.1}};
+        for (const VectorPath path : vectorPaths()) {
+            const ConvexBody body(prism, 0.5, -0.1, 0.1, path);
+            for (int side = 0; side < 4; ++side) {
+                const Vec3 out = prism[side].normal;
+                // Along the side, towards the face the side's normal turns to.
+                const Vec3 along{-out.y, out.x, 0};
+                QVERIFY(!body.entryPoint(0.35 * out - along, along));
+                const auto entry = body.entryPoint(0.25 * out - along, along);
+                QVERIFY(entry);
+                QCOMPARE(entry->distance, 0.7);
+                QCOMPARE(entry->normal.x, -along.x);
+                QCOMPARE(entry->normal.y, -along.y);
+            }
+        }
     }
 
     // Every view of the tilt series is traced and the progress counter

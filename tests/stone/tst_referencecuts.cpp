@@ -14,6 +14,7 @@ using namespace stone;
 
 Q_DECLARE_METATYPE(stone::Proportions)
 Q_DECLARE_METATYPE(stone::CutChoices)
+Q_DECLARE_METATYPE(stone::VectorPath)
 
 namespace {
 
@@ -199,17 +200,27 @@ private slots:
 
     void exitSearch_data() {
         QTest::addColumn<int>("cut");
-        QTest::newRow("no girdle") << 2;
-        QTest::newRow("girdle 2.5 %") << 3;
+        QTest::addColumn<VectorPath>("path");
+        QTest::newRow("no girdle, plain") << 2 << VectorPath::plain;
+        QTest::newRow("girdle 2.5 %, plain") << 3 << VectorPath::plain;
+        QTest::newRow("no girdle, AVX2") << 2 << VectorPath::avx2;
+        QTest::newRow("girdle 2.5 %, AVX2") << 3 << VectorPath::avx2;
+        QTest::newRow("no girdle, AVX-512") << 2 << VectorPath::avx512;
+        QTest::newRow("girdle 2.5 %, AVX-512") << 3 << VectorPath::avx512;
     }
 
     // From random points inside, in random directions, a ray leaves where
-    // the search of every face and of the girdle's wall, one by one, says.
+    // the search of every face and of the girdle's wall, one by one, says,
+    // on every vector path.
     void exitSearch() {
         QFETCH(int, cut);
+        QFETCH(VectorPath, path);
+        const std::vector<VectorPath> paths = vectorPaths();
+        if (std::find(paths.begin(), paths.end(), path) == paths.end())
+            QSKIP("This processor does not run that path.");
         const ReferenceCut &reference = referenceCuts()[cut];
         const Brilliant brilliant = buildBrilliant(reference.proportions, reference.choices);
-        const ConvexBody body(brilliant);
+        const ConvexBody body(brilliant, path);
         const oracle::Stone stone = oracleStone(brilliant);
         const auto inside = [&](const Vec3 &p) {
             return std::hypot(p.x, p.y) < brilliant.girdleRadius &&
