@@ -145,6 +145,13 @@ constexpr Option kOptions[] = {
          p.objective = *stone::objectiveNamed(name);
      },
      nullptr, stone::objectiveNames},
+    {u"--peso-fuego", Takes::number,
+     [](double w) { return stone::fireWeightLimits.contains(w); },
+     [] {
+         return tr("el peso del fuego (--peso-fuego) debe ir %1:")
+             .arg(stone::rangeText(stone::fireWeightLimits));
+     },
+     [](CommandLine &p, const QString &, double w) { p.fireWeight = w; }},
     rangeOption(
         u"--mesa", [](double t) { return stone::tableSearchLimits.contains(t); },
         [] {
@@ -221,6 +228,7 @@ QList<Accepted> acceptedOptions(Request request) {
         case Request::Optimise:
             return {{u"--epsilon"},
                     {u"--objetivo"},
+                    {u"--peso-fuego", u"--objetivo"},
                     {u"--filetin"},
                     {u"--indice", u"--receta"},
                     {u"--dispersion"},

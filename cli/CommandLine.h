@@ -41,6 +41,7 @@ struct CommandLine {
     int raysAcross = 160;       // CheckLight, Optimise, the sheet: camera rays across the stone
     stone::SearchBounds bounds;  // Optimise: where to search
     stone::SearchObjective objective = stone::SearchObjective::mixedSky;  // Optimise
+    double fireWeight = 0.5;  // Optimise, with the objective con-fuego
     bool recipe = false;    // Optimise: the recipe of the cut found after it
     QString complaint;      // Misuse: which argument is wrong
     bool withUsage = true;  // Misuse: false when the complaint says it all

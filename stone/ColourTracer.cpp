@@ -65,7 +65,7 @@ ColourView traceColourView(const ConvexBody &body, const ViewSettings &settings,
             return RowColours{{}, 0, 0, false};
         RowColours colours = traceRow(body, indices, grid, lights, row);
         if (control.raysDone)
-            *control.raysDone += grid.columns();
+            *control.raysDone += qint64(grid.columns()) * wavelengthCount;
         return colours;
     };
     int hits = 0, fiery = 0;
@@ -83,6 +83,10 @@ ColourView traceColourView(const ConvexBody &body, const ViewSettings &settings,
     view.rows = grid.rows();
     view.fire = hits > 0 ? double(fiery) / hits : 0;
     return view;
+}
+
+qint64 colourRays(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt) {
+    return gridRays(body, settings, tilt) * wavelengthCount;
 }
 
 }  // namespace stone

@@ -33,6 +33,10 @@ struct ColourView {
 // light white or coloured.
 inline constexpr double colourExposure = 3;
 
+// The camera rays of a colour view, each counted once per wavelength: what
+// its raysDone counts up to.
+qint64 colourRays(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt);
+
 // Traces a view in colour on all cores. With a dispersion of 0, every
 // wavelength takes the same path and the stone shows no fire.
 ColourView traceColourView(const ConvexBody &body, const ViewSettings &settings, const Tilt &tilt,

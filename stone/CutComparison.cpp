@@ -1,5 +1,7 @@
 #include "stone/CutComparison.h"
 
+#include "stone/ColourTracer.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -36,26 +38,34 @@ double CutLight::tiltedBrightnessCos() const {
 }
 
 std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
-                                  const TraceControl &control) {
+                                  const TraceControl &control, Fire fire) {
     std::vector<CutLight> traced;
     for (const NamedCut &cut : cuts) {
         CutLight light{cut, buildBrilliant(cut.proportions, cut.choices), {}};
-        light.views =
-            traceViews(ConvexBody(light.stone), settings, tiltSeries(), Samples::dropped, control);
+        const ConvexBody body(light.stone);
+        light.views = traceViews(body, settings, tiltSeries(), Samples::dropped, control);
         if (!std::all_of(light.views.begin(), light.views.end(),
                          [](const ViewTrace &view) { return view.complete; }))
             return traced;
+        if (fire == Fire::traced) {
+            const ColourView colour = traceColourView(body, settings, {}, control);
+            if (!colour.complete)
+                return traced;
+            light.fire = colour.fire;
+        }
         traced.push_back(std::move(light));
     }
     return traced;
 }
 
-qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings) {
+qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings, Fire fire) {
     qint64 rays = 0;
     for (const NamedCut &cut : cuts) {
         const ConvexBody body(buildBrilliant(cut.proportions, cut.choices));
         for (const Tilt &tilt : tiltSeries())
             rays += gridRays(body, settings, tilt);
+        if (fire == Fire::traced)
+            rays += colourRays(body, settings, {});
     }
     return rays;
 }

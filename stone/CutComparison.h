@@ -18,6 +18,7 @@ struct CutLight {
     NamedCut cut;
     Brilliant stone;
     std::vector<ViewTrace> views;  // face up first
+    double fire = 0;               // face up under the lamps, when traced (ColourTracer.h)
 
     const LightShares &faceUp() const { return views.front().figures; }
     // The ISO brightness averaged over the views.
@@ -26,12 +27,17 @@ struct CutLight {
     double tiltedBrightnessCos() const;
 };
 
+// Whether a comparison traces each cut's fire too, face up in colour.
+enum class Fire { traced, skipped };
+
 // Builds and traces each cut in every view, the views of a cut as one job on
 // all cores. Cancelled, it returns the cuts traced whole so far.
 std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
-                                  const TraceControl &control = {});
+                                  const TraceControl &control = {}, Fire fire = Fire::traced);
 
-// The camera rays that compareCuts() traces: what raysDone counts up to.
-qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings);
+// The camera rays that compareCuts() traces, each colour ray as many as its
+// wavelengths: what raysDone counts up to.
+qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
+                      Fire fire = Fire::traced);
 
 }  // namespace stone

@@ -128,7 +128,8 @@ private:
     // The rays of the computed cut at a grid: what a cut is expected to take.
     qint64 raysPerCut(int raysAcross) const {
         const NamedCut computed{{}, problem_.design.proportions(), problem_.design.choices};
-        return comparisonRays({computed}, viewSettingsOf(problem_.design, raysAcross));
+        return comparisonRays({computed}, viewSettingsOf(problem_.design, raysAcross),
+                              fireOf(problem_.objective));
     }
 
     void plan(int evaluations, qint64 raysEach) {
@@ -145,7 +146,7 @@ private:
         const qint64 raysBefore = progress.raysDone;
         std::vector<CutLight> lights =
             compareCuts({cut}, viewSettingsOf(problem_.design, raysAcross),
-                        {control_.cancel, &progress.raysDone});
+                        {control_.cancel, &progress.raysDone}, fireOf(problem_.objective));
         if (lights.empty())
             return std::nullopt;
         progress.raysPlanned += progress.raysDone - raysBefore - raysExpected;
@@ -169,7 +170,7 @@ private:
                 trace(space_.cutAt(inside, {}), coarseAcross_, coarseRays_);
             if (!light)
                 return std::nullopt;
-            figure = objectiveFigure(*light, problem_.objective);
+            figure = objectiveFigure(*light, problem_.objective, problem_.fireWeight);
             control_.progress->record(stage, figure);
         } else {
             planCoarse(-1);
@@ -190,7 +191,7 @@ private:
             trace(space_.cutAt(point, {}), problem_.fineRaysAcross, fineRays_);
         if (light) {
             control_.progress->record(SearchStage::final,
-                                      objectiveFigure(*light, problem_.objective));
+                                      objectiveFigure(*light, problem_.objective, problem_.fireWeight));
             fine_[point] = *light;
         }
         return light;
@@ -260,7 +261,7 @@ private:
             const std::optional<CutLight> light = fineLight(point);
             if (!light)
                 return false;
-            const double figure = objectiveFigure(*light, problem_.objective);
+            const double figure = objectiveFigure(*light, problem_.objective, problem_.fireWeight);
             if (!best || figure > result.figure) {
                 best = point;
                 result.keptStartPoint = start;
@@ -328,16 +329,23 @@ private:
 
 }  // namespace
 
-double objectiveFigure(const CutLight &light, SearchObjective objective) {
+double objectiveFigure(const CutLight &light, SearchObjective objective, double fireWeight) {
+    const double mixed = (light.tiltedBrightness() + light.tiltedBrightnessCos()) / 2;
     switch (objective) {
         case SearchObjective::tiltedIso:
             return light.tiltedBrightness();
         case SearchObjective::tiltedCos:
             return light.tiltedBrightnessCos();
+        case SearchObjective::withFire:
+            return mixed + fireWeight * light.fire;
         case SearchObjective::mixedSky:
             break;
     }
-    return (light.tiltedBrightness() + light.tiltedBrightnessCos()) / 2;
+    return mixed;
+}
+
+Fire fireOf(SearchObjective objective) {
+    return objective == SearchObjective::withFire ? Fire::traced : Fire::skipped;
 }
 
 std::vector<NamedCut> searchStartPoints(const SearchProblem &problem) {

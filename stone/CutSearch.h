@@ -40,10 +40,16 @@ enum class SearchObjective {
     tiltedIso,
     // Under the cosine sky: light counted by its height, as from a lamp above.
     tiltedCos,
+    // The mixed sky's, plus the fire face up under the lamps (ColourTracer.h)
+    // times a weight.
+    withFire,
 };
 
-// The objective's figure of a cut's light, as a fraction of the light entering.
-double objectiveFigure(const CutLight &light, SearchObjective objective);
+// The objective's figure of a cut's light, as a fraction of the light
+// entering; fireWeight counts only with fire.
+double objectiveFigure(const CutLight &light, SearchObjective objective, double fireWeight = 0);
+// Whether the objective needs the cuts' fire traced.
+Fire fireOf(SearchObjective objective);
 
 // How much the search traces. The defaults trace some 350 cuts at the coarse
 // grid and 8 at the fine one.
@@ -66,6 +72,7 @@ struct SearchProblem {
     SearchObjective objective = SearchObjective::mixedSky;
     int fineRaysAcross = 160;  // the final grid: that of a check in 3-D
     SearchBudget budget;
+    double fireWeight = 0.5;  // of the fire, with SearchObjective::withFire
 };
 
 struct SearchResult {

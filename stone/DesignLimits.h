@@ -54,6 +54,10 @@ inline constexpr ValueRange maxDepthLimits{40, 110};
 // cut's, in %.
 inline constexpr ValueRange minRetentionLimits{50, 150};
 
+// The weight of the fire in the search's objective con-fuego: the fire is a
+// share of the stone's face, a few hundredths at most.
+inline constexpr ValueRange fireWeightLimits{0, 20};
+
 // The values of a design that a cutter types in, each within its limits.
 enum class DesignValue {
     girdle,

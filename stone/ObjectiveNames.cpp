@@ -21,6 +21,8 @@ constexpr Objective kObjectives[] = {
      SearchObjective::tiltedIso},
     {u"inclinado-cos", QT_TRANSLATE_NOOP("ObjectiveNames", "Brillo inclinado, luz de techo"),
      SearchObjective::tiltedCos},
+    {u"con-fuego", QT_TRANSLATE_NOOP("ObjectiveNames", "Mixto con fuego"),
+     SearchObjective::withFire},
 };
 
 const Objective *objectiveOf(SearchObjective objective) {
