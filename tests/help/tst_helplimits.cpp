@@ -99,8 +99,18 @@ private slots:
         QTest::newRow("lower halves") << "medias" << range(stone::lowerHalfLimits);
         QTest::newRow("density") << "densidad" << range(stone::densityLimits);
         QTest::newRow("head") << "cabeza" << range(stone::headLimits);
+        QTest::newRow("eye") << "distancia" << range(stone::eyeDistanceLimits);
         QTest::newRow("rays") << "rayos" << range(stone::raysLimits);
         QTest::newRow("gears") << "ruedas" << gearsText();
+        QTest::newRow("table searched") << "mesa buscada" << range(stone::tableSearchLimits);
+        QTest::newRow("crown searched") << "corona buscada" << range(stone::crownSearchLimits);
+        QTest::newRow("pavilion searched")
+            << "pabellón buscado" << range(stone::pavilionSearchLimits);
+        QTest::newRow("stars searched") << "estrellas buscadas" << range(stone::starSearchLimits);
+        QTest::newRow("lower halves searched")
+            << "medias buscadas" << range(stone::lowerHalfSearchLimits);
+        QTest::newRow("depth") << "profundidad máxima" << range(stone::maxDepthLimits);
+        QTest::newRow("retention") << "retención mínima" << range(stone::minRetentionLimits);
     }
 
     // Some page asks for each limit, so that none is written out, and gets
