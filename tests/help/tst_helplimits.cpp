@@ -70,8 +70,16 @@ private slots:
             << "--pabellon-inferior" << manualRange(stone::lowerHalfLimits);
         QTest::newRow("density") << "--densidad" << manualRange(stone::densityLimits);
         QTest::newRow("head") << "--cabeza" << manualRange(stone::headLimits);
+        QTest::newRow("eye") << "--distancia" << manualRange(stone::eyeDistanceLimits);
         QTest::newRow("rays") << "--rayos" << manualRange(stone::raysLimits);
         QTest::newRow("gears") << "--indice" << gearsText();
+        QTest::newRow("table searched") << "--mesa" << manualRange(stone::tableSearchLimits);
+        QTest::newRow("crown searched") << "--corona" << manualRange(stone::crownSearchLimits);
+        QTest::newRow("pavilion searched")
+            << "--pabellon" << manualRange(stone::pavilionSearchLimits);
+        QTest::newRow("depth") << "--profundidad-maxima" << manualRange(stone::maxDepthLimits);
+        QTest::newRow("retention")
+            << "--retencion-minima" << manualRange(stone::minRetentionLimits);
     }
 
     void manualPageRanges() {
