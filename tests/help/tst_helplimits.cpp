@@ -70,8 +70,16 @@ private slots:
             << "--pabellon-inferior" << manualRange(stone::lowerHalfLimits);
         QTest::newRow("density") << "--densidad" << manualRange(stone::densityLimits);
         QTest::newRow("head") << "--cabeza" << manualRange(stone::headLimits);
+        QTest::newRow("eye") << "--distancia" << manualRange(stone::eyeDistanceLimits);
         QTest::newRow("rays") << "--rayos" << manualRange(stone::raysLimits);
         QTest::newRow("gears") << "--indice" << gearsText();
+        QTest::newRow("table searched") << "--mesa" << manualRange(stone::tableSearchLimits);
+        QTest::newRow("crown searched") << "--corona" << manualRange(stone::crownSearchLimits);
+        QTest::newRow("pavilion searched")
+            << "--pabellon" << manualRange(stone::pavilionSearchLimits);
+        QTest::newRow("depth") << "--profundidad-maxima" << manualRange(stone::maxDepthLimits);
+        QTest::newRow("retention")
+            << "--retencion-minima" << manualRange(stone::minRetentionLimits);
     }
 
     void manualPageRanges() {
@@ -99,8 +107,18 @@ private slots:
         QTest::newRow("lower halves") << "medias" << range(stone::lowerHalfLimits);
         QTest::newRow("density") << "densidad" << range(stone::densityLimits);
         QTest::newRow("head") << "cabeza" << range(stone::headLimits);
+        QTest::newRow("eye") << "distancia" << range(stone::eyeDistanceLimits);
         QTest::newRow("rays") << "rayos" << range(stone::raysLimits);
         QTest::newRow("gears") << "ruedas" << gearsText();
+        QTest::newRow("table searched") << "mesa buscada" << range(stone::tableSearchLimits);
+        QTest::newRow("crown searched") << "corona buscada" << range(stone::crownSearchLimits);
+        QTest::newRow("pavilion searched")
+            << "pabellón buscado" << range(stone::pavilionSearchLimits);
+        QTest::newRow("stars searched") << "estrellas buscadas" << range(stone::starSearchLimits);
+        QTest::newRow("lower halves searched")
+            << "medias buscadas" << range(stone::lowerHalfSearchLimits);
+        QTest::newRow("depth") << "profundidad máxima" << range(stone::maxDepthLimits);
+        QTest::newRow("retention") << "retención mínima" << range(stone::minRetentionLimits);
     }
 
     // Some page asks for each limit, so that none is written out, and gets
