@@ -38,6 +38,7 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
         err << traceStoppedMessage() << '\n';
         return exitRejected;
     }
-    out << stone::comparisonCsv(traced, plan.cut.IR, command.csvDecimals());
+    out << stone::comparisonCsv(traced, plan.cut.IR, design.material.dispersion,
+                                command.csvDecimals());
     return exitDone;
 }

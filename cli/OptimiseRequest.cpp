@@ -78,7 +78,8 @@ int optimiseCut(const CommandLine &command, QTextStream &out, QTextStream &err) 
         err << Messages::outOfScale << '\n';
         return exitRejected;
     }
-    out << stone::comparisonCsv({found.result.light}, plan.cut.IR, command.csvDecimals());
+    out << stone::comparisonCsv({found.result.light}, plan.cut.IR, design.material.dispersion,
+                                command.csvDecimals());
     if (command.recipe)
         out << '\n' << stone::recipeReport(optimised, *made);
     return exitDone;

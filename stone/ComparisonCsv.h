@@ -13,9 +13,10 @@ namespace stone {
 // volume in D³), then its light in % of the light entering the silhouette:
 // face up, then brillo_inclinado and brillo_inclinado_cos over the tilts,
 // then the shares that add up to all of it, face up: reflected off the
-// outside, leaked, by band, and last the light still inside when the paths
-// were cut short.
-QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex,
+// outside, leaked, then the material's dispersion and the cut's fire under
+// the lamps, then the rest of those shares: by band, and last the light
+// still inside when the paths were cut short.
+QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex, double dispersion,
                       CsvDecimals decimals = CsvDecimals::point);
 
 }  // namespace stone

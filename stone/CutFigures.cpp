@@ -44,6 +44,7 @@ std::vector<FigureColumn> figureColumns() {
          [](L l) { return l.tiltedBrightnessCos(); }},
         {QStringLiteral("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
         {QStringLiteral("Fuga"), [](L l) { return l.faceUp().leakage; }},
+        {QStringLiteral("Fuego"), [](L l) { return l.fire; }},
         {QStringLiteral("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
         {QStringLiteral("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
         {QStringLiteral("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},

@@ -83,8 +83,8 @@ public:
           space_(problem.bounds, problem.design.choices.girdlePercent,
                  referenceVolume(problem.design)),
           coarseAcross_(std::min(problem.budget.coarseRaysAcross, problem.fineRaysAcross)),
-          coarseRays_(raysPerCut(coarseAcross_)),
-          fineRays_(raysPerCut(problem.fineRaysAcross)) {
+          coarseRays_(raysPerCut(coarseAcross_, fireOf(problem.objective))),
+          fineRays_(raysPerCut(problem.fineRaysAcross, Fire::traced)) {
         if (!control_.progress)
             control_.progress = &ownProgress_;
     }
@@ -126,10 +126,9 @@ private:
     }
 
     // The rays of the computed cut at a grid: what a cut is expected to take.
-    qint64 raysPerCut(int raysAcross) const {
+    qint64 raysPerCut(int raysAcross, Fire fire) const {
         const NamedCut computed{{}, problem_.design.proportions(), problem_.design.choices};
-        return comparisonRays({computed}, viewSettingsOf(problem_.design, raysAcross),
-                              fireOf(problem_.objective));
+        return comparisonRays({computed}, viewSettingsOf(problem_.design, raysAcross), fire);
     }
 
     void plan(int evaluations, qint64 raysEach) {
@@ -139,14 +138,17 @@ private:
     void planCoarse(int evaluations) { plan(evaluations, coarseRays_); }
     void planFine(int evaluations) { plan(evaluations, fineRays_); }
 
-    std::optional<CutLight> trace(const NamedCut &cut, int raysAcross, qint64 raysExpected) {
+    // The final cuts' fire is traced whatever the objective, for the figures
+    // shown beside the cut found.
+    std::optional<CutLight> trace(const NamedCut &cut, int raysAcross, qint64 raysExpected,
+                                  Fire fire) {
         if (control_.isCancelled())
             return std::nullopt;
         SearchProgress &progress = *control_.progress;
         const qint64 raysBefore = progress.raysDone;
         std::vector<CutLight> lights =
             compareCuts({cut}, viewSettingsOf(problem_.design, raysAcross),
-                        {control_.cancel, &progress.raysDone}, fireOf(problem_.objective));
+                        {control_.cancel, &progress.raysDone}, fire);
         if (lights.empty())
             return std::nullopt;
         progress.raysPlanned += progress.raysDone - raysBefore - raysExpected;
@@ -167,7 +169,8 @@ private:
         double figure = infeasible;
         if (space_.isFeasible(inside)) {
             const std::optional<CutLight> light =
-                trace(space_.cutAt(inside, {}), coarseAcross_, coarseRays_);
+                trace(space_.cutAt(inside, {}), coarseAcross_, coarseRays_,
+                      fireOf(problem_.objective));
             if (!light)
                 return std::nullopt;
             figure = objectiveFigure(*light, problem_.objective, problem_.fireWeight);
@@ -188,7 +191,7 @@ private:
             return known->second;
         }
         std::optional<CutLight> light =
-            trace(space_.cutAt(point, {}), problem_.fineRaysAcross, fineRays_);
+            trace(space_.cutAt(point, {}), problem_.fineRaysAcross, fineRays_, Fire::traced);
         if (light) {
             control_.progress->record(SearchStage::final,
                                       objectiveFigure(*light, problem_.objective, problem_.fireWeight));

@@ -92,7 +92,7 @@ private slots:
             if (epsilon == 0)
                 cuts.erase(cuts.begin() + 1, cuts.end());
             m_traced[epsilon] = compareCuts(cuts, {diamondIndex, 15, raysAcross});
-            m_rows[epsilon] = csvRows(comparisonCsv(m_traced[epsilon], diamondIndex));
+            m_rows[epsilon] = csvRows(comparisonCsv(m_traced[epsilon], diamondIndex, 0));
         }
     }
 
