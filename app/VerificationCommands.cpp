@@ -1,6 +1,7 @@
 #include "app/VerificationCommands.h"
 
 #include "app/CurrentDesign.h"
+#include "stone/ColourTracer.h"
 #include "stone/CutFigures.h"
 #include "stone/LightMap.h"
 #include "stone/RecipeText.h"
@@ -56,9 +57,10 @@ std::optional<stone::VerificationFigures> VerificationCommands::figures() const 
     // Traced whole, and of the design as it is now: the window may have
     // closed on a design since changed.
     const stone::StoneDesign *design = m_design.design();
-    if (!m_faceUpMap || !m_cuts || !design || !stone::sameLight(*m_traced, *design))
+    if (!m_faceUpPictures || !m_cuts || !design || !stone::sameLight(*m_traced, *design))
         return std::nullopt;
-    return stone::VerificationFigures{*m_traced, m_stone, *m_faceUpMap, *m_cuts};
+    return stone::VerificationFigures{*m_traced, m_stone, m_faceUpPictures->map, *m_cuts,
+                                      m_faceUpPictures->colour};
 }
 
 void VerificationCommands::showDesign() {
@@ -78,7 +80,7 @@ void VerificationCommands::close() {
 
 void VerificationCommands::traceAll() {
     m_traced = *m_design.design();
-    m_faceUpMap.reset();
+    m_faceUpPictures.reset();
     m_cuts.reset();
     m_shownMapTilt = -1;
     const stone::Proportions proportions = m_traced->proportions();
@@ -107,33 +109,37 @@ void VerificationCommands::showTilt(int degrees) {
         return;
     }
     m_tilted.cancel();
-    if (m_faceUpMap)
-        showMap(*m_faceUpMap, 0);
+    if (m_faceUpPictures)
+        showPictures(*m_faceUpPictures, 0);
     showProgress();
 }
 
 void VerificationCommands::traceMap(BackgroundTrace &trace, int tiltDeg) {
     const stone::ConvexBody body(m_stone);
-    const stone::ViewSettings settings = stone::viewSettingsOf(*m_traced, m_resolution.mapRays);
+    const stone::ViewSettings mapSettings = stone::viewSettingsOf(*m_traced, m_resolution.mapRays);
+    const stone::ViewSettings colourSettings =
+        stone::viewSettingsOf(*m_traced, m_resolution.colourRays);
     const stone::Tilt tilt{double(tiltDeg), 0};
-    const auto map = std::make_shared<stone::LightMap>();
+    const auto pictures = std::make_shared<ViewPictures>();
     trace.start(
-        stone::gridRays(body, settings, tilt),
+        stone::gridRays(body, mapSettings, tilt) + stone::colourRays(body, colourSettings, tilt),
         [=](const stone::TraceControl &control) {
-            *map = stone::lightMap(
-                stone::traceView(body, settings, tilt, stone::Samples::kept, control));
+            pictures->map = stone::lightMap(
+                stone::traceView(body, mapSettings, tilt, stone::Samples::kept, control));
+            pictures->colour = stone::traceColourView(body, colourSettings, tilt, control);
         },
-        [this, map, tiltDeg] {
+        [this, pictures, tiltDeg] {
             if (tiltDeg == 0)
-                m_faceUpMap = *map;
+                m_faceUpPictures = *pictures;
             if (tiltDeg == m_tiltDeg)
-                showMap(*map, tiltDeg);
+                showPictures(*pictures, tiltDeg);
         });
     showProgress();
 }
 
-void VerificationCommands::showMap(const stone::LightMap &map, int tiltDeg) {
-    m_window->showLightMap(map);
+void VerificationCommands::showPictures(const ViewPictures &pictures, int tiltDeg) {
+    m_window->showLightMap(pictures.map);
+    m_window->showColourView(pictures.colour);
     m_shownMapTilt = tiltDeg;
 }
 
@@ -177,7 +183,7 @@ void VerificationCommands::showProgress() {
     }
     if (total == 0) {
         m_progressTimer.stop();
-        const bool whole = m_faceUpMap && m_cuts && m_shownMapTilt == m_tiltDeg;
+        const bool whole = m_faceUpPictures && m_cuts && m_shownMapTilt == m_tiltDeg;
         m_window->showFinished(whole ? tr("Trazado completo.") : tr("Trazado cancelado."));
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BackgroundTrace.h"
+#include "stone/ColourTracer.h"
 #include "stone/VerificationFigures.h"
 
 #include <QObject>
@@ -17,6 +18,7 @@ class QWidget;
 struct TraceResolution {
     int mapRays = 320;
     int comparisonRays = 80;
+    int colourRays = 240;  // each traced at sixteen wavelengths
 };
 
 // "&Verificación 3-D…": the verification window of the design, one at most,
@@ -46,7 +48,12 @@ private:
     void traceMap(BackgroundTrace &trace, int tiltDeg);
     void traceComparison();
     void showTilt(int degrees);
-    void showMap(const stone::LightMap &map, int tiltDeg);
+    // A view's light map and colours, traced together.
+    struct ViewPictures {
+        stone::LightMap map;
+        stone::ColourView colour;
+    };
+    void showPictures(const ViewPictures &pictures, int tiltDeg);
     void cancel();
     // Stops every trace without touching the window, which may be going.
     void stopTracing();
@@ -61,7 +68,7 @@ private:
     // The design whose light is traced, and what has been of it.
     std::optional<stone::StoneDesign> m_traced;
     stone::Brilliant m_stone;
-    std::optional<stone::LightMap> m_faceUpMap;
+    std::optional<ViewPictures> m_faceUpPictures;
     std::optional<std::vector<stone::CutLight>> m_cuts;
     BackgroundTrace m_faceUp;
     BackgroundTrace m_tilted;

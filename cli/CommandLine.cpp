@@ -112,11 +112,8 @@ constexpr Option kOptions[] = {
     {u"--densidad", Takes::number, [](double rho) { return stone::densityLimits.contains(rho); },
      [] { return tr("la densidad debe ir %1 g/cm³:").arg(stone::rangeText(stone::densityLimits)); },
      [](CommandLine &p, const QString &, double rho) { p.density = rho; }},
-    {u"--dispersion", Takes::number,
-     [](double d) { return stone::dispersionLimits.contains(d); },
-     [] {
-         return tr("la dispersión debe ir %1:").arg(stone::rangeText(stone::dispersionLimits));
-     },
+    {u"--dispersion", Takes::number, [](double d) { return stone::dispersionLimits.contains(d); },
+     [] { return tr("la dispersión debe ir %1:").arg(stone::rangeText(stone::dispersionLimits)); },
      [](CommandLine &p, const QString &, double d) { p.dispersion = d; }},
     {u"--cabeza", Takes::number, [](double h) { return stone::headLimits.contains(h); },
      [] {
@@ -145,8 +142,7 @@ constexpr Option kOptions[] = {
          p.objective = *stone::objectiveNamed(name);
      },
      nullptr, stone::objectiveNames},
-    {u"--peso-fuego", Takes::number,
-     [](double w) { return stone::fireWeightLimits.contains(w); },
+    {u"--peso-fuego", Takes::number, [](double w) { return stone::fireWeightLimits.contains(w); },
      [] {
          return tr("el peso del fuego (--peso-fuego) debe ir %1:")
              .arg(stone::rangeText(stone::fireWeightLimits));
@@ -223,8 +219,11 @@ QList<Accepted> acceptedOptions(Request request) {
         case Request::Recipe:
             return recipe + QList<Accepted>{{u"--csv"}, {u"--coma-decimal", u"--csv"}};
         case Request::CheckLight:
-            return shape + QList<Accepted>{{u"--dispersion"}, {u"--cabeza"}, {u"--distancia"},
-                                           {u"--rayos"},      {u"--coma-decimal"}};
+            return shape + QList<Accepted>{{u"--dispersion"},
+                                           {u"--cabeza"},
+                                           {u"--distancia"},
+                                           {u"--rayos"},
+                                           {u"--coma-decimal"}};
         case Request::Optimise:
             return {{u"--epsilon"},
                     {u"--objetivo"},

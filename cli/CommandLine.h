@@ -42,9 +42,9 @@ struct CommandLine {
     stone::SearchBounds bounds;  // Optimise: where to search
     stone::SearchObjective objective = stone::SearchObjective::mixedSky;  // Optimise
     double fireWeight = 0.5;  // Optimise, with the objective con-fuego
-    bool recipe = false;    // Optimise: the recipe of the cut found after it
-    QString complaint;      // Misuse: which argument is wrong
-    bool withUsage = true;  // Misuse: false when the complaint says it all
+    bool recipe = false;      // Optimise: the recipe of the cut found after it
+    QString complaint;        // Misuse: which argument is wrong
+    bool withUsage = true;    // Misuse: false when the complaint says it all
 
     CsvDecimals csvDecimals() const {
         return decimalComma ? CsvDecimals::comma : CsvDecimals::point;

@@ -31,8 +31,8 @@ struct Search {
 };
 
 Search search(const CommandLine &command, const stone::StoneDesign &design, QTextStream &err) {
-    const stone::SearchProblem problem{design,           command.bounds, command.objective,
-                                       command.raysAcross, {},           command.fireWeight};
+    const stone::SearchProblem problem{
+        design, command.bounds, command.objective, command.raysAcross, {}, command.fireWeight};
     stone::SearchProgress progress;
     Search found;
     const bool whole = runInterruptibly(

@@ -15,20 +15,24 @@
 
 namespace {
 
-// The face-up light map of the design, as the verification window shows
-// it, and the comparison of --verificar; nothing when the user stops it.
+// The face-up light map and colours of the design, as the verification
+// window shows them, and the comparison of --verificar; nothing when the
+// user stops it.
 std::optional<stone::VerificationFigures> verificationOf(const stone::StoneDesign &design,
                                                          int raysAcross, QTextStream &err) {
     const stone::ViewSettings settings = stone::viewSettingsOf(design, raysAcross);
     const stone::Proportions cut = design.proportions();
     const std::vector<stone::NamedCut> cuts = stone::cutsToCompare(design);
-    stone::VerificationFigures figures{design, stone::buildBrilliant(cut, design.choices), {}, {}};
+    stone::VerificationFigures figures{
+        design, stone::buildBrilliant(cut, design.choices), {}, {}, {}};
     const stone::ConvexBody body(figures.stone);
-    const qint64 rays =
-        stone::gridRays(body, settings, stone::Tilt{}) + stone::comparisonRays(cuts, settings);
+    const qint64 rays = stone::gridRays(body, settings, stone::Tilt{}) +
+                        stone::colourRays(body, settings, stone::Tilt{}) +
+                        stone::comparisonRays(cuts, settings);
     const auto trace = [&](const stone::TraceControl &control) {
         figures.faceUpMap = stone::lightMap(
             stone::traceView(body, settings, stone::Tilt{}, stone::Samples::kept, control));
+        figures.faceUpColour = stone::traceColourView(body, settings, stone::Tilt{}, control);
         figures.cuts = stone::compareCuts(cuts, settings, control);
     };
     if (!runTrace(rays, trace, err))

@@ -31,8 +31,9 @@ UsageEntry optimiseEntry() {
     const CommandLine defaults;
     const stone::SearchBounds &bounds = defaults.bounds;
     return {QStringLiteral("--optimizar"),
-            QStringLiteral(" IR D [--epsilon E] [--objetivo O] [--filetin G] [--indice N]\n"
-                           "[--cabeza H] [--distancia C] [--mesa MIN MAX] [--corona MIN MAX]\n"
+            QStringLiteral(" IR D [--epsilon E] [--objetivo O [--peso-fuego W]] [--filetin G]\n"
+                           "[--indice N] [--dispersion X] [--cabeza H] [--distancia C]\n"
+                           "[--mesa MIN MAX] [--corona MIN MAX]\n"
                            "[--pabellon MIN MAX] [--profundidad-maxima P]\n"
                            "[--retencion-minima R] [--receta] [--rayos N] [--coma-decimal]"),
             tr("busca el brillante redondo más brillante de ese IR y lo escribe en\n"
@@ -46,11 +47,12 @@ UsageEntry optimiseEntry() {
                "brillante que la mejor de ellas. O: %6 (si se omite: la\n"
                "media de los otros dos, para una piedra que ha de lucir a la luz del\n"
                "día y bajo lámparas), %7 (cielo uniforme: cuenta tanto la\n"
-               "luz rasante como la de arriba) o %8 (cielo coseno: la de\n"
-               "arriba, como bajo una lámpara de techo); P: altura total máxima en %\n"
-               "de D (%9); R: peso mínimo en % del de la talla calculada\n"
-               "(%10); G y N de la rueda como en --receta; H, C y N de los\n"
-               "rayos como en --verificar")
+               "luz rasante como la de arriba), %8 (cielo coseno: la de\n"
+               "arriba, como bajo una lámpara de techo) o %11 (el mixto más W\n"
+               "veces el fuego bajo los focos, %12; 0.5 si se omite); P: altura\n"
+               "total máxima en % de D (%9); R: peso mínimo en % del de la talla\n"
+               "calculada (%10); G y N de la rueda como en --receta; X, H, C y N\n"
+               "como en --verificar")
                 .arg(stone::rangeText(bounds.table), stone::rangeText(bounds.crown),
                      stone::rangeText(bounds.pavilion), stone::rangeText(bounds.star),
                      stone::rangeText(bounds.lowerHalf),
@@ -58,7 +60,9 @@ UsageEntry optimiseEntry() {
                      stone::objectiveName(stone::SearchObjective::tiltedIso),
                      stone::objectiveName(stone::SearchObjective::tiltedCos),
                      stone::rangeText(stone::maxDepthLimits))
-                .arg(stone::rangeText(stone::minRetentionLimits))};
+                .arg(stone::rangeText(stone::minRetentionLimits),
+                     stone::objectiveName(stone::SearchObjective::withFire),
+                     stone::rangeText(stone::fireWeightLimits))};
 }
 
 QList<UsageEntry> usageEntries() {
@@ -102,17 +106,21 @@ QList<UsageEntry> usageEntries() {
                   stone::rangeText(stone::densityLimits))},
         {QStringLiteral("--verificar"),
          QStringLiteral(" IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]\n"
-                        "[--cabeza H] [--distancia C] [--rayos N] [--coma-decimal]"),
+                        "[--dispersion X] [--cabeza H] [--distancia C] [--rayos N]\n"
+                        "[--coma-decimal]"),
          tr("escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas\n"
-            "clásicas del mismo IR; G, S y L como en --receta, solo para la calculada;\n"
-            "H: cono en grados que tapa la cabeza del observador (%1 si se\n"
+            "clásicas del mismo IR, y su fuego bajo los focos; G, S y L como en\n"
+            "--receta, solo para la calculada; X: dispersión B–G del material (%7;\n"
+            "si se omite, la de la gema de la lista con el IR más cercano);\nH: cono en grados que "
+            "tapa la cabeza del observador (%1 si se\n"
             "omite, %2); C: distancia en cm del ojo al centro de la piedra (%3 si\n"
             "se omite, %4; 0: el ojo en el infinito); N: rayos de lado de la\n"
             "cuadrícula, un entero (%5 si se omite, %6); con --coma-decimal, como\n"
             "en --tabla")
              .arg(number(defaults.headDeg), stone::rangeText(stone::headLimits),
                   number(defaults.eyeDistanceCm), stone::rangeText(stone::eyeDistanceLimits),
-                  number(defaults.raysAcross), stone::rangeText(stone::raysLimits))},
+                  number(defaults.raysAcross), stone::rangeText(stone::raysLimits),
+                  stone::rangeText(stone::dispersionLimits))},
         optimiseEntry(),
         {QStringLiteral("--help"), {}, tr("muestra esta ayuda y termina")},
         {QStringLiteral("--version"), {}, tr("muestra la versión y la licencia y termina")},

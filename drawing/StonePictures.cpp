@@ -22,9 +22,33 @@ QColor shaded(double shade) {
                             float(stoneColour.blueF() * shade));
 }
 
-QRgb mapPixel(const stone::MapColour &colour) {
+QRgb mapPixel(double red, double green, double blue) {
     const auto level = [](double share) { return qBound(0, int(std::lround(255 * share)), 255); };
-    return qRgb(level(colour.red), level(colour.green), level(colour.blue));
+    return qRgb(level(red), level(green), level(blue));
+}
+
+// A picture of a grid of cells, square, centred in area and as large as it
+// allows, interpolated between the cells; where a cell is empty the canvas
+// shows through.
+template <typename Cell, typename Pixel>
+void drawCells(PainterCanvas &canvas, const QRectF &area, int columns, int rows,
+               const std::vector<std::optional<Cell>> &cells, Pixel pixel) {
+    if (columns == 0 || rows == 0)
+        return;
+    // Premultiplied, so that interpolating towards an empty cell fades the
+    // colour out instead of darkening it.
+    QImage image(columns, rows, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            if (const auto &cell = cells[size_t(row) * columns + column])
+                image.setPixel(column, row, pixel(*cell));
+        }
+    }
+    const double side = std::min(area.width() / columns, area.height() / rows);
+    QRectF target(0, 0, side * columns, side * rows);
+    target.moveCenter(area.center());
+    canvas.drawImage(target, image, PainterCanvas::Scaling::smooth);
 }
 
 // The tilt curves' frame: which values its edges stand for.
@@ -96,22 +120,13 @@ void drawStone(PainterCanvas &canvas, const QRectF &area, const stone::StoneView
 }
 
 void drawLightMap(PainterCanvas &canvas, const QRectF &area, const stone::LightMap &map) {
-    if (map.columns == 0 || map.rows == 0)
-        return;
-    // Premultiplied, so that interpolating towards a missed cell fades the
-    // colour out instead of darkening it.
-    QImage image(map.columns, map.rows, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    for (int row = 0; row < map.rows; ++row) {
-        for (int column = 0; column < map.columns; ++column) {
-            if (const auto &cell = map.cells[size_t(row) * map.columns + column])
-                image.setPixel(column, row, mapPixel(*cell));
-        }
-    }
-    const double cell = std::min(area.width() / map.columns, area.height() / map.rows);
-    QRectF target(0, 0, cell * map.columns, cell * map.rows);
-    target.moveCenter(area.center());
-    canvas.drawImage(target, image, PainterCanvas::Scaling::smooth);
+    drawCells(canvas, area, map.columns, map.rows, map.cells,
+              [](const stone::MapColour &c) { return mapPixel(c.red, c.green, c.blue); });
+}
+
+void drawColourView(PainterCanvas &canvas, const QRectF &area, const stone::ColourView &view) {
+    drawCells(canvas, area, view.columns, view.rows, view.pixels,
+              [](const stone::Rgb &c) { return mapPixel(c.red, c.green, c.blue); });
 }
 
 QColor curveColour(std::size_t cut) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stone/ColourTracer.h"
 #include "stone/CutComparison.h"
 #include "stone/LightMap.h"
 #include "stone/SearchProgress.h"
@@ -21,6 +22,9 @@ void drawStone(PainterCanvas &canvas, const QRectF &area, const stone::StoneView
 // The light map, square cells, centred in area and as large as it allows;
 // where rays miss the stone the canvas shows through.
 void drawLightMap(PainterCanvas &canvas, const QRectF &area, const stone::LightMap &map);
+
+// The stone in colour under the lamps, drawn like the light map.
+void drawColourView(PainterCanvas &canvas, const QRectF &area, const stone::ColourView &view);
 
 // The colour each cut's curve has, in the order of the cuts: the computed
 // cut's first.

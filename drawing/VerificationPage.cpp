@@ -19,12 +19,14 @@ using namespace sheet;
 // has the size its font says.
 constexpr qreal pixelsPerMillimetre = 96 / millimetresPerInch;
 
-// Top to bottom under the heading: the stone and its map, each with its
-// caption; the tilt curves; the table.
-constexpr qreal pictureSide = 75;
-constexpr QRectF stoneArea{margin + 5, ruleY + 6, pictureSide, pictureSide};
-constexpr QRectF mapArea{pageSize.width() - margin - 5 - pictureSide, ruleY + 6, pictureSide,
-                         pictureSide};
+// Top to bottom under the heading: the stone, its map and its colours, each
+// with its caption; the tilt curves; the table.
+constexpr qreal pictureSide = 54;
+constexpr qreal pictureGap = (contentWidth - 3 * pictureSide) / 2;
+constexpr QRectF stoneArea{margin, ruleY + 6, pictureSide, pictureSide};
+constexpr QRectF mapArea{margin + pictureSide + pictureGap, ruleY + 6, pictureSide, pictureSide};
+constexpr QRectF colourArea{margin + 2 * (pictureSide + pictureGap), ruleY + 6, pictureSide,
+                            pictureSide};
 constexpr qreal captionBelow = 6;
 constexpr qreal choicesBaseline = stoneArea.bottom() + captionBelow + 6;
 constexpr QRectF legendArea{margin, choicesBaseline + 2, contentWidth, 9};
@@ -89,13 +91,22 @@ void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
 // page may have been cut with other choices.
 void paintChoices(QPainter &painter, const stone::VerificationFigures &figures) {
     const stone::CutChoices &choices = figures.design.choices;
-    const QString line = QStringLiteral(
-                             "Filetín %1 % de D, estrellas %2 %, medias del pabellón %3 %; "
-                             "cabeza del observador %4º.")
+    const stone::Viewer &viewer = figures.design.viewer;
+    const QString eye = viewer.eyeDistanceCm > 0
+                            ? QCoreApplication::translate("VerificationPage", "ojo a %1 cm")
+                                  .arg(viewer.eyeDistanceCm)
+                            : QCoreApplication::translate("VerificationPage", "ojo en el infinito");
+    const QString line = QCoreApplication::translate(
+                             "VerificationPage",
+                             "Talla %1: filetín %2 % de D, estrellas %3 %, medias del pabellón "
+                             "%4 %; dispersión %5; cabeza del observador %6º, %7.")
+                             .arg(stone::cutKind(figures.design))
                              .arg(choices.girdlePercent)
-                             .arg(choices.starPercent)
-                             .arg(choices.lowerGirdlePercent)
-                             .arg(figures.design.viewer.headDeg);
+                             .arg(choices.starPercent, 0, 'g', 3)
+                             .arg(choices.lowerGirdlePercent, 0, 'g', 3)
+                             .arg(figures.design.material.dispersion)
+                             .arg(viewer.headDeg)
+                             .arg(eye);
     drawText(painter, arialFont(9), QPointF(pageSize.width() / 2, choicesBaseline), Align::Centre,
              line);
 }
@@ -138,11 +149,15 @@ void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
     paintPicture(painter, mapArea, [&figures](PainterCanvas &canvas, const QRectF &area) {
         drawLightMap(canvas, area, figures.faceUpMap);
     });
+    paintPicture(painter, colourArea, [&figures](PainterCanvas &canvas, const QRectF &area) {
+        drawColourView(canvas, area, figures.faceUpColour);
+    });
     paintPicture(painter, curveArea, [&figures](PainterCanvas &canvas, const QRectF &area) {
         drawTiltCurves(canvas, area, figures.cuts);
     });
     drawCaption(painter, stoneArea, QStringLiteral("PIEDRA EN 3-D"));
     drawCaption(painter, mapArea, QStringLiteral("MAPA DE LUZ, DE FRENTE"));
+    drawCaption(painter, colourArea, QStringLiteral("VISTA EN COLOR"));
     paintChoices(painter, figures);
     paintLegend(painter);
     paintTable(painter, figures.cuts);

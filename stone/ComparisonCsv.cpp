@@ -53,8 +53,8 @@ QStringList lightFields(const CutLight &light, double dispersion, const FixedNum
 
 }  // namespace
 
-QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex,
-                      double dispersion, CsvDecimals decimals) {
+QString comparisonCsv(const std::vector<CutLight> &cuts, double refractiveIndex, double dispersion,
+                      CsvDecimals decimals) {
     const CsvWriter writer(decimals);
     const FixedNumbers numbers(writer);
     QString csv =

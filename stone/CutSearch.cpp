@@ -168,9 +168,8 @@ private:
         }
         double figure = infeasible;
         if (space_.isFeasible(inside)) {
-            const std::optional<CutLight> light =
-                trace(space_.cutAt(inside, {}), coarseAcross_, coarseRays_,
-                      fireOf(problem_.objective));
+            const std::optional<CutLight> light = trace(space_.cutAt(inside, {}), coarseAcross_,
+                                                        coarseRays_, fireOf(problem_.objective));
             if (!light)
                 return std::nullopt;
             figure = objectiveFigure(*light, problem_.objective, problem_.fireWeight);
@@ -193,8 +192,9 @@ private:
         std::optional<CutLight> light =
             trace(space_.cutAt(point, {}), problem_.fineRaysAcross, fineRays_, Fire::traced);
         if (light) {
-            control_.progress->record(SearchStage::final,
-                                      objectiveFigure(*light, problem_.objective, problem_.fireWeight));
+            control_.progress->record(
+                SearchStage::final,
+                objectiveFigure(*light, problem_.objective, problem_.fireWeight));
             fine_[point] = *light;
         }
         return light;

@@ -74,8 +74,8 @@ void setValue(StoneDesign &design, DesignValue value, double number) {
             design.choices.lowerGirdlePercent = number;
             return;
         case DesignValue::density:
-            design.material = ownMaterial(design.material.refractiveIndex, number,
-                                          design.material.dispersion);
+            design.material =
+                ownMaterial(design.material.refractiveIndex, number, design.material.dispersion);
             return;
         case DesignValue::dispersion:
             design.material.dispersion = number;
@@ -96,8 +96,8 @@ bool sameLight(const StoneDesign &a, const StoneDesign &b) {
            c.girdlePercent == d.girdlePercent && c.starPercent == d.starPercent &&
            c.lowerGirdlePercent == d.lowerGirdlePercent &&
            a.material.refractiveIndex == b.material.refractiveIndex &&
-           a.material.dispersion == b.material.dispersion &&
-           a.viewer.headDeg == b.viewer.headDeg && eyeDistanceInD(a) == eyeDistanceInD(b);
+           a.material.dispersion == b.material.dispersion && a.viewer.headDeg == b.viewer.headDeg &&
+           eyeDistanceInD(a) == eyeDistanceInD(b);
 }
 
 double eyeDistanceInD(const StoneDesign &design) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stone/ColourTracer.h"
 #include "stone/CutComparison.h"
 #include "stone/LightMap.h"
 #include "stone/StoneDesign.h"
@@ -16,6 +17,7 @@ struct VerificationFigures {
     Brilliant stone;
     LightMap faceUpMap;
     std::vector<CutLight> cuts;
+    ColourView faceUpColour;  // under the lamps
 };
 
 }  // namespace stone

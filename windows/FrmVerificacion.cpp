@@ -50,6 +50,7 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
     m_fields->add(DesignValue::lowerHalfLength, *m_ui->campoPabellon, 5);
     m_fields->add(DesignValue::headCone, *m_ui->campoCabeza, 1);
     m_fields->add(DesignValue::eyeDistance, *m_ui->campoDistancia, 5);
+    m_fields->add(DesignValue::dispersion, *m_ui->campoDispersion, 0.001);
     m_ui->LabelLeyenda->setText(stone::lightMapLegend());
     QStringList titles{tr("Talla")};
     // Two words on two lines, so that every column fits the window.
@@ -110,6 +111,11 @@ void FrmVerificacion::showLightMap(const stone::LightMap &map) {
         [map](PainterCanvas &canvas, const QRectF &area) { drawLightMap(canvas, area, map); });
 }
 
+void FrmVerificacion::showColourView(const stone::ColourView &view) {
+    m_ui->vistaColor->setPicture(
+        [view](PainterCanvas &canvas, const QRectF &area) { drawColourView(canvas, area, view); });
+}
+
 void FrmVerificacion::showComparison(const std::vector<stone::CutLight> &cuts) {
     m_ui->curvaInclinacion->setPicture(
         [cuts](PainterCanvas &canvas, const QRectF &area) { drawTiltCurves(canvas, area, cuts); });
@@ -163,6 +169,7 @@ void FrmVerificacion::showFinished(const QString &status) {
 void FrmVerificacion::showNoStone(const QString &reason) {
     m_ui->vistaPiedra->clearStone();
     m_ui->mapaLuz->setPicture({});
+    m_ui->vistaColor->setPicture({});
     m_ui->curvaInclinacion->setPicture({});
     m_ui->tablaComparacion->setRowCount(0);
     setComparisonCurrent(true);

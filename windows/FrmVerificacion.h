@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stone/ColourTracer.h"
 #include "stone/CutComparison.h"
 #include "stone/LightMap.h"
 #include "stone/StoneDesign.h"
@@ -31,6 +32,8 @@ public:
     void showDesign(const stone::StoneDesign &design);
     void showStone(const stone::Brilliant &stone);
     void showLightMap(const stone::LightMap &map);
+    // The stone in colour under the lamps, at the map's tilt.
+    void showColourView(const stone::ColourView &view);
     // The tilt curves and the table, the computed cut first.
     void showComparison(const std::vector<stone::CutLight> &cuts);
     // The curves and the table shown are of an earlier design: they stay,

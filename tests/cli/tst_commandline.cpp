@@ -312,9 +312,10 @@ private slots:
         outOfRange("retention", optimizar({"--retencion-minima", "151"}),
                    "la retención mínima (--retencion-minima) debe ir de 50 a 150 (% del peso de "
                    "la talla calculada): «151»");
-        outOfRange("objective", optimizar({"--objetivo", "fuego"}),
-                   "el objetivo (--objetivo) debe ser mixto-cielo, inclinado, inclinado-cos o con-fuego: "
-                   "«fuego»");
+        outOfRange(
+            "objective", optimizar({"--objetivo", "fuego"}),
+            "el objetivo (--objetivo) debe ser mixto-cielo, inclinado, inclinado-cos o con-fuego: "
+            "«fuego»");
         rejected("optimise, épsilon 95", optimizar({"--epsilon", "95"}), Messages::negativeCrown);
         rejected("no cut shallow and heavy enough",
                  optimizar({"--profundidad-maxima", "45", "--retencion-minima", "150"}),
@@ -432,7 +433,7 @@ private slots:
         QTest::newRow("the 3-D page's choices")
             << "hoja.svg" << diamond << check + QStringList{"--cabeza", "30", "--estrella", "60"}
             << QByteArray("<?xml")
-            << QStringList{"estrellas 60 %, medias del pabellón 80 %; cabeza del observador 30º."}
+            << QStringList{"estrellas 60 %, medias del pabellón 80 %; dispersión 0.044; cabeza del observador 30º, ojo a 25 cm."}
             << 0;
         QTest::newRow("no brilliant to check") << "hoja.pdf" << QStringList{"1.29", "10", "29.128"}
                                                << check << QByteArray() << QStringList() << 0;
@@ -573,11 +574,10 @@ private slots:
         }
         QCOMPARE(cuts,
                  (QStringList{"Calculada", "Tolkowsky (1919)", "Referencia GIA", "Excelente"}));
-        QCOMPARE(
-            records[0].join(u','),
-            "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
-            "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
-            "brillo_inclinado,brillo_inclinado_cos,reflejo_externo,fuga,dispersion,fuego,"
+        QCOMPARE(records[0].join(u','),
+                 "talla,IR,mesa,corona,pabellon,filetin,estrella,pabellon_inferior,altura_corona,"
+                 "profundidad_pabellon,profundidad_total,volumen,brillo_iso,brillo_cos,"
+                 "brillo_inclinado,brillo_inclinado_cos,reflejo_externo,fuga,dispersion,fuego,"
                  "banda_0_45,banda_45_75,banda_75_90,resto");
     }
 

@@ -58,8 +58,8 @@ private slots:
         QTest::newRow("Form1") << maker<Form1>() << 20;
         QTest::newRow("Acercade") << maker<Acercade>() << 5;
         QTest::newRow("frmSplash") << maker<FrmSplash>() << 4;
-        // "Ca&ncelar" and the five number fields.
-        QTest::newRow("FrmVerificacion") << maker<FrmVerificacion>() << 6;
+        // "Ca&ncelar" and the six number fields.
+        QTest::newRow("FrmVerificacion") << maker<FrmVerificacion>() << 7;
     }
 
     void textsOnTheLayoutsFacesKeepTheirColour() {
