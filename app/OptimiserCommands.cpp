@@ -99,6 +99,10 @@ void OptimiserCommands::search(const stone::SearchBounds &bounds,
         m_window->showFinished(stone::uncuttableMessage(design->material.refractiveIndex));
         return;
     }
+    if (!stone::isEyeClear(*design)) {
+        m_window->showFinished(stone::eyeTooCloseMessage(*design));
+        return;
+    }
     stone::StoneDesign from = *design;
     from.optimised.reset();
     m_searched = from;

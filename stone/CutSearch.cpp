@@ -378,8 +378,10 @@ QString noCutWithinLimits() {
 StoneDesign designWithCut(const StoneDesign &design, const NamedCut &cut) {
     StoneDesign made = design;
     made.optimised = cut.proportions;
-    made.choices.starPercent = cut.choices.starPercent;
-    made.choices.lowerGirdlePercent = cut.choices.lowerGirdlePercent;
+    // Lengths to a tenth of a per cent, as a cutter marks them.
+    const auto tenth = [](double percent) { return std::round(percent * 10) / 10; };
+    made.choices.starPercent = tenth(cut.choices.starPercent);
+    made.choices.lowerGirdlePercent = tenth(cut.choices.lowerGirdlePercent);
     return made;
 }
 
