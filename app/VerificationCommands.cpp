@@ -149,9 +149,9 @@ void VerificationCommands::traceComparison() {
         stone::viewSettingsOf(*m_traced, m_resolution.comparisonRays);
     const auto traced = std::make_shared<std::vector<stone::CutLight>>();
     m_comparison.start(
-        stone::comparisonRays(cuts, settings),
+        stone::comparisonRays(cuts, settings, stone::Fire::traced),
         [=](const stone::TraceControl &control) {
-            *traced = stone::compareCuts(cuts, settings, control);
+            *traced = stone::compareCuts(cuts, settings, control, stone::Fire::traced);
         },
         [this, traced] {
             m_cuts = *traced;

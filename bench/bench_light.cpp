@@ -1,5 +1,6 @@
 #include "LightBaseline.h"
 #include "LightRuns.h"
+#include "stone/ColourTracer.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -138,6 +139,28 @@ private slots:
             qInfo("  %s face up: %s%s", qPrintable(cuts[cut].name),
                   faceUp(timings.first).constData(), before.constData());
         }
+    }
+
+    // The stone in colour under the lamps, face up at the default grid, and
+    // the comparison with each cut's fire, as --verificar traces it.
+    void colour() {
+        const ConvexBody body(buildBrilliant(classicCuts().front().proportions));
+        ViewSettings settings = benchSettings(160);
+        settings.dispersion = 0.044;
+        std::vector<double> view, comparison;
+        for (int run = 0; run < repeats; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            const ColourView colour = traceColourView(body, settings, {});
+            view.push_back(timer.nsecsElapsed() * 1e-9);
+            timer.restart();
+            compareCuts(benchCuts(), settings, {}, Fire::traced);
+            comparison.push_back(timer.nsecsElapsed() * 1e-9);
+            if (run == 0)
+                qInfo("  fire face up: %.2f %%", 100 * colour.fire);
+        }
+        qInfo("colour, 160 across, face up: %.3f s; comparison with fire: %.3f s (medians)",
+              median(view), median(comparison));
     }
 };
 

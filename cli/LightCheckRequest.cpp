@@ -29,9 +29,9 @@ int checkLight(const CommandLine &command, QTextStream &out, QTextStream &err) {
     const stone::ViewSettings settings = stone::viewSettingsOf(design, command.raysAcross);
     std::vector<stone::CutLight> traced;
     const bool whole = runTrace(
-        stone::comparisonRays(cuts, settings),
+        stone::comparisonRays(cuts, settings, stone::Fire::traced),
         [&](const stone::TraceControl &control) {
-            traced = stone::compareCuts(cuts, settings, control);
+            traced = stone::compareCuts(cuts, settings, control, stone::Fire::traced);
         },
         err);
     if (!whole) {

@@ -28,12 +28,12 @@ std::optional<stone::VerificationFigures> verificationOf(const stone::StoneDesig
     const stone::ConvexBody body(figures.stone);
     const qint64 rays = stone::gridRays(body, settings, stone::Tilt{}) +
                         stone::colourRays(body, settings, stone::Tilt{}) +
-                        stone::comparisonRays(cuts, settings);
+                        stone::comparisonRays(cuts, settings, stone::Fire::traced);
     const auto trace = [&](const stone::TraceControl &control) {
         figures.faceUpMap = stone::lightMap(
             stone::traceView(body, settings, stone::Tilt{}, stone::Samples::kept, control));
         figures.faceUpColour = stone::traceColourView(body, settings, stone::Tilt{}, control);
-        figures.cuts = stone::compareCuts(cuts, settings, control);
+        figures.cuts = stone::compareCuts(cuts, settings, control, stone::Fire::traced);
     };
     if (!runTrace(rays, trace, err))
         return std::nullopt;

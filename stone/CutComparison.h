@@ -33,11 +33,11 @@ enum class Fire { traced, skipped };
 // Builds and traces each cut in every view, the views of a cut as one job on
 // all cores. Cancelled, it returns the cuts traced whole so far.
 std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
-                                  const TraceControl &control = {}, Fire fire = Fire::traced);
+                                  const TraceControl &control = {}, Fire fire = Fire::skipped);
 
 // The camera rays that compareCuts() traces, each colour ray as many as its
 // wavelengths: what raysDone counts up to.
 qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &settings,
-                      Fire fire = Fire::traced);
+                      Fire fire = Fire::skipped);
 
 }  // namespace stone

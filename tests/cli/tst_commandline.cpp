@@ -625,7 +625,7 @@ private slots:
         const stone::ViewSettings infinity{2.417, 15, 40, 0, 0.044};
         const QString reference = stone::comparisonCsv(
             stone::compareCuts(stone::cutsToCompare(stone::proportionsOf(solveCut(2.417, 0)), {}),
-                               infinity),
+                               infinity, {}, stone::Fire::traced),
             2.417, 0.044);
         const QStringList check{"--verificar", "2.417", "10", "0", "--rayos", "40"};
         QCOMPARE(corvelux(check + QStringList{"--distancia", "0"}).out, reference);
