@@ -20,6 +20,13 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 // built with their instructions, so that no vector crosses a call.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
+// The lanes of a vector in the order given; GCC and clang name it apart.
+#ifdef __clang__
+#define CORVELUX_SHUFFLE(vector, ...) __builtin_shufflevector(vector, vector, __VA_ARGS__)
+#else
+#define CORVELUX_SHUFFLE(vector, ...) __builtin_shuffle(vector, Mask{__VA_ARGS__})
+#endif
+
 // A vector path's vectors of doubles, the masks that compare them, and the
 // operations on them that differ between instruction sets. The arithmetic
 // is GCC's vector extension, lane by lane in the order written, on every
@@ -48,7 +55,7 @@ struct PlainLanes {
     // Each lane's neighbour, for the last step of a reduction.
     template <typename Vector>
     static Vector swapped(const Vector &vector, int) {
-        return __builtin_shuffle(vector, Mask{1, 0});
+        return CORVELUX_SHUFFLE(vector, 1, 0);
     }
 };
 
@@ -76,8 +83,8 @@ struct Avx2Lanes {
     // The lanes distance away, for a step of a reduction.
     template <typename Vector>
     static Vector swapped(const Vector &vector, int distance) {
-        return distance == 2 ? __builtin_shuffle(vector, Mask{2, 3, 0, 1})
-                             : __builtin_shuffle(vector, Mask{1, 0, 3, 2});
+        return distance == 2 ? CORVELUX_SHUFFLE(vector, 2, 3, 0, 1)
+                             : CORVELUX_SHUFFLE(vector, 1, 0, 3, 2);
     }
 };
 

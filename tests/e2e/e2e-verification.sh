@@ -22,9 +22,6 @@ readonly stone_offset="30 60"
 readonly stone_size="360x300"
 readonly map_offset="460 60"
 readonly map_size="360x300"
-# Where the progress bar stands, at the bottom: hidden once all is traced.
-readonly progress_offset="115 689"
-readonly progress_size="390x16"
 
 keys() { timeout 10 xdotool key --delay 50 "$@"; }
 
@@ -45,6 +42,10 @@ keys alt+t v
 window="$(wait_for_window '^Verificación 3-D$')" || fail "Alt+T, V did not open \"Verificación 3-D\""
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "ok: \"Verificación 3-D\" open at ${X},${Y}"
+# Where the progress bar stands, in the window's last row: hidden once all is
+# traced.
+readonly progress_offset="115 $((HEIGHT - 29))"
+readonly progress_size="390x10"
 
 # The area of the window at OFFSET ("x y") of SIZE, as ImageMagick's geometry.
 area() {
