@@ -22,7 +22,7 @@ ComputePlan computeCommand(Form1 &window, MessageSink &messages, Pacer &pacer) {
         // Screen readers read the results from the canvas's description.
         results.setAccessibleDescription(resultsText(plan.D, plan.cut));
         if (needsMirroring(plan.cut))
-            window.rayCanvas().setAccessibleDescription(mirrorWarning.trimmed());
+            window.rayCanvas().setAccessibleDescription(mirrorWarning().trimmed());
     } else {
         messages.showMessage(plan.message);
         if (!plan.irAccepted)

@@ -1,6 +1,5 @@
 #include "app/ProgramWindows.h"
 #include "app/QtMessageSink.h"
-#include "app/QtTranslations.h"
 #include "cli/HeadlessRunner.h"
 #include "drawing/TimedPacer.h"
 #include "files/QtCuadro.h"
@@ -32,14 +31,15 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext &context, con
 }  // namespace
 
 int main(int argc, char *argv[]) {
-    if (const std::optional<int> status = runCommandLine(argc, argv))
-        return *status;
+    const StartUp start = runCommandLine(argc, argv);
+    if (start.status)
+        return *start.status;
     const QtMessageHandler qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvelux.corvelux"));
     installFontSubstitutes();
-    const QtTranslations translations;
+    const ProgramLanguage translations(start.language);
 
     TimedPacer pacer;
     HelpSettings helpSettings;

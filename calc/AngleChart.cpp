@@ -3,6 +3,7 @@
 #include "calc/Constants.h"
 #include "calc/Gems.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -29,19 +30,43 @@ ChartRow computedRow(const QString &gem, const QString &ir, const QString &epsil
 
 }  // namespace
 
+namespace ChartMessages {
+
+QString stepNotPositive() {
+    return QCoreApplication::translate("ChartMessages", "PASO debe ser mayor que 0.");
+}
+
+QString stepNotThousandths() {
+    return QCoreApplication::translate(
+        "ChartMessages",
+        "PASO debe ser 0.001 o un múltiplo de 0.001: los IR tienen tres decimales.");
+}
+
+QString reversed() {
+    return QCoreApplication::translate("ChartMessages", "HASTA debe ser mayor o igual que DESDE.");
+}
+
+QString tooManyRows() {
+    return QCoreApplication::translate("ChartMessages",
+                                       "Más de %1 filas: aumente PASO o acerque DESDE y HASTA.")
+        .arg(maxChartRows);
+}
+
+}  // namespace ChartMessages
+
 IndexSeries indexSeries(double from, double to, double step) {
     if (!(step > 0))
-        return {{}, ChartMessages::stepNotPositive};
+        return {{}, ChartMessages::stepNotPositive()};
     if (!isWholeThousandths(step))
-        return {{}, ChartMessages::stepNotThousandths};
+        return {{}, ChartMessages::stepNotThousandths()};
     if (to < from)
-        return {{}, ChartMessages::reversed};
+        return {{}, ChartMessages::reversed()};
     const double first = std::round(thousandths(from));
     const double span = std::round(thousandths(to)) - first;
     const double stride = std::round(thousandths(step));
     const double wholeSteps = (span - std::fmod(span, stride)) / stride;
     if (!(wholeSteps < maxChartRows))
-        return {{}, ChartMessages::tooManyRows};
+        return {{}, ChartMessages::tooManyRows()};
 
     IndexSeries series;
     const int rows = static_cast<int>(wholeSteps) + 1;
@@ -68,6 +93,6 @@ QList<ChartRow> gemChart(const QString &epsilon) {
     QList<ChartRow> rows;
     rows.reserve(commonGems().size());
     for (const Gem &gem : commonGems())
-        rows.append(computedRow(gem.name, gem.ir, epsilon));
+        rows.append(computedRow(gem.name(), gem.ir, epsilon));
     return rows;
 }

@@ -20,12 +20,10 @@ inline constexpr int maxChartRows = 10000;
 
 // Why a chart by index cannot be made.
 namespace ChartMessages {
-inline const QString stepNotPositive = QStringLiteral("PASO debe ser mayor que 0.");
-inline const QString stepNotThousandths =
-    QStringLiteral("PASO debe ser 0.001 o un múltiplo de 0.001: los IR tienen tres decimales.");
-inline const QString reversed = QStringLiteral("HASTA debe ser mayor o igual que DESDE.");
-inline const QString tooManyRows =
-    QStringLiteral("Más de 10000 filas: aumente PASO o acerque DESDE y HASTA.");
+QString stepNotPositive();
+QString stepNotThousandths();
+QString reversed();
+QString tooManyRows();
 }  // namespace ChartMessages
 
 // The indices of a chart from `from` to `to`, both rounded to three

@@ -16,6 +16,7 @@ QStringList resultFields(const ChartRow &row, const CsvWriter &csv) {
     QStringList fields;
     for (const double value : chartValues(row.plan.cut))
         fields.append(csv.number(value));
+    // Like the column names, a flag for scripts: the same in every language.
     fields.append(needsMirroring(row.plan.cut) ? QStringLiteral("sí") : QStringLiteral("no"));
     return fields << QString();
 }
@@ -25,6 +26,7 @@ QStringList resultFields(const ChartRow &row, const CsvWriter &csv) {
 QString chartCsv(const QList<ChartRow> &rows, GemColumn gemColumn, CsvDecimals decimals) {
     const CsvWriter csv(decimals);
     const bool withGem = gemColumn == GemColumn::first;
+    // The column names are the same in every language: scripts read them.
     QStringList header{QStringLiteral("IR"),      QStringLiteral("epsilon"), QStringLiteral("i"),
                        QStringLiteral("alfa"),    QStringLiteral("a/D"),     QStringLiteral("b/D"),
                        QStringLiteral("q/D"),     QStringLiteral("n/D"),     QStringLiteral("H/D"),

@@ -41,26 +41,26 @@ ComputePlan planComputation(const InputFields &fields, const QString &decimalSep
     ComputePlan plan;
     const double IR = leadingNumber(fields.ir);
     if (IR <= 1)
-        return rejected(plan, Messages::irTooSmall);
+        return rejected(plan, Messages::irTooSmall());
     if (!std::isfinite(IR))
-        return rejected(plan, Messages::outOfScale);
+        return rejected(plan, Messages::outOfScale());
     plan.irAccepted = true;
     plan.irEcho = plainNumberText(IR, decimalSeparator);
 
     plan.D = leadingNumber(fields.diameter);
     if (plan.D <= 0)
-        return rejected(plan, Messages::diameterTooSmall);
+        return rejected(plan, Messages::diameterTooSmall());
 
     const double epsDegrees = leadingNumber(fields.epsilon);
     if (epsDegrees > crownLimit(IR))
-        return rejected(plan, Messages::negativeCrown);
+        return rejected(plan, Messages::negativeCrown());
     if (epsDegrees < 0 || epsDegrees > 89)
-        return rejected(plan, Messages::epsilonRange);
+        return rejected(plan, Messages::epsilonRange());
 
     plan.cut = solveCut(IR, epsDegrees * pi / 180, &plan.solver);
     if (!plan.solver.matched)
-        return rejected(plan, Messages::irUnmatched);
+        return rejected(plan, Messages::irUnmatched());
     if (!isPrintable(plan.cut, plan.D))
-        return rejected(plan, Messages::outOfScale);
+        return rejected(plan, Messages::outOfScale());
     return plan;
 }

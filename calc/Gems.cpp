@@ -1,5 +1,6 @@
 #include "calc/Gems.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -18,35 +19,44 @@
 // references.
 const QList<Gem> &commonGems() {
     static const QList<Gem> gems{
-        {QStringLiteral("Moissanita"), QStringLiteral("2.648"), 3.22, 0.104},
-        {QStringLiteral("Diamante"), QStringLiteral("2.417"), 3.52, 0.044},
-        {QStringLiteral("Circonita cúbica"), QStringLiteral("2.150"), 5.80, 0.060},
-        {QStringLiteral("Circón"), QStringLiteral("1.925"), 4.70, 0.039},
-        {QStringLiteral("Titanita (esfena)"), QStringLiteral("1.900"), 3.52, 0.051},
-        {QStringLiteral("Granate demantoide"), QStringLiteral("1.888"), 3.84, 0.057},
-        {QStringLiteral("Granate YAG (sintético)"), QStringLiteral("1.833"), 4.55, 0.028},
-        {QStringLiteral("Granate almandino"), QStringLiteral("1.790"), 4.05, 0.024},
-        {QStringLiteral("Granate espesartina"), QStringLiteral("1.790"), 4.15, 0.027},
-        {QStringLiteral("Corindón (rubí, zafiro)"), QStringLiteral("1.762"), 4.00, 0.018},
-        {QStringLiteral("Granate rodolita"), QStringLiteral("1.760"), 3.84, 0.026},
-        {QStringLiteral("Crisoberilo (alejandrita)"), QStringLiteral("1.746"), 3.73, 0.015},
-        {QStringLiteral("Granate grosularia"), QStringLiteral("1.740"), 3.61, 0.027},
-        {QStringLiteral("Granate piropo"), QStringLiteral("1.730"), 3.78, 0.022},
-        {QStringLiteral("Espinela"), QStringLiteral("1.718"), 3.60, 0.020},
-        {QStringLiteral("Tanzanita (zoisita)"), QStringLiteral("1.691"), 3.35, 0.021},
-        {QStringLiteral("Espodumena (kunzita)"), QStringLiteral("1.660"), 3.18, 0.017},
-        {QStringLiteral("Peridoto"), QStringLiteral("1.654"), 3.34, 0.020},
-        {QStringLiteral("Andalucita"), QStringLiteral("1.634"), 3.17, 0.016},
-        {QStringLiteral("Turmalina"), QStringLiteral("1.624"), 3.06, 0.017},
-        {QStringLiteral("Topacio"), QStringLiteral("1.610"), 3.53, 0.014},
-        {QStringLiteral("Berilo (esmeralda, aguamarina)"), QStringLiteral("1.577"), 2.72, 0.014},
-        {QStringLiteral("Labradorita"), QStringLiteral("1.559"), 2.70, 0.012},
-        {QStringLiteral("Cuarzo (amatista, citrino)"), QStringLiteral("1.544"), 2.66, 0.013},
-        {QStringLiteral("Iolita (cordierita)"), QStringLiteral("1.542"), 2.61, 0.017},
-        {QStringLiteral("Ortosa (piedra luna)"), QStringLiteral("1.518"), 2.56, 0.012},
-        {QStringLiteral("Fluorita"), QStringLiteral("1.434"), 3.18, 0.007},
+        {QT_TRANSLATE_NOOP("Gems", "Moissanita"), QStringLiteral("2.648"), 3.22, 0.104},
+        {QT_TRANSLATE_NOOP("Gems", "Diamante"), QStringLiteral("2.417"), 3.52, 0.044},
+        {QT_TRANSLATE_NOOP("Gems", "Circonita cúbica"), QStringLiteral("2.150"), 5.80, 0.060},
+        {QT_TRANSLATE_NOOP("Gems", "Circón"), QStringLiteral("1.925"), 4.70, 0.039},
+        {QT_TRANSLATE_NOOP("Gems", "Titanita (esfena)"), QStringLiteral("1.900"), 3.52, 0.051},
+        {QT_TRANSLATE_NOOP("Gems", "Granate demantoide"), QStringLiteral("1.888"), 3.84, 0.057},
+        {QT_TRANSLATE_NOOP("Gems", "Granate YAG (sintético)"), QStringLiteral("1.833"), 4.55,
+         0.028},
+        {QT_TRANSLATE_NOOP("Gems", "Granate almandino"), QStringLiteral("1.790"), 4.05, 0.024},
+        {QT_TRANSLATE_NOOP("Gems", "Granate espesartina"), QStringLiteral("1.790"), 4.15, 0.027},
+        {QT_TRANSLATE_NOOP("Gems", "Corindón (rubí, zafiro)"), QStringLiteral("1.762"), 4.00,
+         0.018},
+        {QT_TRANSLATE_NOOP("Gems", "Granate rodolita"), QStringLiteral("1.760"), 3.84, 0.026},
+        {QT_TRANSLATE_NOOP("Gems", "Crisoberilo (alejandrita)"), QStringLiteral("1.746"), 3.73,
+         0.015},
+        {QT_TRANSLATE_NOOP("Gems", "Granate grosularia"), QStringLiteral("1.740"), 3.61, 0.027},
+        {QT_TRANSLATE_NOOP("Gems", "Granate piropo"), QStringLiteral("1.730"), 3.78, 0.022},
+        {QT_TRANSLATE_NOOP("Gems", "Espinela"), QStringLiteral("1.718"), 3.60, 0.020},
+        {QT_TRANSLATE_NOOP("Gems", "Tanzanita (zoisita)"), QStringLiteral("1.691"), 3.35, 0.021},
+        {QT_TRANSLATE_NOOP("Gems", "Espodumena (kunzita)"), QStringLiteral("1.660"), 3.18, 0.017},
+        {QT_TRANSLATE_NOOP("Gems", "Peridoto"), QStringLiteral("1.654"), 3.34, 0.020},
+        {QT_TRANSLATE_NOOP("Gems", "Andalucita"), QStringLiteral("1.634"), 3.17, 0.016},
+        {QT_TRANSLATE_NOOP("Gems", "Turmalina"), QStringLiteral("1.624"), 3.06, 0.017},
+        {QT_TRANSLATE_NOOP("Gems", "Topacio"), QStringLiteral("1.610"), 3.53, 0.014},
+        {QT_TRANSLATE_NOOP("Gems", "Berilo (esmeralda, aguamarina)"), QStringLiteral("1.577"), 2.72,
+         0.014},
+        {QT_TRANSLATE_NOOP("Gems", "Labradorita"), QStringLiteral("1.559"), 2.70, 0.012},
+        {QT_TRANSLATE_NOOP("Gems", "Cuarzo (amatista, citrino)"), QStringLiteral("1.544"), 2.66,
+         0.013},
+        {QT_TRANSLATE_NOOP("Gems", "Iolita (cordierita)"), QStringLiteral("1.542"), 2.61, 0.017},
+        {QT_TRANSLATE_NOOP("Gems", "Ortosa (piedra luna)"), QStringLiteral("1.518"), 2.56, 0.012},
+        {QT_TRANSLATE_NOOP("Gems", "Fluorita"), QStringLiteral("1.434"), 3.18, 0.007},
     };
     return gems;
+}
+
+QString Gem::name() const {
+    return QCoreApplication::translate("Gems", sourceName);
 }
 
 qsizetype gemNearestIndex(double IR) {
@@ -65,7 +75,8 @@ qsizetype gemNearestIndex(double IR) {
 
 qsizetype gemNamed(QStringView name) {
     const QList<Gem> &gems = commonGems();
-    const auto found =
-        std::find_if(gems.begin(), gems.end(), [name](const Gem &gem) { return gem.name == name; });
+    const auto found = std::find_if(gems.begin(), gems.end(), [name](const Gem &gem) {
+        return QString::fromUtf8(gem.sourceName) == name;
+    });
     return found == gems.end() ? -1 : found - gems.begin();
 }

@@ -5,10 +5,12 @@
 
 // A faceting material, its usual refractive index, density and dispersion.
 struct Gem {
-    QString name;    // in Spanish
-    QString ir;      // three decimals, as it would be typed in the IR field
-    double density;     // specific gravity, in g/cm³
-    double dispersion;  // n(430.8 nm) − n(686.7 nm), the B–G value
+    const char *sourceName;  // in Spanish, the text its translations are found by
+    QString ir;              // three decimals, as it would be typed in the IR field
+    double density;          // specific gravity, in g/cm³
+    double dispersion;       // n(430.8 nm) − n(686.7 nm), the B–G value
+
+    QString name() const;  // in the language of the program
 };
 
 // The common faceting materials of the gem chart and the help's gem table,
@@ -21,5 +23,5 @@ const QList<Gem> &commonGems();
 // first (the higher index).
 qsizetype gemNearestIndex(double IR);
 
-// The place in commonGems() of the gem of that name, or -1.
+// The place in commonGems() of the gem of that Spanish name, or -1.
 qsizetype gemNamed(QStringView name);

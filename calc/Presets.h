@@ -9,7 +9,7 @@
 // the quartz's IR lies nearer iolite's.
 struct Preset {
     InputFields fields;
-    QStringView gem;  // a name of commonGems()
+    QStringView gem;  // the Spanish name of one of commonGems()
 };
 
 namespace Presets {

@@ -13,12 +13,21 @@ struct ResultLine {
     QString text;  // label, number and unit, exactly as shown
 };
 
+// The name a result goes by in the read-out and on the drawings: "a",
+// "alfa"...
+QString resultSymbol(Result result);
+
+// "IR", the refractive index's abbreviation, as the read-out's first line
+// names it.
+QString irSymbol();
+
 // The eight lines for a stone of width D, in the order they are printed:
 // a, b, i, alfa, D, H, q, n.
 QList<ResultLine> resultLines(double D, const CutResult &cut);
 
 // A pavilion steeper than the critical angle lets light out through its
 // facets: the cut then needs a mirrored pavilion or a larger épsilon, which
-// the warning advises wherever the results are shown.
+// the warning advises wherever the results are shown, indented as the
+// read-out prints it.
 bool needsMirroring(const CutResult &cut);
-inline const QString mirrorWarning = QStringLiteral("    ESPEJAR o  AUMENTAR épsilon");
+QString mirrorWarning();

@@ -2,6 +2,7 @@
 
 #include "calc/DecimalNumber.h"
 #include "cli/ArgumentText.h"
+#include "cli/ProgramLanguage.h"
 #include "stone/DesignLimits.h"
 #include "stone/LimitText.h"
 #include "stone/ObjectiveNames.h"
@@ -23,6 +24,10 @@ QString tr(const char *text) {
 QString complaint(const QString &what, const QString &argument) {
     return QStringLiteral("corvelux: %1 «%2»").arg(what, shownArgument(argument));
 }
+
+// "--idioma" and its value, anywhere: main() chose the language from them
+// before the request is read. The complaint about a wrong value, if any.
+QString takeLanguage(QStringList &arguments);
 
 QString missingValues(QStringView option) {
     return complaint(tr("faltan valores después de"), option.toString());
@@ -423,6 +428,19 @@ CommandLine parseRequest(const RequestForm &form, const QStringList &values) {
     return parsed;
 }
 
+QString takeLanguage(QStringList &arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--idioma"));
+    if (at < 0)
+        return {};
+    if (at + 1 == arguments.size())
+        return missingValues(u"--idioma");
+    const QString value = arguments[at + 1];
+    arguments.remove(at, 2);
+    if (languageNamed(value.toUtf8()))
+        return {};
+    return complaint(tr("el idioma (--idioma) debe ser es o en:"), value);
+}
+
 }  // namespace
 
 NumberArgument readNumberArgument(const QString &argument) {
@@ -451,7 +469,9 @@ CommandLine parseCommandLine(int argc, char *argv[]) {
     return parseCommandLine(arguments);
 }
 
-CommandLine parseCommandLine(const QStringList &arguments) {
+CommandLine parseCommandLine(QStringList arguments) {
+    if (const QString wrong = takeLanguage(arguments); !wrong.isEmpty())
+        return misuse(wrong);
     if (arguments.isEmpty())
         return {};
     const QString &first = arguments.first();

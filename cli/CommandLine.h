@@ -57,7 +57,7 @@ struct CommandLine {
 // its range (stone/DesignLimits.h); a count must be written as an integer; a
 // range is two numbers, the lower first. A request of IR and D alone takes
 // épsilon from --epsilon.
-CommandLine parseCommandLine(const QStringList &arguments);
+CommandLine parseCommandLine(QStringList arguments);
 // The same for main()'s arguments, in the locale's encoding: an argument
 // whose bytes are not text in it is wrong usage rather than changed.
 CommandLine parseCommandLine(int argc, char *argv[]);

@@ -12,8 +12,10 @@
 #include "drawing/ReadOut.h"
 
 #include <fcntl.h>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <csignal>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -37,7 +39,7 @@ int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
     for (const QString &line : readOutTopToBottom(plan.D, plan.cut))
         out << line << '\n';
     if (needsMirroring(plan.cut))
-        out << mirrorWarning << '\n';
+        out << mirrorWarning() << '\n';
     return exitDone;
 }
 
@@ -51,6 +53,40 @@ int indexChartCsv(const CommandLine &command, QTextStream &out, QTextStream &err
                     command.csvDecimals());
     return exitDone;
 }
+
+// The application object that the command line's texts are translated
+// with: a GUI one on the offscreen platform when a cut sheet is to be laid
+// out, a plain one otherwise. Qt's notes about the environment it starts in
+// are not for the user of the command line, who asked for the results alone.
+class CommandLineApplication {
+public:
+    CommandLineApplication(int argc, char *argv[]) {
+        const bool drawsSheet =
+            std::any_of(argv + 1, argv + argc, [](const char *a) { return qstrcmp(a, "--exportar") == 0; });
+        if (drawsSheet) {
+            m_handler = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            m_gui.emplace(m_argc, m_argv);
+        } else {
+            m_core.emplace(m_argc, m_argv);
+        }
+    }
+    ~CommandLineApplication() {
+        if (m_gui)
+            qInstallMessageHandler(m_handler);
+    }
+    CommandLineApplication(const CommandLineApplication &) = delete;
+    CommandLineApplication &operator=(const CommandLineApplication &) = delete;
+
+private:
+    // Qt keeps the arguments it is given; the program's own are read apart.
+    int m_argc = 1;
+    char m_name[9] = "corvelux";
+    char *m_argv[2] = {m_name, nullptr};
+    std::optional<QCoreApplication> m_core;
+    std::optional<QGuiApplication> m_gui;
+    QtMessageHandler m_handler = nullptr;
+};
 
 }  // namespace
 
@@ -85,10 +121,13 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
     return exitWrongUsage;
 }
 
-std::optional<int> runCommandLine(int argc, char *argv[]) {
+StartUp runCommandLine(int argc, char *argv[]) {
+    const Language language = languageAsked(argc, argv);
+    const CommandLineApplication application(argc, argv);
+    const ProgramLanguage translations(language);
     const CommandLine command = parseCommandLine(argc, argv);
     if (command.request == Request::OpenWindows)
-        return std::nullopt;
+        return {std::nullopt, language};
     // A reader that goes away early makes the next write fail, which is
     // reported below, instead of ending the program without a word.
     std::signal(SIGPIPE, SIG_IGN);
@@ -97,14 +136,14 @@ std::optional<int> runCommandLine(int argc, char *argv[]) {
     // the next file opened, such as the cut sheet's.
     if (fcntl(fileno(stdout), F_GETFD) == -1) {
         err << outputFailure << '\n';
-        return exitRejected;
+        return {exitRejected, language};
     }
     QTextStream out(stdout);
     const int status = runHeadless(command, out, err);
     out.flush();
     if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
         err << outputFailure << '\n';
-        return exitRejected;
+        return {exitRejected, language};
     }
-    return status;
+    return {status, language};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/ProgramLanguage.h"
+
 #include <QString>
 #include <optional>
 
@@ -23,9 +25,16 @@ inline const QString outputFailure =
 // whatever the locale, unless a chart asks for decimal commas.
 int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err);
 
+// What main() does after the command line: end with a status, or open the
+// windows in a language.
+struct StartUp {
+    std::optional<int> status;
+    Language language = Language::spanish;
+};
+
 // For main(), before any application object exists: answers what the
-// arguments ask for on standard output and standard error and returns the
-// exit status, or returns nothing when the windows are to open. Output that
-// could not be written whole turns the status into exitRejected, with
-// outputFailure on standard error.
-std::optional<int> runCommandLine(int argc, char *argv[]);
+// arguments ask for on standard output and standard error, in the language
+// asked for or the desktop's, and says the exit status, or that the windows
+// are to open. Output that could not be written whole turns the status into
+// exitRejected, with outputFailure on standard error.
+StartUp runCommandLine(int argc, char *argv[]);

@@ -75,7 +75,7 @@ int optimiseCut(const CommandLine &command, QTextStream &out, QTextStream &err) 
     const stone::StoneDesign optimised = stone::designWithCut(design, found.result.best);
     const std::optional<StoneRecipe> made = makeStoneRecipe(optimised);
     if (command.recipe && !std::isfinite(made->carats)) {
-        err << Messages::outOfScale << '\n';
+        err << Messages::outOfScale() << '\n';
         return exitRejected;
     }
     out << stone::comparisonCsv({found.result.light}, plan.cut.IR, design.material.dispersion,

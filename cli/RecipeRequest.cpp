@@ -39,7 +39,7 @@ int writeRecipe(const CommandLine &command, QTextStream &out, QTextStream &err) 
         return exitDone;
     }
     if (!std::isfinite(made->carats)) {
-        err << Messages::outOfScale << '\n';
+        err << Messages::outOfScale() << '\n';
         return exitRejected;
     }
     out << recipeReport(design, *made);

@@ -53,18 +53,6 @@ QString exportCutSheet(const CommandLine &command, const ComputePlan &plan, QTex
         if (!content.verification)
             return traceStoppedMessage();
     }
-    // Text is laid out by a GUI application; the offscreen platform needs no
-    // display.
-    std::optional<QGuiApplication> application;
-    if (!QCoreApplication::instance()) {
-        // Qt's notes about the environment it starts in are not for the
-        // user of the command line, who asked for the results alone.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "corvelux";
-        static char *argv[] = {name, nullptr};
-        application.emplace(argc, argv);
-    }
+    // Laid out by the GUI application that the command line starts for it.
     return writeCutSheet(command.exportFile, content);
 }

@@ -31,7 +31,7 @@ void drawMirrorWarning(Canvas &picture2, const CutResult &cut) {
     const double depth = place.profileWidth * cut.nRatio;
     picture2.DrawLineBy(place.profileLeft, place.girdleY + 75, halfWidth, depth);
     picture2.ContinueLineBy(halfWidth, -depth);
-    printAt(picture2, 200, 3550, mirrorWarning);
+    printAt(picture2, 200, 3550, mirrorWarning());
 }
 
 // The arc around the left end of the girdle line, the dots where it crosses

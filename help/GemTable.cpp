@@ -51,7 +51,7 @@ QList<HelpEntry> gemIndexEntries(const QUrl &page) {
     for (qsizetype row = 0; row < gems.size(); ++row) {
         QUrl target = page;
         target.setFragment(rowAnchor(row));
-        entries.append({gems[row].name, target});
+        entries.append({gems[row].name(), target});
     }
     return entries;
 }

@@ -25,9 +25,9 @@ QString densitySource(const Material &material) {
     switch (material.source) {
         case Material::Source::nearestGem:
             return tr("de %1, la gema de la lista con el IR más cercano")
-                .arg(commonGems().at(material.gem).name);
+                .arg(commonGems().at(material.gem).name());
         case Material::Source::chosenGem:
-            return tr("de %1, la gema elegida").arg(commonGems().at(material.gem).name);
+            return tr("de %1, la gema elegida").arg(commonGems().at(material.gem).name());
         case Material::Source::ownDensity:
             break;
     }
@@ -62,7 +62,7 @@ QString figureLine(const RecipeFigure &figure) {
 }
 
 QString leakageWarning(const StoneDesign &design) {
-    return pavilionLeaks(design) ? mirrorWarning.trimmed() : QString();
+    return pavilionLeaks(design) ? mirrorWarning().trimmed() : QString();
 }
 
 }  // namespace stone

@@ -41,7 +41,7 @@ void FrmReceta::fillLists() {
     for (const int teeth : stone::indexGears())
         m_ui->comboRueda->addItem(tr("%1 dientes").arg(teeth), teeth);
     for (const Gem &gem : commonGems())
-        m_ui->comboGema->addItem(gem.name);
+        m_ui->comboGema->addItem(gem.name());
     m_ui->comboGema->addItem(tr("Otra: la densidad indicada"));
 }
 

@@ -35,7 +35,7 @@ QString materialText(const stone::Material &material) {
     const QString ir = plainNumberText(material.refractiveIndex, QStringLiteral("."));
     if (material.source == stone::Material::Source::ownDensity)
         return FrmVerificacion::tr("IR %1").arg(ir);
-    return FrmVerificacion::tr("%1, IR %2").arg(commonGems().at(material.gem).name, ir);
+    return FrmVerificacion::tr("%1, IR %2").arg(commonGems().at(material.gem).name(), ir);
 }
 
 }  // namespace

@@ -69,16 +69,16 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("echo");  // empty: the read-out stays hidden
 
-        QTest::newRow("IR empty") << QStringList{"", "10", "10"} << Messages::irTooSmall
+        QTest::newRow("IR empty") << QStringList{"", "10", "10"} << Messages::irTooSmall()
                                   << QString();
-        QTest::newRow("IR 1") << QStringList{"1", "10", "10"} << Messages::irTooSmall << QString();
-        QTest::newRow("D 0") << QStringList{"2.42", "0", "10"} << Messages::diameterTooSmall
+        QTest::newRow("IR 1") << QStringList{"1", "10", "10"} << Messages::irTooSmall() << QString();
+        QTest::newRow("D 0") << QStringList{"2.42", "0", "10"} << Messages::diameterTooSmall()
                              << "2.42";
-        QTest::newRow("crown") << QStringList{"1.5", "10", "40"} << Messages::negativeCrown
+        QTest::newRow("crown") << QStringList{"1.5", "10", "40"} << Messages::negativeCrown()
                                << "1.5";
-        QTest::newRow("range") << QStringList{"4", "10", "95"} << Messages::epsilonRange << "4";
+        QTest::newRow("range") << QStringList{"4", "10", "95"} << Messages::epsilonRange() << "4";
         QTest::newRow("IR never matched")
-            << QStringList{"2.4175", "10", "10"} << Messages::irUnmatched << "2.4175";
+            << QStringList{"2.4175", "10", "10"} << Messages::irUnmatched() << "2.4175";
         QTest::newRow("diamond") << QStringList{"2.419", "10", "10"} << QString() << "2.419";
         QTest::newRow("comma reads as 2") << QStringList{"2,42", "10", "0"} << QString() << "2";
         QTest::newRow("IR wider than the read-out")
@@ -306,7 +306,7 @@ private slots:
         QTest::mouseClick(ui.Command2, Qt::LeftButton);
         typeInputs(ui, "2.419", "0", "10");
         QTest::mouseClick(ui.Command2, Qt::LeftButton);
-        QCOMPARE(f.messages->messages(), QStringList{Messages::diameterTooSmall});
+        QCOMPARE(f.messages->messages(), QStringList{Messages::diameterTooSmall()});
         QCOMPARE(description(), QString());
     }
 

@@ -136,11 +136,11 @@ private slots:
         done("diamond", calcular("2.419", "10", "10"), "IR = 2.419\n");
         done("quartz", calcular("1.540", "10", "12"), "IR = 1.54\n");
         done("quartz, épsilon 0", calcular("1.544", "10", "0"), "ESPEJAR");
-        rejected("IR -3", calcular("-3", "10", "10"), Messages::irTooSmall);
-        rejected("crown", calcular("1.5", "10", "40"), Messages::negativeCrown);
-        rejected("épsilon", calcular("4", "10", "95"), Messages::epsilonRange);
-        rejected("unmatched", calcular("2.4175", "10", "10"), Messages::irUnmatched);
-        rejected("out of scale", calcular("1.001", "1E308", "0"), Messages::outOfScale);
+        rejected("IR -3", calcular("-3", "10", "10"), Messages::irTooSmall());
+        rejected("crown", calcular("1.5", "10", "40"), Messages::negativeCrown());
+        rejected("épsilon", calcular("4", "10", "95"), Messages::epsilonRange());
+        rejected("unmatched", calcular("2.4175", "10", "10"), Messages::irUnmatched());
+        rejected("out of scale", calcular("1.001", "1E308", "0"), Messages::outOfScale());
 
         // Numbers as a program writes them, nothing guessed.
         done("sign", calcular("+2.419", "10", "10"), "IR = 2.419\n");
@@ -155,12 +155,12 @@ private slots:
               "número demasiado grande o demasiado cercano a 0: «1e-400»");
 
         // The charts.
-        rejected("step 0", {"--tabla", "1.5", "2", "0"}, ChartMessages::stepNotPositive);
-        rejected("reversed", {"--tabla", "2", "1.5", ".1"}, ChartMessages::reversed);
-        rejected("10001 rows", {"--tabla", "1", "11", ".001"}, ChartMessages::tooManyRows);
-        rejected("step .0005", {"--tabla", "1.5", "2", ".0005"}, ChartMessages::stepNotThousandths);
+        rejected("step 0", {"--tabla", "1.5", "2", "0"}, ChartMessages::stepNotPositive());
+        rejected("reversed", {"--tabla", "2", "1.5", ".1"}, ChartMessages::reversed());
+        rejected("10001 rows", {"--tabla", "1", "11", ".001"}, ChartMessages::tooManyRows());
+        rejected("step .0005", {"--tabla", "1.5", "2", ".0005"}, ChartMessages::stepNotThousandths());
         rejected("step .0012", {"--tabla", "1.5", "1.51", ".0012"},
-                 ChartMessages::stepNotThousandths);
+                 ChartMessages::stepNotThousandths());
         wrong("step x", {"--tabla", "1.5", "2", "x"}, notANumber.arg("x"));
         done("chart, decimal comma", {"--tabla", "--coma-decimal", "1.540", "1.541", "0.001"},
              "\r\n1,540;0;");
@@ -259,7 +259,7 @@ private slots:
               notANumber.arg("abcdefghijklmnopqrstuvwxyzabcdefghijklmn…hijklmnopqrstuvwxyz"));
 
         // The recipe and the light check.
-        rejected("recipe, crown", receta("1.5", "10", "40"), Messages::negativeCrown);
+        rejected("recipe, crown", receta("1.5", "10", "40"), Messages::negativeCrown());
         // A pavilion that lets light through is cut all the same, with the
         // read-out's warning first.
         done("recipe, quartz at 0", receta("1.544", "10", "0"),
@@ -267,12 +267,12 @@ private slots:
         rejected("recipe, crown below the girdle", receta("1.29", "10", "29.128"),
                  stone::uncuttableMessage(1.29));
         rejected("recipe, weight out of scale", receta("2.419", "1E120", "10"),
-                 Messages::outOfScale);
+                 Messages::outOfScale());
         wrong("recipe, IR 2,419", receta("2,419", "10", "10"), notANumber.arg("2,419"));
         done("recipe CSV, decimal comma", with("--receta", {"--csv", "--coma-decimal"}),
              "faceta;nombre;cantidad;angulo;acimut;indices;desvio\r\n"
              "P1;Principales del pabellón;8;");
-        rejected("check IR -3", {"--verificar", "-3", "10", "10"}, Messages::irTooSmall);
+        rejected("check IR -3", {"--verificar", "-3", "10", "10"}, Messages::irTooSmall());
         wrong("check D 1,5", {"--verificar", "2.417", "1,5", "10"}, notANumber.arg("1,5"));
         done("check, decimal comma",
              with("--verificar", {"--coma-decimal", "--rayos", "10"}, {"2.417", "10", "10"}),
@@ -316,7 +316,7 @@ private slots:
             "objective", optimizar({"--objetivo", "fuego"}),
             "el objetivo (--objetivo) debe ser mixto-cielo, inclinado, inclinado-cos o con-fuego: "
             "«fuego»");
-        rejected("optimise, épsilon 95", optimizar({"--epsilon", "95"}), Messages::negativeCrown);
+        rejected("optimise, épsilon 95", optimizar({"--epsilon", "95"}), Messages::negativeCrown());
         rejected("no cut shallow and heavy enough",
                  optimizar({"--profundidad-maxima", "45", "--retencion-minima", "150"}),
                  "Ninguna talla dentro de los intervalos pedidos cumple los límites de "
@@ -507,7 +507,7 @@ private slots:
         QTest::newRow("3000") << QStringList{"--tabla", "1.001", "4.000", "0.001"} << 3000
                               << "4.000" << 0 << QString();
         QTest::newRow("from below 1") << QStringList{"--tabla", "0.999", "1.001", "0.001"} << 3
-                                      << "1.001" << 2 << Messages::irTooSmall;
+                                      << "1.001" << 2 << Messages::irTooSmall();
         QTest::newRow("from 23000") << QStringList{"--tabla", "23000", "23000.010", "0.001"} << 11
                                     << "23000.010" << 0 << QString();
         QTest::newRow("gems") << QStringList{"--gemas"} << gems << lastGem << 0 << QString();
@@ -515,7 +515,7 @@ private slots:
             << QStringList{"--gemas", "--coma-decimal"} << gems
             << QString(lastGem).replace(u'.', u',') << 0 << QString();
         QTest::newRow("gems, épsilon 95") << QStringList{"--gemas", "--epsilon", "95"} << gems
-                                          << lastGem << gems << Messages::negativeCrown;
+                                          << lastGem << gems << Messages::negativeCrown();
     }
 
     // The charts parse as CSV: their header, one record per row, the gem
@@ -544,7 +544,7 @@ private slots:
         for (qsizetype row = 1; row < records.size(); ++row) {
             const QStringList &fields = records[row];
             QCOMPARE(fields.size(), records[0].size());
-            QCOMPARE(fields[0], gem ? commonGems()[row - 1].name : fields[0]);
+            QCOMPARE(fields[0], gem ? commonGems()[row - 1].name() : fields[0]);
             const bool failed = !fields.constLast().isEmpty();
             avisos += failed;
             QCOMPARE(fields.constLast(), failed ? aviso : QString());

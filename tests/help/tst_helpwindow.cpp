@@ -262,7 +262,7 @@ private slots:
         HelpSession help;
         auto *keywords = part<QListWidget>(help.request(indexCommand), "helpKeywords");
         for (const Gem &gem : commonGems())
-            QVERIFY2(itemNamed(keywords, gem.name), qPrintable(gem.name));
+            QVERIFY2(itemNamed(keywords, gem.name()), qPrintable(gem.name()));
         QListWidgetItem *diamond = itemNamed(keywords, QStringLiteral("Diamante"));
         keywords->scrollToItem(diamond);
         QTest::mouseClick(keywords->viewport(), Qt::LeftButton, {},
