@@ -71,7 +71,7 @@ private slots:
     // one path and nothing flashes colour; the more the dispersion, quartz's,
     // sapphire's, diamond's, cubic zirconia's, the more fire.
     void fireGrowsWithDispersion() {
-        const NamedCut &cut = classicCuts()[2];
+        const NamedCut cut = classicCuts()[2];
         const ConvexBody body(buildBrilliant(cut.proportions, cut.choices));
         double fire = -1;
         for (const double dispersion : {0.0, 0.013, 0.018, 0.044, 0.060}) {

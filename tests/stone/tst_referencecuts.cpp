@@ -218,7 +218,7 @@ private slots:
         const std::vector<VectorPath> paths = vectorPaths();
         if (std::find(paths.begin(), paths.end(), path) == paths.end())
             QSKIP("This processor does not run that path.");
-        const ReferenceCut &reference = referenceCuts()[cut];
+        const ReferenceCut reference = referenceCuts()[cut];
         const Brilliant brilliant = buildBrilliant(reference.proportions, reference.choices);
         const ConvexBody body(brilliant, path);
         const oracle::Stone stone = oracleStone(brilliant);
