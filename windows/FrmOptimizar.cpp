@@ -179,7 +179,7 @@ void FrmOptimizar::showResult(const stone::SearchResult &result, const stone::Br
     m_ui->botonUsar->setEnabled(true);
     const stone::Proportions &best = result.best.proportions;
     m_ui->LabelEstado->setText(
-        tr("%1 tallas trazadas. La mejor: mesa %2 %, corona %3º, pabellón %4º, estrellas %5 %, "
+        tr("%L1 tallas trazadas. La mejor: mesa %2 %, corona %3º, pabellón %4º, estrellas %5 %, "
            "medias del pabellón %6 %; conserva el %7 % del peso de la calculada.")
             .arg(result.evaluations)
             .arg(100 * best.table, 0, 'f', 1)
