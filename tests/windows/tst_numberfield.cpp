@@ -16,16 +16,15 @@ private slots:
         QTest::addColumn<QLocale::Language>("language");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Spanish, point") << QLocale::Spanish << "2.5"
-                                        << "2,5";
-        QTest::newRow("Spanish, comma") << QLocale::Spanish << "2,5"
-                                        << "2,5";
-        QTest::newRow("English, comma") << QLocale::English << "2,5"
-                                        << "2.5";
-        QTest::newRow("English, thousands") << QLocale::English << "2000"
-                                            << "2000";
-        QTest::newRow("Spanish, tens of thousands") << QLocale::Spanish << "12000"
-                                                    << "12000";
+        const auto row = [](const char *name, QLocale::Language language, const char *typed,
+                            const char *shown) {
+            QTest::newRow(name) << language << QString(typed) << QString(shown);
+        };
+        row("Spanish, point", QLocale::Spanish, "2.5", "2,5");
+        row("Spanish, comma", QLocale::Spanish, "2,5", "2,5");
+        row("English, comma", QLocale::English, "2,5", "2.5");
+        row("English, thousands", QLocale::English, "2000", "2000");
+        row("Spanish, tens of thousands", QLocale::Spanish, "12000", "12000");
     }
     void writesAsTheLanguage() {
         QFETCH(QLocale::Language, language);
