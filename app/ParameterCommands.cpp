@@ -5,17 +5,27 @@
 #include "files/ParameterFile.h"
 #include "windows/Form1.h"
 
+#include <QCoreApplication>
+
 namespace {
 
+// The context the file types' captions are translated in.
+class ParameterCommandsText {
+    Q_DECLARE_TR_FUNCTIONS(ParameterCommands)
+};
+
 // "All files" comes first so that the open dialog starts listing everything.
-const FileTypes openFileTypes{
-    {QStringLiteral("Todos los archivos(*.*)"), QStringLiteral("*.*"), {}},
-    {QStringLiteral("Archivos de texto(*.txt)"), QStringLiteral("*.txt"), {}},
-};
-const FileTypes saveFileTypes{
+FileTypes openFileTypes() {
+    return {
+        {ParameterCommandsText::tr("Todos los archivos(*.*)"), QStringLiteral("*.*"), {}},
+        {ParameterCommandsText::tr("Archivos de texto(*.txt)"), QStringLiteral("*.txt"), {}},
+    };
+}
+
+FileTypes saveFileTypes() {
     // Saved under the name exactly as typed.
-    {QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("*.txt"), {}},
-};
+    return {{ParameterCommandsText::tr("Archivos de texto (*.txt)"), QStringLiteral("*.txt"), {}}};
+}
 
 // The program's own files give back their values; for any other text the
 // user types them again, starting from a blank, not an empty, IR field.
@@ -35,7 +45,7 @@ QString savedText(const Form1 &window) {
 }  // namespace
 
 void openParameterFile(Cuadro &cuadro, Form1 &window, MessageSink &messages) {
-    cuadro.setFileTypes(openFileTypes);
+    cuadro.setFileTypes(openFileTypes());
     if (!cuadro.showOpen())
         return;
     const ParameterFile::ReadOutcome outcome = ParameterFile::read(cuadro.fileName());
@@ -47,7 +57,7 @@ void openParameterFile(Cuadro &cuadro, Form1 &window, MessageSink &messages) {
 }
 
 void saveParameterFile(Cuadro &cuadro, const Form1 &window, MessageSink &messages) {
-    cuadro.setFileTypes(saveFileTypes);
+    cuadro.setFileTypes(saveFileTypes());
     if (!cuadro.showSave())
         return;
     const QString error = ParameterFile::write(cuadro.fileName(), savedText(window));

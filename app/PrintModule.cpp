@@ -1,6 +1,7 @@
 #include "app/PrintModule.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QLibrary>
 #include <QPagedPaintDevice>
 #include <QPointer>
@@ -18,7 +19,8 @@ NewPrintDialog findModule() {
         if (const auto create = NewPrintDialog(module.resolve("corveluxNewPrintDialog")))
             return create;  // the module stays loaded until the program ends
     }
-    qWarning("corvelux: no se encuentra el módulo de impresión corvelux-imprimir");
+    qWarning().noquote() << QCoreApplication::translate(
+        "PrintModule", "corvelux: no se encuentra el módulo de impresión corvelux-imprimir");
     return nullptr;
 }
 

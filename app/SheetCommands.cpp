@@ -9,6 +9,7 @@
 #include "windows/CanvasWidget.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,15 +18,28 @@
 
 namespace {
 
+// The context the texts of the cut sheet's commands are translated in.
+class SheetCommandsText {
+    Q_DECLARE_TR_FUNCTIONS(SheetCommands)
+};
+
 // hoja-de-corte-2.419.pdf for a diamond, in the first type's format.
 QString proposedName(const CutSheetContent &content, const QString &folder) {
     const QString ir = plainNumberText(content.design.cut.IR, QStringLiteral("."));
     const QString name =
-        completedFileName(QStringLiteral("hoja-de-corte-%1").arg(ir), cutSheetFileTypes().first());
+        //: The name proposed for a cut sheet; %1 is the stone's IR.
+        completedFileName(SheetCommandsText::tr("hoja-de-corte-%1").arg(ir),
+                          cutSheetFileTypes().first());
     return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }
 
 }  // namespace
+
+QString cannotPrintMessage() {
+    return SheetCommandsText::tr(
+        "No se pudo imprimir la hoja de corte. Compruebe que la impresora está conectada y "
+        "preparada.");
+}
 
 void copyDrawing(const CanvasWidget &area) {
     auto *data = new QMimeData;
@@ -51,5 +65,5 @@ void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink
                 SheetPages pages) {
     const std::unique_ptr<QPagedPaintDevice> printer = dialog.choosePrinter();
     if (printer && !paintCutSheet(*printer, content, pages))
-        messages.showMessage(cannotPrintMessage);
+        messages.showMessage(cannotPrintMessage());
 }

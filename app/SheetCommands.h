@@ -31,6 +31,5 @@ void saveSheet(Cuadro &cuadro, const CutSheetContent &content, MessageSink &mess
 void printSheet(PrintDialog &dialog, const CutSheetContent &content, MessageSink &messages,
                 SheetPages pages = SheetPages::all);
 
-inline const QString cannotPrintMessage = QStringLiteral(
-    "No se pudo imprimir la hoja de corte. Compruebe que la impresora está conectada y "
-    "preparada.");
+// What printSheet reports when the printer cannot start.
+QString cannotPrintMessage();

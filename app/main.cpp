@@ -13,18 +13,24 @@
 
 namespace {
 
+// What reportMissingDisplay says, in the program's language. Qt calls a
+// message handler without any context of the caller's, hence a static; it is
+// set before the application object is built.
+QByteArray &missingDisplayText() {
+    static QByteArray text;
+    return text;
+}
+
 // Without a display Qt's platform plugin fails in QApplication's constructor
-// and aborts with an English message and a core dump. Say in Spanish what
-// happened and what works without a display, and end with status 1 instead.
+// and aborts with an English message and a core dump. Say in the program's
+// language what happened and what works without a display, and end with
+// status 1 instead.
 void reportMissingDisplay(QtMsgType type, const QMessageLogContext &context, const QString &text) {
     if (type != QtFatalMsg) {
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
         return;
     }
-    std::fputs(
-        "corvelux: no se pueden abrir las ventanas: no hay pantalla gráfica a la que conectarse.\n"
-        "Sin pantalla funcionan las opciones de la línea de órdenes (corvelux --help).\n",
-        stderr);
+    std::fprintf(stderr, "%s\n", missingDisplayText().constData());
     std::_Exit(1);
 }
 
@@ -34,6 +40,7 @@ int main(int argc, char *argv[]) {
     const StartUp start = runCommandLine(argc, argv);
     if (start.status)
         return *start.status;
+    missingDisplayText() = start.noDisplay.toUtf8();
     const QtMessageHandler qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);

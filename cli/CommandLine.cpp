@@ -17,36 +17,45 @@ namespace {
 
 using Request = CommandLine::Request;
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The context the command line's complaints are translated in. Each is a
+// whole sentence, so that a translation may put the argument where its
+// language wants it.
+class CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
-QString complaint(const QString &what, const QString &argument) {
-    return QStringLiteral("corvelux: %1 «%2»").arg(what, shownArgument(argument));
-}
+/* TRANSLATOR CommandLine
+
+   Complaints about the arguments of the command line. Option names such as
+   --filetin stay as they are; «%N» is the argument given; in a complaint
+   about a value out of range, %1 is the range ("de 0 a 10", "0 o de 10 a
+   100", a list of words or of gears). */
 
 // "--idioma" and its value, anywhere: main() chose the language from them
 // before the request is read. The complaint about a wrong value, if any.
 QString takeLanguage(QStringList &arguments);
 
 QString missingValues(QStringView option) {
-    return complaint(tr("faltan valores después de"), option.toString());
+    return CommandLineText::tr("corvelux: faltan valores después de «%1»")
+        .arg(shownArgument(option.toString()));
 }
 
 QString unexpected(const QString &argument) {
-    return complaint(tr("argumento no esperado"), argument);
+    return CommandLineText::tr("corvelux: argumento no esperado «%1»").arg(shownArgument(argument));
 }
 
 QString givenTwice(const QString &option) {
-    return tr("corvelux: «%1» dado dos veces").arg(shownArgument(option));
+    return CommandLineText::tr("corvelux: «%1» dado dos veces").arg(shownArgument(option));
 }
 
 QString validOnlyWith(const QString &option, QStringView needed) {
-    return tr("corvelux: «%1» solo vale con %2").arg(shownArgument(option), needed);
+    return CommandLineText::tr("corvelux: «%1» solo vale con %2")
+        .arg(shownArgument(option), needed);
 }
 
 QString reversedRange(QStringView option, const QStringList &ends) {
-    return complaint(tr("en %1, el mínimo es mayor que el máximo:").arg(option), ends.join(u' '));
+    return CommandLineText::tr("corvelux: en %1, el mínimo es mayor que el máximo: «%2»")
+        .arg(option, shownArgument(ends.join(u' ')));
 }
 
 CommandLine misuse(const QString &complaint, bool withUsage = true) {
@@ -65,15 +74,16 @@ enum class Takes { nothing, number, count, range, word, fileName };
 struct Option {
     QStringView name;
     Takes takes;
-    bool (*accepts)(double value);  // null: any number; for a range, each end
-    QString (*outOfRange)();        // what a value it does not accept is told
+    bool (*accepts)(double value);                // null: any number; for a range, each end
+    QString (*outOfRange)(const QString &shown);  // the complaint about a value it does not accept
     void (*set)(CommandLine &parsed, const QString &text, double value);
     void (*setRange)(CommandLine &parsed, const stone::ValueRange &range) = nullptr;
     QStringList (*words)() = nullptr;  // the words a word option accepts
 };
 
 // An option of the search's ranges: each end within limits.
-constexpr Option rangeOption(QStringView name, bool (*accepts)(double), QString (*outOfRange)(),
+constexpr Option rangeOption(QStringView name, bool (*accepts)(double),
+                             QString (*outOfRange)(const QString &shown),
                              void (*setRange)(CommandLine &, const stone::ValueRange &)) {
     return {name, Takes::range, accepts, outOfRange, nullptr, setRange};
 }
@@ -90,21 +100,23 @@ constexpr Option kOptions[] = {
     {u"--epsilon", Takes::number, nullptr, nullptr,
      [](CommandLine &p, const QString &e, double) { p.epsilon = e; }},
     {u"--filetin", Takes::number, [](double g) { return stone::girdleLimits.contains(g); },
-     [] {
-         return tr("el filetín debe medir %1 (% de D):").arg(stone::rangeText(stone::girdleLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: el filetín debe medir %1 (% de D): «%2»")
+             .arg(stone::rangeText(stone::girdleLimits), shown);
      },
      [](CommandLine &p, const QString &, double g) { p.choices.girdlePercent = g; }},
     {u"--estrella", Takes::number, [](double s) { return stone::starLimits.contains(s); },
-     [] {
-         return tr("la longitud de las estrellas debe ir %1 (%):")
-             .arg(stone::rangeText(stone::starLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: la longitud de las estrellas debe ir %1 (%): «%2»")
+             .arg(stone::rangeText(stone::starLimits), shown);
      },
      [](CommandLine &p, const QString &, double s) { p.choices.starPercent = s; }},
     {u"--pabellon-inferior", Takes::number,
      [](double l) { return stone::lowerHalfLimits.contains(l); },
-     [] {
-         return tr("la longitud de las medias del pabellón debe ir %1 (%):")
-             .arg(stone::rangeText(stone::lowerHalfLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr(
+                    "corvelux: la longitud de las medias del pabellón debe ir %1 (%): «%2»")
+             .arg(stone::rangeText(stone::lowerHalfLimits), shown);
      },
      [](CommandLine &p, const QString &, double l) { p.choices.lowerGirdlePercent = l; }},
     {u"--indice", Takes::count,
@@ -112,81 +124,96 @@ constexpr Option kOptions[] = {
          const std::vector<int> &gears = stone::indexGears();
          return std::find(gears.begin(), gears.end(), n) != gears.end();
      },
-     [] { return tr("la rueda de índice debe tener %1 dientes:").arg(stone::indexGearsText()); },
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: la rueda de índice debe tener %1 dientes: «%2»")
+             .arg(stone::indexGearsText(), shown);
+     },
      [](CommandLine &p, const QString &, double n) { p.gear = int(n); }},
     {u"--densidad", Takes::number, [](double rho) { return stone::densityLimits.contains(rho); },
-     [] { return tr("la densidad debe ir %1 g/cm³:").arg(stone::rangeText(stone::densityLimits)); },
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: la densidad debe ir %1 g/cm³: «%2»")
+             .arg(stone::rangeText(stone::densityLimits), shown);
+     },
      [](CommandLine &p, const QString &, double rho) { p.density = rho; }},
     {u"--dispersion", Takes::number, [](double d) { return stone::dispersionLimits.contains(d); },
-     [] { return tr("la dispersión debe ir %1:").arg(stone::rangeText(stone::dispersionLimits)); },
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: la dispersión debe ir %1: «%2»")
+             .arg(stone::rangeText(stone::dispersionLimits), shown);
+     },
      [](CommandLine &p, const QString &, double d) { p.dispersion = d; }},
     {u"--cabeza", Takes::number, [](double h) { return stone::headLimits.contains(h); },
-     [] {
-         return tr("la cabeza del observador debe ir %1 grados:")
-             .arg(stone::rangeText(stone::headLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: la cabeza del observador debe ir %1 grados: «%2»")
+             .arg(stone::rangeText(stone::headLimits), shown);
      },
      [](CommandLine &p, const QString &, double h) { p.headDeg = h; }},
     {u"--distancia", Takes::number, [](double cm) { return stone::eyeDistanceLimits.contains(cm); },
-     [] {
-         return tr("la distancia del ojo debe ser %1 cm:")
-             .arg(stone::rangeText(stone::eyeDistanceLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: la distancia del ojo debe ser %1 cm: «%2»")
+             .arg(stone::rangeText(stone::eyeDistanceLimits), shown);
      },
      [](CommandLine &p, const QString &, double cm) { p.eyeDistanceCm = cm; }},
     {u"--rayos", Takes::count, [](double n) { return stone::raysLimits.contains(n); },
-     [] {
-         return tr("los rayos de lado deben ser un número entero %1:")
-             .arg(stone::rangeText(stone::raysLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr(
+                    "corvelux: los rayos de lado deben ser un número entero %1: «%2»")
+             .arg(stone::rangeText(stone::raysLimits), shown);
      },
      [](CommandLine &p, const QString &, double n) { p.raysAcross = int(n); }},
     {u"--objetivo", Takes::word, nullptr,
-     [] {
-         return tr("el objetivo (--objetivo) debe ser %1:")
-             .arg(stone::alternativesText(stone::objectiveNames()));
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: el objetivo (--objetivo) debe ser %1: «%2»")
+             .arg(stone::alternativesText(stone::objectiveNames()), shown);
      },
      [](CommandLine &p, const QString &name, double) {
          p.objective = *stone::objectiveNamed(name);
      },
      nullptr, stone::objectiveNames},
     {u"--peso-fuego", Takes::number, [](double w) { return stone::fireWeightLimits.contains(w); },
-     [] {
-         return tr("el peso del fuego (--peso-fuego) debe ir %1:")
-             .arg(stone::rangeText(stone::fireWeightLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr("corvelux: el peso del fuego (--peso-fuego) debe ir %1: «%2»")
+             .arg(stone::rangeText(stone::fireWeightLimits), shown);
      },
      [](CommandLine &p, const QString &, double w) { p.fireWeight = w; }},
     rangeOption(
         u"--mesa", [](double t) { return stone::tableSearchLimits.contains(t); },
-        [] {
-            return tr("la mesa (--mesa) debe ir %1 (% de D):")
-                .arg(stone::rangeText(stone::tableSearchLimits));
+        [](const QString &shown) {
+            return CommandLineText::tr("corvelux: la mesa (--mesa) debe ir %1 (% de D): «%2»")
+                .arg(stone::rangeText(stone::tableSearchLimits), shown);
         },
         [](CommandLine &p, const stone::ValueRange &r) { p.bounds.table = r; }),
     rangeOption(
         u"--corona", [](double c) { return stone::crownSearchLimits.contains(c); },
-        [] {
-            return tr("el ángulo de corona (--corona) debe ir %1 grados:")
-                .arg(stone::rangeText(stone::crownSearchLimits));
+        [](const QString &shown) {
+            return CommandLineText::tr(
+                       "corvelux: el ángulo de corona (--corona) debe ir %1 grados: «%2»")
+                .arg(stone::rangeText(stone::crownSearchLimits), shown);
         },
         [](CommandLine &p, const stone::ValueRange &r) { p.bounds.crown = r; }),
     rangeOption(
         u"--pabellon", [](double a) { return stone::pavilionSearchLimits.contains(a); },
-        [] {
-            return tr("el ángulo de pabellón (--pabellon) debe ir %1 grados:")
-                .arg(stone::rangeText(stone::pavilionSearchLimits));
+        [](const QString &shown) {
+            return CommandLineText::tr(
+                       "corvelux: el ángulo de pabellón (--pabellon) debe ir %1 grados: «%2»")
+                .arg(stone::rangeText(stone::pavilionSearchLimits), shown);
         },
         [](CommandLine &p, const stone::ValueRange &r) { p.bounds.pavilion = r; }),
     {u"--profundidad-maxima", Takes::number,
      [](double d) { return stone::maxDepthLimits.contains(d); },
-     [] {
-         return tr("la profundidad máxima (--profundidad-maxima) debe ir %1 (% de D):")
-             .arg(stone::rangeText(stone::maxDepthLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr(
+                    "corvelux: la profundidad máxima (--profundidad-maxima) "
+                    "debe ir %1 (% de D): «%2»")
+             .arg(stone::rangeText(stone::maxDepthLimits), shown);
      },
      [](CommandLine &p, const QString &, double d) { p.bounds.maxDepthPercent = d; }},
     {u"--retencion-minima", Takes::number,
      [](double r) { return stone::minRetentionLimits.contains(r); },
-     [] {
-         return tr("la retención mínima (--retencion-minima) debe ir %1 (% del peso de la talla "
-                   "calculada):")
-             .arg(stone::rangeText(stone::minRetentionLimits));
+     [](const QString &shown) {
+         return CommandLineText::tr(
+                    "corvelux: la retención mínima (--retencion-minima) debe ir %1 (% del peso de "
+                    "la talla calculada): «%2»")
+             .arg(stone::rangeText(stone::minRetentionLimits), shown);
      },
      [](CommandLine &p, const QString &, double r) { p.bounds.minRetentionPercent = r; }},
     {u"--receta", Takes::nothing, nullptr, nullptr,
@@ -291,7 +318,7 @@ qsizetype textsTaken(Takes takes) {
 // A value out of range is told without the usage.
 QString outOfRange(CommandLine &parsed, const Option &option, const QString &text) {
     parsed.withUsage = false;
-    return complaint(option.outOfRange(), text);
+    return option.outOfRange(shownArgument(text));
 }
 
 // Reads a number of option: its value, or the complaint.
@@ -326,8 +353,8 @@ QString takeValue(CommandLine &parsed, const Option &option, const QStringList &
     switch (option.takes) {
         case Takes::fileName:
             if (text.isEmpty())
-                return complaint(tr("falta el nombre del archivo después de"),
-                                 option.name.toString());
+                return CommandLineText::tr("corvelux: falta el nombre del archivo después de «%1»")
+                    .arg(option.name);
             break;
         case Takes::word:
             if (!option.words().contains(text))
@@ -438,7 +465,8 @@ QString takeLanguage(QStringList &arguments) {
     arguments.remove(at, 2);
     if (languageNamed(value.toUtf8()))
         return {};
-    return complaint(tr("el idioma (--idioma) debe ser es o en:"), value);
+    return CommandLineText::tr("corvelux: el idioma (--idioma) debe ser es o en: «%1»")
+        .arg(shownArgument(value));
 }
 
 }  // namespace
@@ -449,11 +477,14 @@ NumberArgument readNumberArgument(const QString &argument) {
         case DecimalNumber::Reading::number:
             return {number.value, {}};
         case DecimalNumber::Reading::outOfRange:
-            return {0, complaint(tr("número demasiado grande o demasiado cercano a 0:"), argument)};
+            return {0, CommandLineText::tr("corvelux: número demasiado grande o demasiado "
+                                           "cercano a 0: «%1»")
+                           .arg(shownArgument(argument))};
         case DecimalNumber::Reading::notANumber:
             break;
     }
-    return {0, complaint(tr("no es un número con punto decimal:"), argument)};
+    return {0, CommandLineText::tr("corvelux: no es un número con punto decimal: «%1»")
+                   .arg(shownArgument(argument))};
 }
 
 CommandLine parseCommandLine(int argc, char *argv[]) {
@@ -462,8 +493,9 @@ CommandLine parseCommandLine(int argc, char *argv[]) {
         QStringDecoder decoder(QStringDecoder::System);
         arguments.append(decoder(argv[i]));
         if (decoder.hasError()) {
-            return misuse(complaint(tr("no es texto en la codificación del sistema:"),
-                                    arguments.constLast()));
+            return misuse(
+                CommandLineText::tr("corvelux: no es texto en la codificación del sistema: «%1»")
+                    .arg(shownArgument(arguments.constLast())));
         }
     }
     return parseCommandLine(arguments);
@@ -478,8 +510,10 @@ CommandLine parseCommandLine(QStringList arguments) {
     const auto form = std::find_if(std::begin(kRequests), std::end(kRequests),
                                    [&first](const RequestForm &r) { return r.name == first; });
     if (form == std::end(kRequests)) {
-        return misuse(first.startsWith(u'-') ? complaint(tr("opción no reconocida"), first)
-                                             : unexpected(first));
+        return misuse(first.startsWith(u'-')
+                          ? CommandLineText::tr("corvelux: opción no reconocida «%1»")
+                                .arg(shownArgument(first))
+                          : unexpected(first));
     }
     return parseRequest(*form, arguments.mid(1));
 }

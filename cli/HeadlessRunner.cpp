@@ -14,14 +14,19 @@
 #include <fcntl.h>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <csignal>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
 namespace {
 
 using Request = CommandLine::Request;
+
+// The context the texts of this file are translated in.
+class HeadlessRunnerText {
+    Q_DECLARE_TR_FUNCTIONS(HeadlessRunner)
+};
 
 // The IR echo, the eight lines of the read-out from top to bottom and the
 // mirroring warning when the ray drawing shows it, after the cut sheet is
@@ -35,7 +40,8 @@ int calculate(const CommandLine &command, QTextStream &out, QTextStream &err) {
         err << problem << '\n';
         return exitRejected;
     }
-    out << "IR = " << plan.irEcho << '\n';
+    //: The refractive index as read, above the eight results.
+    out << HeadlessRunnerText::tr("IR = %1").arg(plan.irEcho) << '\n';
     for (const QString &line : readOutTopToBottom(plan.D, plan.cut))
         out << line << '\n';
     if (needsMirroring(plan.cut))
@@ -61,10 +67,11 @@ int indexChartCsv(const CommandLine &command, QTextStream &out, QTextStream &err
 class CommandLineApplication {
 public:
     CommandLineApplication(int argc, char *argv[]) {
-        const bool drawsSheet =
-            std::any_of(argv + 1, argv + argc, [](const char *a) { return qstrcmp(a, "--exportar") == 0; });
+        const bool drawsSheet = std::any_of(
+            argv + 1, argv + argc, [](const char *a) { return qstrcmp(a, "--exportar") == 0; });
         if (drawsSheet) {
-            m_handler = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+            m_handler = qInstallMessageHandler(
+                [](QtMsgType, const QMessageLogContext &, const QString &) {});
             qputenv("QT_QPA_PLATFORM", "offscreen");
             m_gui.emplace(m_argc, m_argv);
         } else {
@@ -88,7 +95,40 @@ private:
     QtMessageHandler m_handler = nullptr;
 };
 
+// runHeadless on standard output and standard error, and its status, unless
+// the output could not be written whole.
+int answerOnTerminal(const CommandLine &command) {
+    // A reader that goes away early makes the next write fail, which is
+    // reported below, instead of ending the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+    QTextStream err(stderr);
+    // Checked first: a closed standard output's descriptor would be handed to
+    // the next file opened, such as the cut sheet's.
+    if (fcntl(fileno(stdout), F_GETFD) == -1) {
+        err << outputFailureMessage() << '\n';
+        return exitRejected;
+    }
+    QTextStream out(stdout);
+    const int status = runHeadless(command, out, err);
+    out.flush();
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err << outputFailureMessage() << '\n';
+        return exitRejected;
+    }
+    return status;
+}
+
 }  // namespace
+
+QString outputFailureMessage() {
+    return HeadlessRunnerText::tr("corvelux: no se pudo escribir en la salida estándar.");
+}
+
+QString noDisplayMessage() {
+    return HeadlessRunnerText::tr(
+        "corvelux: no se pueden abrir las ventanas: no hay pantalla gráfica a la que conectarse.\n"
+        "Sin pantalla funcionan las opciones de la línea de órdenes (corvelux --help).");
+}
 
 int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) {
     switch (command.request) {
@@ -124,26 +164,11 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err) 
 StartUp runCommandLine(int argc, char *argv[]) {
     const Language language = languageAsked(argc, argv);
     const CommandLineApplication application(argc, argv);
+    // Installed before the arguments are read: the complaints and the usage
+    // are translated as they are made.
     const ProgramLanguage translations(language);
     const CommandLine command = parseCommandLine(argc, argv);
     if (command.request == Request::OpenWindows)
-        return {std::nullopt, language};
-    // A reader that goes away early makes the next write fail, which is
-    // reported below, instead of ending the program without a word.
-    std::signal(SIGPIPE, SIG_IGN);
-    QTextStream err(stderr);
-    // Checked first: a closed standard output's descriptor would be handed to
-    // the next file opened, such as the cut sheet's.
-    if (fcntl(fileno(stdout), F_GETFD) == -1) {
-        err << outputFailure << '\n';
-        return {exitRejected, language};
-    }
-    QTextStream out(stdout);
-    const int status = runHeadless(command, out, err);
-    out.flush();
-    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        err << outputFailure << '\n';
-        return {exitRejected, language};
-    }
-    return {status, language};
+        return {std::nullopt, language, noDisplayMessage()};
+    return {answerOnTerminal(command), language, {}};
 }

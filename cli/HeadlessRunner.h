@@ -16,8 +16,10 @@ enum ExitStatus : int {
 };
 
 // Why the status is exitRejected although the request was answered.
-inline const QString outputFailure =
-    QStringLiteral("corvelux: no se pudo escribir en la salida estándar.");
+QString outputFailureMessage();
+
+// Why the windows cannot open without a display, and what works without one.
+QString noDisplayMessage();
 
 // Answers a request of the command line other than opening the windows:
 // results go to out; a rejection's message, alone on its line, or the
@@ -30,11 +32,15 @@ int runHeadless(const CommandLine &command, QTextStream &out, QTextStream &err);
 struct StartUp {
     std::optional<int> status;
     Language language = Language::spanish;
+    // With the windows to open, noDisplayMessage() in that language: Qt finds
+    // that there is no display while building the application object, before
+    // any translator can be installed.
+    QString noDisplay;
 };
 
 // For main(), before any application object exists: answers what the
 // arguments ask for on standard output and standard error, in the language
 // asked for or the desktop's, and says the exit status, or that the windows
 // are to open. Output that could not be written whole turns the status into
-// exitRejected, with outputFailure on standard error.
+// exitRejected, with outputFailureMessage() on standard error.
 StartUp runCommandLine(int argc, char *argv[]);

@@ -15,12 +15,8 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("OptimiseRequest", text);
-}
-
 QString progressLine(const stone::SearchProgress &progress) {
-    return tr("Buscando la talla más brillante: %1 %")
+    return QCoreApplication::translate("OptimiseRequest", "Buscando la talla más brillante: %1 %")
         .arg(percentDone(progress.raysDone, progress.raysPlanned));
 }
 

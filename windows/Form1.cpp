@@ -64,11 +64,11 @@ void Form1::addImageMenu() {
         QAction *item = m_imageMenu->addAction(text, this, request);
         item->setObjectName(name);
     };
-    addItem(QStringLiteral("mnuImCopiar"), QStringLiteral("Copiar imagen"),
+    addItem(QStringLiteral("mnuImCopiar"), tr("Copiar imagen"),
             [this] { emit copyImageRequested(m_menuArea); });
-    addItem(QStringLiteral("mnuImGuardar"), QStringLiteral("Guardar hoja de corte…"),
+    addItem(QStringLiteral("mnuImGuardar"), tr("Guardar hoja de corte…"),
             &Form1::saveSheetRequested);
-    addItem(QStringLiteral("mnuImImprimir"), QStringLiteral("Imprimir hoja de corte…"),
+    addItem(QStringLiteral("mnuImImprimir"), tr("Imprimir hoja de corte…"),
             &Form1::printSheetRequested);
     setImageActionsEnabled(false);
     m_menuArea = m_ui->Picture1;
@@ -114,7 +114,7 @@ void Form1::setInputs(const QString &ir, const QString &diameter, const QString 
 }
 
 void Form1::showIrEcho(const QString &echo) {
-    m_ui->Label4->setText(QStringLiteral("IR ="));
+    m_ui->Label4->setText(tr("IR ="));
     m_ui->Label5->setText(echo);
     // Nothing stands to the right of the read-out: a long IR widens it
     // instead of losing its last digits.

@@ -11,6 +11,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 
 using stone::DesignValue;
 
@@ -30,9 +31,10 @@ QTableWidgetItem *figureItem(double share, bool best) {
     return item;
 }
 
-// "Diamante, IR 2.419", or the IR alone for a material of the cutter's own.
+// "Diamante, IR 2.419", or the IR alone for a material of the cutter's own;
+// the IR with the locale's decimal separator, as the main window echoes it.
 QString materialText(const stone::Material &material) {
-    const QString ir = plainNumberText(material.refractiveIndex, QStringLiteral("."));
+    const QString ir = plainNumberText(material.refractiveIndex);
     if (material.source == stone::Material::Source::ownDensity)
         return FrmVerificacion::tr("IR %1").arg(ir);
     return FrmVerificacion::tr("%1, IR %2").arg(commonGems().at(material.gem).name(), ir);
@@ -77,7 +79,7 @@ void FrmVerificacion::connectControls() {
     const Ui::FrmVerificacion &ui = *m_ui;
     connect(m_fields, &DesignFields::valueEdited, this, &FrmVerificacion::valueEdited);
     connect(ui.sliderInclinacion, &QSlider::valueChanged, this, [this](int degrees) {
-        m_ui->LabelInclinacion->setText(tr("&Inclinación: %1º").arg(degrees));
+        m_ui->LabelInclinacion->setText(tr("&Inclinación: %1º").arg(QLocale().toString(degrees)));
         emit tiltChanged(degrees);
     });
     connect(ui.botonCancelar, &QPushButton::clicked, this, &FrmVerificacion::cancelRequested);

@@ -3,16 +3,20 @@
 #include "calc/DecimalNumber.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// What a number looks like in the field: no more digits than it has, a
-// decimal point.
+// What a number looks like in the field: no more digits than it has, the
+// language's decimal separator, and no thousands separator, which the field
+// would read as a decimal one.
 QString numberText(double value) {
-    return QString::number(value, 'g', 6);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 6);
 }
 
 }  // namespace

@@ -179,7 +179,8 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("printed") << "hoja.pdf" << 2 << QStringList();
         QTest::newRow("cancelled") << QString() << 0 << QStringList();
-        QTest::newRow("printer fails") << "no/hay/hoja.pdf" << 0 << QStringList{cannotPrintMessage};
+        QTest::newRow("printer fails")
+            << "no/hay/hoja.pdf" << 0 << QStringList{cannotPrintMessage()};
     }
     void print() {
         QFETCH(QString, pdf);

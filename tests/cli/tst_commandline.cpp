@@ -587,13 +587,13 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");  // its first line
         QTest::newRow("full") << QStringList{"--gemas"} << R"(exec "$0" "$@" >/dev/full)" << 1
-                              << outputFailure;
+                              << outputFailureMessage();
         QTest::newRow("closed") << QStringList{"--calcular", "2.419", "10", "10"}
-                                << R"(exec "$0" "$@" >&-)" << 1 << outputFailure;
+                                << R"(exec "$0" "$@" >&-)" << 1 << outputFailureMessage();
         QTest::newRow("reader gone")
             << QStringList{"--tabla", "1.001", "4.000", "0.001"}
             << R"(s=$( { { "$0" "$@"; echo $? >&3; } | true; } 3>&1 ); exit $s)" << 1
-            << outputFailure;
+            << outputFailureMessage();
         QTest::newRow("name not text")
             << QStringList{"--calcular", "2.419", "10", "10", "--exportar"}
             << R"sh(exec "$0" "$@" "$(printf 'h\377.pdf')")sh" << 2
