@@ -13,7 +13,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLocale>
 
 using stone::SearchBounds;
 
@@ -143,14 +142,14 @@ void FrmOptimizar::keyPressEvent(QKeyEvent *event) {
 
 void FrmOptimizar::showDesign(const stone::StoneDesign &design) {
     const stone::Proportions cut = stone::proportionsOf(design.cut);
-    const QLocale locale;
     m_ui->LabelMaterial->setText(
         tr("IR %1, filetín %2 % de D. La búsqueda parte de la talla calculada (mesa %3 %, "
            "corona %4º, pabellón %5º) y de las clásicas.")
-            .arg(plainNumberText(design.material.refractiveIndex),
-                 locale.toString(design.choices.girdlePercent),
-                 locale.toString(100 * cut.table, 'f', 1), locale.toString(cut.crownDeg, 'f', 2),
-                 locale.toString(cut.pavilionDeg, 'f', 2)));
+            .arg(plainNumberText(design.material.refractiveIndex, QStringLiteral(".")))
+            .arg(design.choices.girdlePercent)
+            .arg(100 * cut.table, 0, 'f', 1)
+            .arg(cut.crownDeg, 0, 'f', 2)
+            .arg(cut.pavilionDeg, 0, 'f', 2));
 }
 
 void FrmOptimizar::setSearching(bool searching) {
@@ -179,15 +178,16 @@ void FrmOptimizar::showResult(const stone::SearchResult &result, const stone::Br
         [map](PainterCanvas &canvas, const QRectF &area) { drawLightMap(canvas, area, map); });
     m_ui->botonUsar->setEnabled(true);
     const stone::Proportions &best = result.best.proportions;
-    const QLocale locale;
     m_ui->LabelEstado->setText(
-        tr("%1 tallas trazadas. La mejor: mesa %2 %, corona %3º, pabellón %4º, estrellas %5 %, "
+        tr("%L1 tallas trazadas. La mejor: mesa %2 %, corona %3º, pabellón %4º, estrellas %5 %, "
            "medias del pabellón %6 %; conserva el %7 % del peso de la calculada.")
-            .arg(locale.toString(result.evaluations), locale.toString(100 * best.table, 'f', 1),
-                 locale.toString(best.crownDeg, 'f', 2), locale.toString(best.pavilionDeg, 'f', 2),
-                 locale.toString(result.best.choices.starPercent, 'f', 1),
-                 locale.toString(result.best.choices.lowerGirdlePercent, 'f', 1),
-                 locale.toString(result.retentionPercent, 'f', 1)));
+            .arg(result.evaluations)
+            .arg(100 * best.table, 0, 'f', 1)
+            .arg(best.crownDeg, 0, 'f', 2)
+            .arg(best.pavilionDeg, 0, 'f', 2)
+            .arg(result.best.choices.starPercent, 0, 'f', 1)
+            .arg(result.best.choices.lowerGirdlePercent, 0, 'f', 1)
+            .arg(result.retentionPercent, 0, 'f', 1));
 }
 
 void FrmOptimizar::showFinished(const QString &status) {

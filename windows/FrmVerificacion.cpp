@@ -11,7 +11,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLocale>
 
 using stone::DesignValue;
 
@@ -31,10 +30,9 @@ QTableWidgetItem *figureItem(double share, bool best) {
     return item;
 }
 
-// "Diamante, IR 2.419", or the IR alone for a material of the cutter's own;
-// the IR with the locale's decimal separator, as the main window echoes it.
+// "Diamante, IR 2.419", or the IR alone for a material of the cutter's own.
 QString materialText(const stone::Material &material) {
-    const QString ir = plainNumberText(material.refractiveIndex);
+    const QString ir = plainNumberText(material.refractiveIndex, QStringLiteral("."));
     if (material.source == stone::Material::Source::ownDensity)
         return FrmVerificacion::tr("IR %1").arg(ir);
     return FrmVerificacion::tr("%1, IR %2").arg(commonGems().at(material.gem).name(), ir);
@@ -79,7 +77,7 @@ void FrmVerificacion::connectControls() {
     const Ui::FrmVerificacion &ui = *m_ui;
     connect(m_fields, &DesignFields::valueEdited, this, &FrmVerificacion::valueEdited);
     connect(ui.sliderInclinacion, &QSlider::valueChanged, this, [this](int degrees) {
-        m_ui->LabelInclinacion->setText(tr("&Inclinación: %1º").arg(QLocale().toString(degrees)));
+        m_ui->LabelInclinacion->setText(tr("&Inclinación: %1º").arg(degrees));
         emit tiltChanged(degrees);
     });
     connect(ui.botonCancelar, &QPushButton::clicked, this, &FrmVerificacion::cancelRequested);
