@@ -3,20 +3,16 @@
 #include "calc/DecimalNumber.h"
 
 #include <QKeyEvent>
-#include <QLocale>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// What a number looks like in the field: no more digits than it has, the
-// language's decimal separator, and no thousands separator, which the field
-// would read as a decimal one.
+// What a number looks like in the field: no more digits than it has, a
+// decimal point.
 QString numberText(double value) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 6);
+    return QString::number(value, 'g', 6);
 }
 
 }  // namespace
