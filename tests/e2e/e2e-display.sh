@@ -55,7 +55,7 @@ es)
     ;;
 en)
     readonly help_name='^CORVELUX Help$'
-    readonly about_name='^About \.\.\.$'
+    readonly about_name='^About CORVELUX$'
     readonly about_keys=(alt+h a)
     readonly kept_screen=e2e-display-en.png
     ;;
