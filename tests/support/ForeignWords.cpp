@@ -60,6 +60,7 @@ bool belongsTo(const QString &word, const Words &entry) {
                        [&](QChar c) { return entry.letters.contains(c); });
 }
 
+// One letter, or a word of the table's last entry.
 bool sameInBoth(const QString &word) {
     return word.size() == 1 || belongsTo(word, wordTable().constLast());
 }
