@@ -4,6 +4,7 @@
 #include "calc/ComputePlan.h"
 #include "stone/CutFigures.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/SmallSearch.h"
 #include "windows/FrmOptimizar.h"
 #include "windows/FrmReceta.h"
 
@@ -13,17 +14,6 @@
 namespace {
 
 constexpr int searchTimeout = 120000;
-
-// A search small enough for a test: a handful of cuts at a coarse grid.
-SearchEffort smallSearch() {
-    SearchEffort effort;
-    effort.budget.coarseRaysAcross = 12;
-    effort.budget.scanPoints = 6;
-    effort.budget.simplexSearches = 1;
-    effort.budget.simplexEvaluations = 8;
-    effort.fineRaysAcross = 16;
-    return effort;
-}
 
 QString status(const FrmOptimizar &window) {
     return control<QLabel>(window, QStringLiteral("LabelEstado"))->text();

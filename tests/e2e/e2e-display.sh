@@ -11,12 +11,17 @@
 # Finally "&Salir" ends the program; its exit status is checked, and that no
 # window is left.
 #
-# Usage: e2e-display.sh PROGRAM
+# Usage: e2e-display.sh PROGRAM [LANGUAGE]
+# LANGUAGE, es (the default) or en, is given to the program as --idioma; the
+# windows' names and the menus' mnemonics the test uses are those of the
+# language.
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool or ImageMagick).
-# The last screen is kept as e2e-display.png in the working directory.
+# The last screen is kept as e2e-display.png (e2e-display-en.png in English)
+# in the working directory.
 set -euo pipefail
 
 program="$1"
+language="${2:-es}"
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -38,17 +43,35 @@ readonly incoming_rays_area="42x80+38+275"
 # The band of Picture2 around its girdle line (y 2000 units, 393 on screen).
 readonly girdle_band_area="211x30+30+378"
 
+# The help's and About's names, and the keys that open About from the menus:
+# in Spanish "&Archivo" and "&Ayuda" share Alt+A, so the second Alt+A moves
+# on to "&Ayuda", where A is "&Acerca de ..." (in "&Archivo" it is "&Abrir").
+case "$language" in
+es)
+    readonly help_name='^Ayuda de CORVELUX$'
+    readonly about_name='^Acerca de \.\.\.$'
+    readonly about_keys=(alt+a alt+a a)
+    readonly kept_screen=e2e-display.png
+    ;;
+en)
+    readonly help_name='^CORVELUX Help$'
+    readonly about_name='^About CORVELUX$'
+    readonly about_keys=(alt+h a)
+    readonly kept_screen=e2e-display-en.png
+    ;;
+*) fail "no language \"$language\"" ;;
+esac
+
 # --- The run -----------------------------------------------------------------
 
 keys() { timeout 10 xdotool key --delay 50 "$@"; }
 
-start_program
+start_program --idioma "$language"
 wait_until 60 splash_shown || fail "the splash window with \"Siguiente\" did not appear"
 keys Return
 wait_until 30 main_window_shown || fail "Enter on the splash window did not open the main window"
 echo "ok: Enter on the splash window opened the main window"
 
-readonly help_name='^Ayuda de CORVELUX$'
 keys F1
 wait_for_window "$help_name" >/dev/null || fail "F1 did not open the help"
 keys Escape
@@ -85,8 +108,8 @@ screen_settled() {
 }
 wait_until 60 results_printed || fail "CALCULAR printed no results"
 wait_until 30 screen_settled || fail "the screen kept changing after the results were printed"
-convert "$work/after.ppm" e2e-display.png
-echo "ok: computation ended (screen kept as e2e-display.png)"
+convert "$work/after.ppm" "$kept_screen"
+echo "ok: computation ended (screen kept as $kept_screen)"
 
 expect "printed results on Picture1" "$(dark_share "$work/after.ppm" "$results_area")" '>' 0.03
 expect "a long horizontal line (girdle, D) on Picture1" \
@@ -128,8 +151,6 @@ shows_text() {
     screenshot "$work/screen.ppm"
     holds "$(dark_share "$work/screen.ppm" "$1")" '>' 0.02
 }
-readonly about_name='^Acerca de \.\.\.$'
-
 # "?" left the focus on the IR field: type the values, moving on with Tab in
 # the order of the fields, then Tab to CALCULAR and press Enter.
 type_text 2.419
@@ -156,31 +177,28 @@ wait_until 60 cleared_after_computation || fail "Enter five Tabs after CALCULAR 
 echo "ok: Enter on DIAMANTE, five Tabs after CALCULAR, cleared the drawing areas"
 expect "IR field filled by DIAMANTE" "$(dark_share "$work/after.ppm" "$text1_area")" '>' 0.02
 
-# Both menu titles have the mnemonic A: Alt+A opens "&Archivo", a second
-# Alt+A moves on to "&Ayuda", where A is "&Acerca de ..." (in "&Archivo" it
-# would be "&Abrir").
-keys alt+a alt+a a
-about="$(wait_for_window "$about_name")" || fail "Alt+A, Alt+A, A did not open \"Acerca de ...\""
-echo "ok: Alt+A twice and A opened \"Acerca de ...\""
+keys "${about_keys[@]}"
+about="$(wait_for_window "$about_name")" || fail "${about_keys[*]} did not open About"
+echo "ok: ${about_keys[*]} opened About"
 # The focus starts on the picture; Tab moves it to "&Aceptar", which then
 # shows it. Escape must leave the window open: the Tab sent after it moves
 # the focus back to the picture, so once the window looks as it opened, both
 # keys were handled. Then Tab again, and the keypad's Enter presses the button.
-wait_until 30 window_still "$about" "$work/about-opened.ppm" || fail "\"Acerca de ...\" kept changing"
+wait_until 30 window_still "$about" "$work/about-opened.ppm" || fail "About kept changing"
 focus_moved() { ! window_looks "$about" "$work/about-opened.ppm"; }
 focus_back() {
-    window_shown "$about_name" || fail "Escape closed \"Acerca de ...\""
+    window_shown "$about_name" || fail "Escape closed About"
     window_looks "$about" "$work/about-opened.ppm"
 }
 keys Tab
-wait_until 30 focus_moved || fail "Tab did not move the focus to \"&Aceptar\""
+wait_until 30 focus_moved || fail "Tab did not move the focus to About's button"
 keys Escape Tab
 wait_until 30 focus_back || fail "Tab after Escape did not move the focus back to the picture"
 keys Tab KP_Enter
 wait_until 30 window_gone "$about_name" ||
-    fail "the keypad's Enter on \"&Aceptar\" did not close the window"
+    fail "the keypad's Enter on About's button did not close the window"
 wait_for_main_window
-echo "ok: Enter on \"&Aceptar\" closed \"Acerca de ...\", Escape did not"
+echo "ok: Enter on About's button closed it, Escape did not"
 
 quit_with_salir
 echo "PASS"

@@ -181,12 +181,13 @@ window_gone() { ! window_shown "$1"; }
 
 # --- The program -------------------------------------------------------------
 
-# Starts the program in the background; its output goes to program.log.
+# Starts the program in the background with the arguments given, if any; its
+# output goes to program.log.
 start_program() {
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     export QT_QPA_PLATFORM=xcb
-    "$program" >"$work/program.log" 2>&1 &
+    "$program" "$@" >"$work/program.log" 2>&1 &
     program_pid=$!
 }
 
