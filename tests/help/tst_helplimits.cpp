@@ -3,6 +3,7 @@
 #include "stone/DesignLimits.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -91,8 +92,18 @@ private slots:
             QVERIFY2(description.contains(range), qPrintable(option + ": " + description));
     }
 
+    void everyLimitOfThePagesFilledIn_data() {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::newRow("Spanish") << QLocale::Spanish;
+        QTest::newRow("English") << QLocale::English;
+    }
+
     void everyLimitOfThePagesFilledIn() {
+        QFETCH(QLocale::Language, language);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(language));
         const QString book = wholeBook();
+        QLocale::setDefault(previous);
         QVERIFY(!book.isEmpty());
         const qsizetype left = book.indexOf(placeholder);
         QVERIFY2(left < 0, qPrintable(book.mid(left, 40)));
