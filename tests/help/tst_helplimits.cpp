@@ -13,11 +13,9 @@ namespace {
 
 const QString placeholder = QStringLiteral("<!--límite:");
 
-// How a language writes a range and the last of a list.
+// How a manual page's language writes a range and the last of a list.
 struct Wording {
-    QString language;  // the manual page's folder
-    QString range;     // "de %1 a %2"
-    QString lastOne;   // " o "
+    QString language, range, lastOne;
 };
 
 const Wording spanish{QStringLiteral("es"), QStringLiteral("de %1 a %2"), QStringLiteral(" o ")};
