@@ -3,7 +3,29 @@
 #include "calc/AngleChart.h"
 #include "calc/Gems.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// The column titles; the symbols and ratios read the same in every language.
+constexpr const char *columnTitles[] = {QT_TRANSLATE_NOOP("GemTable", "Gema"),
+                                        QT_TRANSLATE_NOOP("GemTable", "IR"),
+                                        "ρ",
+                                        QT_TRANSLATE_NOOP("GemTable", "i (º)"),
+                                        QT_TRANSLATE_NOOP("GemTable", "alfa (º)"),
+                                        "a/D",
+                                        "b/D",
+                                        "q/D",
+                                        "n/D",
+                                        "H/D"};
+
+QString headerRow() {
+    QStringList titles;
+    for (const char *title : columnTitles)
+        titles.append(QCoreApplication::translate("GemTable", title));
+    return QStringLiteral("<tr><th>") + titles.join(QStringLiteral("</th><th>")) +
+           QStringLiteral("</th></tr>\n");
+}
 
 QString rowAnchor(qsizetype row) {
     return QStringLiteral("gema%1").arg(row + 1);
@@ -33,10 +55,7 @@ QString resultCells(const ComputePlan &plan) {
 QString gemTableHtml() {
     const QList<ChartRow> rows = gemChart(QStringLiteral("0"));
     const QList<Gem> &gems = commonGems();  // in the chart's order
-    const QStringList titles{"Gema", "IR",  "ρ",   "i (º)", "alfa (º)",
-                             "a/D",  "b/D", "q/D", "n/D",   "H/D"};
-    QString html = QStringLiteral("<table class=\"gemas\">\n<tr><th>") +
-                   titles.join(QStringLiteral("</th><th>")) + QStringLiteral("</th></tr>\n");
+    QString html = QStringLiteral("<table class=\"gemas\">\n") + headerRow();
     for (qsizetype row = 0; row < rows.size(); ++row) {
         html += QStringLiteral("<tr><td><a name=\"%1\"></a>%2</td><td>%3</td>%4%5</tr>\n")
                     .arg(rowAnchor(row), rows[row].gem.toHtmlEscaped(), rows[row].ir,

@@ -33,7 +33,7 @@ QList<HelpEntry> parseHelpEntries(const QString &listText, const QUrl &base) {
 }
 
 QList<HelpEntry> sortedAlphabetically(QList<HelpEntry> entries) {
-    QCollator collator{QLocale(QLocale::Spanish, QLocale::Spain)};
+    QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(entries.begin(), entries.end(),
                      [&collator](const HelpEntry &a, const HelpEntry &b) {

@@ -4,14 +4,27 @@
 #include "help/PageLimits.h"
 
 #include <QFile>
+#include <QLocale>
 
 namespace {
 
-const QString bookFolder = QStringLiteral(":/ayuda/");
-const QUrl bookBase(QStringLiteral("qrc:/ayuda/"));
+// The help is written in Spanish; its English translation keeps the same
+// file names in a folder of its own and takes the style sheet and pictures
+// from the Spanish folder.
+QString bookFolder() {
+    return QLocale().language() == QLocale::Spanish ? QStringLiteral(":/ayuda/")
+                                                    : QStringLiteral(":/ayuda/en/");
+}
 
-const QUrl gemPage = bookBase.resolved(QUrl(QStringLiteral("gemas.html")));
-// Where the gem page wants its table.
+QUrl bookBase() {
+    return QUrl(QStringLiteral("qrc") + bookFolder());
+}
+
+QUrl gemPage() {
+    return bookBase().resolved(QUrl(QStringLiteral("gemas.html")));
+}
+
+// Where the gem page wants its table, in either language.
 const QString gemTablePlace = QStringLiteral("<!-- tabla de gemas -->");
 
 QString fileText(const QString &fileName) {
@@ -22,13 +35,13 @@ QString fileText(const QString &fileName) {
 }
 
 QList<HelpEntry> readEntries(const QString &listName) {
-    return parseHelpEntries(fileText(bookFolder + listName), bookBase);
+    return parseHelpEntries(fileText(bookFolder() + listName), bookBase());
 }
 
 }  // namespace
 
 QUrl helpContentsPage() {
-    return bookBase.resolved(QUrl(QStringLiteral("contenido.html")));
+    return bookBase().resolved(QUrl(QStringLiteral("contenido.html")));
 }
 
 QList<HelpEntry> helpTopics() {
@@ -36,14 +49,14 @@ QList<HelpEntry> helpTopics() {
 }
 
 QList<HelpEntry> helpKeywords() {
-    return readEntries(QStringLiteral("indice.txt")) + gemIndexEntries(gemPage);
+    return readEntries(QStringLiteral("indice.txt")) + gemIndexEntries(gemPage());
 }
 
 QString helpPageHtml(const QUrl &page) {
-    if (page.scheme() != bookBase.scheme())
+    if (page.scheme() != QStringLiteral("qrc"))
         return {};
     QString html = withDesignLimits(fileText(QLatin1Char(':') + page.path()));
-    if (page.adjusted(QUrl::RemoveFragment) == gemPage)
+    if (html.contains(gemTablePlace))
         html.replace(gemTablePlace, gemTableHtml());
     return html;
 }

@@ -1,5 +1,6 @@
 #include "help/HelpEntries.h"
 
+#include <QLocale>
 #include <QTest>
 
 namespace {
@@ -46,6 +47,26 @@ private slots:
         const QStringList expected{"Abrir",  "alfa",   "ángulo",  "animación", "b",
                                    "CUARZO", "culata", "épsilon", "ESPEJAR"};
         QCOMPARE(textsOf(sortedAlphabetically(entriesNamed(shuffled))), expected);
+    }
+
+    // The order is the language spoken's: Spanish has ñ as a letter of its
+    // own after n, English reads it as an n.
+    void orderOfTheLanguage_data() {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("Spanish") << QLocale::Spanish << QStringList{"nube", "ñandú", "oro"};
+        QTest::newRow("English") << QLocale::English << QStringList{"ñandú", "nube", "oro"};
+    }
+
+    void orderOfTheLanguage() {
+        QFETCH(QLocale::Language, language);
+        QFETCH(QStringList, expected);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(language));
+        const QStringList sorted =
+            textsOf(sortedAlphabetically(entriesNamed({"oro", "ñandú", "nube"})));
+        QLocale::setDefault(previous);
+        QCOMPARE(sorted, expected);
     }
 
     void filter_data() {

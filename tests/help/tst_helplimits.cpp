@@ -3,6 +3,7 @@
 #include "stone/DesignLimits.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -12,26 +13,56 @@ namespace {
 
 const QString placeholder = QStringLiteral("<!--límite:");
 
-// "de 0 a 10", as the manual page writes a range.
-QString manualRange(const stone::ValueRange &range) {
-    return QStringLiteral("de %1 a %2").arg(range.low).arg(range.high);
+// How a manual page's language writes a range and the last of a list.
+struct Wording {
+    QString language, range, lastOne;
+};
+
+const Wording spanish{QStringLiteral("es"), QStringLiteral("de %1 a %2"), QStringLiteral(" o ")};
+const Wording english{QStringLiteral("en"), QStringLiteral("from %1 to %2"),
+                      QStringLiteral(" or ")};
+
+// "de 0 a 10", as a manual page writes a range.
+QString manualRange(const stone::ValueRange &range, const Wording &wording = spanish) {
+    return wording.range.arg(range.low).arg(range.high);
 }
 
 // "64, 72, 80, 96 o 120".
-QString gearsText() {
+QString gearsText(const Wording &wording = spanish) {
     QStringList gears;
     for (const int teeth : stone::indexGears())
         gears.append(QString::number(teeth));
     const QString last = gears.takeLast();
-    return gears.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last;
+    return gears.join(QStringLiteral(", ")) + wording.lastOne + last;
 }
 
-// The manual page's source with groff's minus signs as plain hyphens.
-QString manualPage() {
-    QFile file(QStringLiteral(CORVELUX_MANUAL_PAGE));
+// A manual page's source with groff's minus signs as plain hyphens.
+QString manualPage(const QString &language) {
+    const QString name = QStringLiteral(CORVELUX_MANUALS "/%1/corvelux.1").arg(language);
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", CORVELUX_MANUAL_PAGE);
+        qFatal("cannot read %s", qPrintable(name));
     return QString::fromUtf8(file.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+}
+
+// The manual page's ranges in a language, one row per option.
+void addManualRanges(const Wording &w) {
+    const auto row = [&w](const char *name, const char *option, const QString &range) {
+        QTest::addRow("%s %s", qPrintable(w.language), name) << w.language << option << range;
+    };
+    row("girdle", "--filetin", manualRange(stone::girdleLimits, w));
+    row("stars", "--estrella", manualRange(stone::starLimits, w));
+    row("lower halves", "--pabellon-inferior", manualRange(stone::lowerHalfLimits, w));
+    row("density", "--densidad", manualRange(stone::densityLimits, w));
+    row("head", "--cabeza", manualRange(stone::headLimits, w));
+    row("eye", "--distancia", manualRange(stone::eyeDistanceLimits, w));
+    row("rays", "--rayos", manualRange(stone::raysLimits, w));
+    row("gears", "--indice", gearsText(w));
+    row("table searched", "--mesa", manualRange(stone::tableSearchLimits, w));
+    row("crown searched", "--corona", manualRange(stone::crownSearchLimits, w));
+    row("pavilion searched", "--pabellon", manualRange(stone::pavilionSearchLimits, w));
+    row("depth", "--profundidad-maxima", manualRange(stone::maxDepthLimits, w));
+    row("retention", "--retencion-minima", manualRange(stone::minRetentionLimits, w));
 }
 
 // The text of each entry of the manual page that describes option, as in
@@ -62,37 +93,35 @@ class TestHelpLimits : public QObject {
 
 private slots:
     void manualPageRanges_data() {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("range");
-        QTest::newRow("girdle") << "--filetin" << manualRange(stone::girdleLimits);
-        QTest::newRow("stars") << "--estrella" << manualRange(stone::starLimits);
-        QTest::newRow("lower halves")
-            << "--pabellon-inferior" << manualRange(stone::lowerHalfLimits);
-        QTest::newRow("density") << "--densidad" << manualRange(stone::densityLimits);
-        QTest::newRow("head") << "--cabeza" << manualRange(stone::headLimits);
-        QTest::newRow("eye") << "--distancia" << manualRange(stone::eyeDistanceLimits);
-        QTest::newRow("rays") << "--rayos" << manualRange(stone::raysLimits);
-        QTest::newRow("gears") << "--indice" << gearsText();
-        QTest::newRow("table searched") << "--mesa" << manualRange(stone::tableSearchLimits);
-        QTest::newRow("crown searched") << "--corona" << manualRange(stone::crownSearchLimits);
-        QTest::newRow("pavilion searched")
-            << "--pabellon" << manualRange(stone::pavilionSearchLimits);
-        QTest::newRow("depth") << "--profundidad-maxima" << manualRange(stone::maxDepthLimits);
-        QTest::newRow("retention")
-            << "--retencion-minima" << manualRange(stone::minRetentionLimits);
+        addManualRanges(spanish);
+        addManualRanges(english);
     }
 
     void manualPageRanges() {
+        QFETCH(QString, language);
         QFETCH(QString, option);
         QFETCH(QString, range);
-        const QStringList descriptions = optionDescriptions(manualPage(), option);
+        const QStringList descriptions = optionDescriptions(manualPage(language), option);
         QVERIFY2(!descriptions.isEmpty(), qPrintable(option + " is described nowhere"));
         for (const QString &description : descriptions)
             QVERIFY2(description.contains(range), qPrintable(option + ": " + description));
     }
 
+    void everyLimitOfThePagesFilledIn_data() {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::newRow("Spanish") << QLocale::Spanish;
+        QTest::newRow("English") << QLocale::English;
+    }
+
     void everyLimitOfThePagesFilledIn() {
+        QFETCH(QLocale::Language, language);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(language));
         const QString book = wholeBook();
+        QLocale::setDefault(previous);
         QVERIFY(!book.isEmpty());
         const qsizetype left = book.indexOf(placeholder);
         QVERIFY2(left < 0, qPrintable(book.mid(left, 40)));
