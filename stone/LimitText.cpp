@@ -6,19 +6,20 @@ namespace stone {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("LimitText", text);
-}
+// The context of this file's texts, under a name that lupdate sees too.
+struct LimitText {
+    Q_DECLARE_TR_FUNCTIONS(LimitText)
+};
 
 }  // namespace
 
 QString limitNumbers(const ValueRange &range) {
-    return tr("%1 a %2").arg(QString::number(range.low), QString::number(range.high));
+    return LimitText::tr("%1 a %2").arg(QString::number(range.low), QString::number(range.high));
 }
 
 QString rangeText(const ValueRange &range) {
-    const QString from = tr("de %1").arg(limitNumbers(range));
-    return range.orZero ? tr("0 o %1").arg(from) : from;
+    const QString from = LimitText::tr("de %1").arg(limitNumbers(range));
+    return range.orZero ? LimitText::tr("0 o %1").arg(from) : from;
 }
 
 QString indexGearsText() {
@@ -30,7 +31,7 @@ QString indexGearsText() {
 
 QString alternativesText(QStringList words) {
     const QString last = words.takeLast();
-    return tr("%1 o %2").arg(words.join(QStringLiteral(", ")), last);
+    return LimitText::tr("%1 o %2").arg(words.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace stone

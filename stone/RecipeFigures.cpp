@@ -11,9 +11,10 @@ namespace stone {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("RecipeFigures", text);
-}
+// The context of this file's texts, under a name that lupdate sees too.
+struct RecipeFigures {
+    Q_DECLARE_TR_FUNCTIONS(RecipeFigures)
+};
 
 // Two decimals, or the read-out's exponent form for a stone too large to be
 // written out.
@@ -24,14 +25,15 @@ QString measureText(double value) {
 QString densitySource(const Material &material) {
     switch (material.source) {
         case Material::Source::nearestGem:
-            return tr("de %1, la gema de la lista con el IR más cercano")
+            return RecipeFigures::tr("de %1, la gema de la lista con el IR más cercano")
                 .arg(commonGems().at(material.gem).name());
         case Material::Source::chosenGem:
-            return tr("de %1, la gema elegida").arg(commonGems().at(material.gem).name());
+            return RecipeFigures::tr("de %1, la gema elegida")
+                .arg(commonGems().at(material.gem).name());
         case Material::Source::ownDensity:
             break;
     }
-    return tr("la indicada");
+    return RecipeFigures::tr("la indicada");
 }
 
 }  // namespace
@@ -40,25 +42,28 @@ QList<RecipeFigure> recipeFigures(const StoneDesign &design, const StoneRecipe &
     const double D = design.D;
     const auto height = [D](const QString &label, double ratio) {
         return RecipeFigure{label, twoDecimals(100 * ratio),
-                            tr(" % de D (%1 mm)").arg(measureText(ratio * D))};
+                            RecipeFigures::tr("% de D (%1 mm)").arg(measureText(ratio * D))};
     };
     const Brilliant &stone = made.stone;
     return {
-        {tr("Diámetro D"), plainNumberText(D, QStringLiteral(".")), tr(" mm")},
-        height(tr("Mesa"), design.proportions().table),
-        height(tr("Altura de la corona"), stone.crownHeight),
-        height(tr("Filetín"), 2 * stone.girdleHalfHeight),
-        height(tr("Profundidad del pabellón"), stone.pavilionDepth),
-        height(tr("Altura total"), stone.totalDepth),
-        {tr("Volumen"), measureText(stone.volume * D * D * D), tr(" mm³")},
-        {tr("Densidad"), QString::number(made.density),
-         tr(" g/cm³ (%1)").arg(densitySource(design.material))},
-        {tr("Peso estimado"), measureText(made.carats), tr(" ct")},
+        {RecipeFigures::tr("Diámetro D"), plainNumberText(D, QStringLiteral(".")),
+         RecipeFigures::tr("mm")},
+        height(RecipeFigures::tr("Mesa"), design.proportions().table),
+        height(RecipeFigures::tr("Altura de la corona"), stone.crownHeight),
+        height(RecipeFigures::tr("Filetín"), 2 * stone.girdleHalfHeight),
+        height(RecipeFigures::tr("Profundidad del pabellón"), stone.pavilionDepth),
+        height(RecipeFigures::tr("Altura total"), stone.totalDepth),
+        {RecipeFigures::tr("Volumen"), measureText(stone.volume * D * D * D),
+         RecipeFigures::tr("mm³")},
+        {RecipeFigures::tr("Densidad"), QString::number(made.density),
+         RecipeFigures::tr("g/cm³ (%1)").arg(densitySource(design.material))},
+        {RecipeFigures::tr("Peso estimado"), measureText(made.carats),
+         RecipeFigures::tr("ct", "carats")},
     };
 }
 
 QString figureLine(const RecipeFigure &figure) {
-    return figure.label + QStringLiteral(": ") + figure.number + figure.rest;
+    return figure.label + QStringLiteral(": ") + figure.number + u' ' + figure.rest;
 }
 
 QString leakageWarning(const StoneDesign &design) {

@@ -41,7 +41,8 @@ QString recipeTable(const Recipe &recipe) {
 QString figuresText(const QList<RecipeFigure> &figures) {
     QString text = QStringLiteral("\n");
     for (const RecipeFigure &f : figures)
-        text += (f.label + u':').leftJustified(26) + f.number.rightJustified(7) + f.rest + u'\n';
+        text +=
+            (f.label + u':').leftJustified(26) + f.number.rightJustified(7) + u' ' + f.rest + u'\n';
     return text;
 }
 
