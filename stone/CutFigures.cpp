@@ -6,8 +6,17 @@
 
 namespace stone {
 
+namespace {
+
+// The context of this file's texts, under a name that lupdate sees too.
+struct CutFiguresText {
+    Q_DECLARE_TR_FUNCTIONS(CutFigures)
+};
+
+}  // namespace
+
 std::vector<NamedCut> cutsToCompare(const Proportions &computed, const CutChoices &choices) {
-    std::vector<NamedCut> cuts{{QStringLiteral("Calculada"), computed, choices}};
+    std::vector<NamedCut> cuts{{computedCutName(), computed, choices}};
     for (const NamedCut &classic : classicCuts())
         cuts.push_back(classic);
     return cuts;
@@ -37,22 +46,21 @@ std::vector<TiltPoint> tiltCurve(const CutLight &light) {
 std::vector<FigureColumn> figureColumns() {
     using L = const CutLight &;
     return {
-        {QStringLiteral("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
-        {QStringLiteral("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
+        {CutFiguresText::tr("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
+        {CutFiguresText::tr("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
         rankingColumn(),
-        {QCoreApplication::translate("CutFigures", "Brillo inclinado cos"),
-         [](L l) { return l.tiltedBrightnessCos(); }},
-        {QStringLiteral("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
-        {QStringLiteral("Fuga"), [](L l) { return l.faceUp().leakage; }},
-        {QStringLiteral("Fuego"), [](L l) { return l.fire; }},
-        {QStringLiteral("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
-        {QStringLiteral("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
-        {QStringLiteral("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},
+        {CutFiguresText::tr("Brillo inclinado cos"), [](L l) { return l.tiltedBrightnessCos(); }},
+        {CutFiguresText::tr("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
+        {CutFiguresText::tr("Fuga"), [](L l) { return l.faceUp().leakage; }},
+        {CutFiguresText::tr("Fuego"), [](L l) { return l.fire; }},
+        {CutFiguresText::tr("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
+        {CutFiguresText::tr("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
+        {CutFiguresText::tr("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},
     };
 }
 
 FigureColumn rankingColumn() {
-    return {QStringLiteral("Brillo inclinado"),
+    return {CutFiguresText::tr("Brillo inclinado"),
             [](const CutLight &l) { return l.tiltedBrightness(); }, true};
 }
 

@@ -1,13 +1,20 @@
 #include "stone/StoneRecipe.h"
 
-#include "calc/NumberText.h"
+#include "calc/ResultLines.h"
 #include "stone/RecipeText.h"
+
+#include <QCoreApplication>
 
 namespace {
 
+// The context of this file's texts, under a name that lupdate sees too.
+struct StoneRecipeText {
+    Q_DECLARE_TR_FUNCTIONS(StoneRecipe)
+};
+
 // An angle with its degree sign; blank stays blank.
 QString degreesText(const QString &number) {
-    return number.isEmpty() ? number : number + u'º';
+    return number.isEmpty() ? number : number + degreeSign();
 }
 
 // A tier's rows: the first with the tier and its first group of settings,
@@ -18,7 +25,7 @@ QList<QStringList> rowsOf(const stone::RecipeStep &step, int gear) {
     QList<QStringList> rows{
         {stone::tierCode(step.tier), stone::tierName(step.tier), QString::number(step.count),
          degreesText(stone::twoDecimals(step.angleDeg)), degreesText(first.cheater),
-         step.round ? QStringLiteral("redondo") : first.settings}};
+         step.round ? StoneRecipeText::tr("redondo", "the girdle, ground round") : first.settings}};
     for (qsizetype g = 1; g < groups.size(); ++g)
         rows.append({{}, {}, {}, {}, degreesText(groups[g].cheater), groups[g].settings});
     return rows;
@@ -40,8 +47,12 @@ std::optional<StoneRecipe> makeStoneRecipe(const stone::StoneDesign &design) {
 }
 
 QStringList recipeColumnTitles() {
-    return {QStringLiteral("Faceta"), QStringLiteral("Nombre"), QStringLiteral("Cantidad"),
-            QStringLiteral("Ángulo"), QStringLiteral("Desvío"), QStringLiteral("Índices")};
+    return {StoneRecipeText::tr("Faceta"),
+            StoneRecipeText::tr("Nombre"),
+            StoneRecipeText::tr("Cantidad"),
+            StoneRecipeText::tr("Ángulo"),
+            StoneRecipeText::tr("Desvío", "cheater"),
+            StoneRecipeText::tr("Índices")};
 }
 
 QList<QStringList> recipeRows(const stone::Recipe &recipe) {
