@@ -15,6 +15,11 @@ namespace {
 
 using namespace sheet;
 
+// The context of this file's texts, under a name that lupdate sees too.
+struct VerificationPageText {
+    Q_DECLARE_TR_FUNCTIONS(VerificationPage)
+};
+
 // The pictures' canvases have pixels of a 96 dpi screen, so that their text
 // has the size its font says.
 constexpr qreal pixelsPerMillimetre = 96 / millimetresPerInch;
@@ -93,11 +98,9 @@ void paintChoices(QPainter &painter, const stone::VerificationFigures &figures) 
     const stone::CutChoices &choices = figures.design.choices;
     const stone::Viewer &viewer = figures.design.viewer;
     const QString eye = viewer.eyeDistanceCm > 0
-                            ? QCoreApplication::translate("VerificationPage", "ojo a %1 cm")
-                                  .arg(viewer.eyeDistanceCm)
-                            : QCoreApplication::translate("VerificationPage", "ojo en el infinito");
-    const QString line = QCoreApplication::translate(
-                             "VerificationPage",
+                            ? VerificationPageText::tr("ojo a %1 cm").arg(viewer.eyeDistanceCm)
+                            : VerificationPageText::tr("ojo en el infinito");
+    const QString line = VerificationPageText::tr(
                              "Talla %1: filetín %2 % de D, estrellas %3 %, medias del pabellón "
                              "%4 %; dispersión %5; cabeza del observador %6º, %7.")
                              .arg(stone::cutKind(figures.design))
@@ -119,8 +122,7 @@ void paintLegend(QPainter &painter) {
 }  // namespace
 
 QString bestValuesNote() {
-    return QCoreApplication::translate(
-        "VerificationPage",
+    return VerificationPageText::tr(
         "En negrita, el mayor brillo inclinado, por el que se comparan las tallas: las cifras de "
         "frente pueden saltar varios puntos con un grado más o menos de cabeza del observador.");
 }
@@ -155,9 +157,9 @@ void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
     paintPicture(painter, curveArea, [&figures](PainterCanvas &canvas, const QRectF &area) {
         drawTiltCurves(canvas, area, figures.cuts);
     });
-    drawCaption(painter, stoneArea, QStringLiteral("PIEDRA EN 3-D"));
-    drawCaption(painter, mapArea, QStringLiteral("MAPA DE LUZ, DE FRENTE"));
-    drawCaption(painter, colourArea, QStringLiteral("VISTA EN COLOR"));
+    drawCaption(painter, stoneArea, VerificationPageText::tr("PIEDRA EN 3-D"));
+    drawCaption(painter, mapArea, VerificationPageText::tr("MAPA DE LUZ, DE FRENTE"));
+    drawCaption(painter, colourArea, VerificationPageText::tr("VISTA EN COLOR"));
     paintChoices(painter, figures);
     paintLegend(painter);
     paintTable(painter, figures.cuts);
