@@ -2,11 +2,24 @@
 
 #include "calc/AngleChart.h"
 #include "calc/Gems.h"
+#include "calc/ResultLines.h"
+
+#include <QCoreApplication>
 
 namespace {
 
 QString rowAnchor(qsizetype row) {
     return QStringLiteral("gema%1").arg(row + 1);
+}
+
+// "alfa (º)": a column of angles, named as the read-out names them.
+QString angleTitle(Result angle) {
+    return QStringLiteral("%1 (%2)").arg(resultSymbol(angle), degreeSign());
+}
+
+// "a/D": a column of lengths in diameters.
+QString ratioTitle(Result length) {
+    return resultSymbol(length) + u'/' + resultSymbol(Result::D);
 }
 
 QString numberCell(double value, int decimals) {
@@ -33,8 +46,16 @@ QString resultCells(const ComputePlan &plan) {
 QString gemTableHtml() {
     const QList<ChartRow> rows = gemChart(QStringLiteral("0"));
     const QList<Gem> &gems = commonGems();  // in the chart's order
-    const QStringList titles{"Gema", "IR",  "ρ",   "i (º)", "alfa (º)",
-                             "a/D",  "b/D", "q/D", "n/D",   "H/D"};
+    const QStringList titles{QCoreApplication::translate("GemTable", "Gema"),
+                             irSymbol(),
+                             QStringLiteral("ρ"),
+                             angleTitle(Result::i),
+                             angleTitle(Result::alfa),
+                             ratioTitle(Result::a),
+                             ratioTitle(Result::b),
+                             ratioTitle(Result::q),
+                             ratioTitle(Result::n),
+                             ratioTitle(Result::H)};
     QString html = QStringLiteral("<table class=\"gemas\">\n<tr><th>") +
                    titles.join(QStringLiteral("</th><th>")) + QStringLiteral("</th></tr>\n");
     for (qsizetype row = 0; row < rows.size(); ++row) {

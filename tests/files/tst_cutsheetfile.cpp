@@ -56,6 +56,9 @@ class TestCutSheetFile : public QObject {
     Q_OBJECT
 
 private slots:
+    // Spanish, as the program sets it for a Spanish desktop.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
     void pdfIsTwoA4Pages() {
         const QByteArray pdf = written(QStringLiteral("hoja.PDF"));
         QVERIFY(pdf.startsWith("%PDF-"));

@@ -1,5 +1,6 @@
 #include "help/HelpEntries.h"
 
+#include <QLocale>
 #include <QTest>
 
 namespace {
@@ -39,12 +40,29 @@ private slots:
         QCOMPARE(parseHelpEntries(list, base), expected);
     }
 
-    // Spanish order: accents and case do not move a word to the end.
+    // The order of the program's language: in either, accents and case do
+    // not move a word to the end; in Spanish ñ is a letter of its own.
+    void alphabeticalOrder_data() {
+        QTest::addColumn<QLocale>("language");
+        QTest::addColumn<QStringList>("shuffled");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList words{"épsilon", "b",      "CUARZO", "ñandú",     "ángulo", "Abrir",
+                                "ESPEJAR", "culata", "nylon",  "animación", "alfa"};
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << words
+                                 << QStringList{"Abrir",   "alfa",   "ángulo", "animación",
+                                                "b",       "CUARZO", "culata", "épsilon",
+                                                "ESPEJAR", "nylon",  "ñandú"};
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << words
+                                 << QStringList{"Abrir",   "alfa",   "ángulo", "animación",
+                                                "b",       "CUARZO", "culata", "épsilon",
+                                                "ESPEJAR", "ñandú",  "nylon"};
+    }
+
     void alphabeticalOrder() {
-        const QStringList shuffled{"épsilon", "b",      "CUARZO",    "ángulo", "Abrir",
-                                   "ESPEJAR", "culata", "animación", "alfa"};
-        const QStringList expected{"Abrir",  "alfa",   "ángulo",  "animación", "b",
-                                   "CUARZO", "culata", "épsilon", "ESPEJAR"};
+        QFETCH(QLocale, language);
+        QFETCH(QStringList, shuffled);
+        QFETCH(QStringList, expected);
+        QLocale::setDefault(language);
         QCOMPARE(textsOf(sortedAlphabetically(entriesNamed(shuffled))), expected);
     }
 
