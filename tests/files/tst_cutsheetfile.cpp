@@ -90,6 +90,14 @@ private slots:
             QVERIFY2(texts.contains(line), qPrintable(line));
     }
 
+    // The date's month in the program's language.
+    void dateInTheProgramsLanguage() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QByteArray svg = written(QStringLiteral("hoja.svg"));
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QVERIFY(svg.contains("March"));
+    }
+
     // Both pages, one above the other.
     void pngIsTwoA4PagesAt300DpiWithTheProfile() {
         const QImage image = QImage::fromData(written(QStringLiteral("hoja.png")));

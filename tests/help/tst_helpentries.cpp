@@ -44,25 +44,21 @@ private slots:
     // not move a word to the end; in Spanish ñ is a letter of its own.
     void alphabeticalOrder_data() {
         QTest::addColumn<QLocale>("language");
-        QTest::addColumn<QStringList>("shuffled");
         QTest::addColumn<QStringList>("expected");
-        const QStringList words{"épsilon", "b",      "CUARZO", "ñandú",     "ángulo", "Abrir",
-                                "ESPEJAR", "culata", "nylon",  "animación", "alfa"};
-        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << words
-                                 << QStringList{"Abrir",   "alfa",   "ángulo", "animación",
-                                                "b",       "CUARZO", "culata", "épsilon",
-                                                "ESPEJAR", "nylon",  "ñandú"};
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << words
-                                 << QStringList{"Abrir",   "alfa",   "ángulo", "animación",
-                                                "b",       "CUARZO", "culata", "épsilon",
-                                                "ESPEJAR", "ñandú",  "nylon"};
+        const QStringList start{"Abrir",  "alfa",   "ángulo",  "animación", "b",
+                                "CUARZO", "culata", "épsilon", "ESPEJAR"};
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain)
+                                 << start + QStringList{"nylon", "ñandú"};
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                 << start + QStringList{"ñandú", "nylon"};
     }
 
     void alphabeticalOrder() {
         QFETCH(QLocale, language);
-        QFETCH(QStringList, shuffled);
         QFETCH(QStringList, expected);
         QLocale::setDefault(language);
+        const QStringList shuffled{"épsilon", "b",      "CUARZO", "ñandú",     "ángulo", "Abrir",
+                                   "ESPEJAR", "culata", "nylon",  "animación", "alfa"};
         QCOMPARE(textsOf(sortedAlphabetically(entriesNamed(shuffled))), expected);
     }
 
