@@ -21,8 +21,9 @@ namespace {
 
 using namespace sheet;
 
-// The context of this file's texts, under a name that lupdate sees too.
-struct CutSheetText {
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(CutSheet)
 };
 
@@ -64,13 +65,13 @@ void paintValues(QPainter &painter, const CutSheetContent &content) {
     const QString period = QStringLiteral(".");
     const stone::StoneDesign &design = content.design;
     const QStringList lines{
-        CutSheetText::tr("IR = %1").arg(plainNumberText(design.cut.IR, period)),
-        CutSheetText::tr("D = %1 mm").arg(plainNumberText(design.D, period)),
-        CutSheetText::tr("épsilon = %1 º").arg(plainNumberText(degrees(design.cut.eps), period)),
+        Text::tr("IR = %1").arg(plainNumberText(design.cut.IR, period)),
+        Text::tr("D = %1 mm").arg(plainNumberText(design.D, period)),
+        Text::tr("épsilon = %1 º").arg(plainNumberText(degrees(design.cut.eps), period)),
     };
     QPointF at = valuesAt;
     drawText(painter, boldArial(11), at, Align::Left,
-             CutSheetText::tr("DATOS", "the values a cut was computed for"));
+             Text::tr("DATOS", "the values a cut was computed for"));
     for (const QString &line : lines) {
         at.ry() += valueLineSpacing;
         drawText(painter, arialFont(12), at, Align::Left, line);
@@ -83,8 +84,8 @@ void paintCutPage(QPainter &painter, const CutSheetContent &content) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(picture1Area);
     painter.drawRect(picture2Area);
-    drawCaption(painter, picture1Area, CutSheetText::tr("MEDIDAS y ÁNGULOS"));
-    drawCaption(painter, picture2Area, CutSheetText::tr("REFLEXIÓN TOTAL"));
+    drawCaption(painter, picture1Area, Text::tr("MEDIDAS y ÁNGULOS"));
+    drawCaption(painter, picture2Area, Text::tr("REFLEXIÓN TOTAL"));
     paintValues(painter, content);
 }
 

@@ -18,8 +18,9 @@ namespace {
 
 using namespace sheet;
 
-// The context of this file's texts, under a name that lupdate sees too.
-struct RecipePageText {
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(RecipePage)
 };
 
@@ -71,7 +72,7 @@ void paintViewTexts(QPainter &painter, const FacetDiagramLayout &layout) {
     for (const auto &v : views) {
         const QPointF centre = diagramArea.topLeft() + v.centre / pixelsPerMillimetre;
         QPointF at(centre.x(), centre.y() + radius + captionBelow);
-        drawText(painter, boldArial(10), at, Align::Centre, RecipePageText::tr(v.caption));
+        drawText(painter, boldArial(10), at, Align::Centre, Text::tr(v.caption));
         at.rx() -= radius;
         for (const QString &line : facetLegend(v.view)) {
             at.ry() += legendSpacing;
@@ -144,9 +145,8 @@ TableLayout tableLayout(const DeviceText &text, const QList<QStringList> &table)
 }
 
 qreal paintRecipe(QPainter &painter, const stone::Recipe &recipe) {
-    drawText(
-        painter, boldArial(11), QPointF(margin, recipeTitleY), Align::Left,
-        RecipePageText::tr("RECETA DE TALLADO, rueda de índice de %1 dientes").arg(recipe.gear));
+    drawText(painter, boldArial(11), QPointF(margin, recipeTitleY), Align::Left,
+             Text::tr("RECETA DE TALLADO, rueda de índice de %1 dientes").arg(recipe.gear));
     const QList<QStringList> table = QList<QStringList>{recipeColumnTitles()} + recipeRows(recipe);
     DeviceText text(painter);
     const TableLayout layout = tableLayout(text, table);
@@ -173,11 +173,11 @@ void paintFigures(QPainter &painter, qreal top, const stone::StoneDesign &design
     const stone::CutChoices &choices = design.choices;
     QPointF at(margin, top + 10);
     drawText(painter, arialFont(9), at, Align::Left,
-             RecipePageText::tr("Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.")
+             Text::tr("Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.")
                  .arg(QString::number(choices.girdlePercent), QString::number(choices.starPercent),
                       QString::number(choices.lowerGirdlePercent)));
     at.ry() += 12;
-    drawText(painter, boldArial(11), at, Align::Left, RecipePageText::tr("MEDIDAS Y PESO"));
+    drawText(painter, boldArial(11), at, Align::Left, Text::tr("MEDIDAS Y PESO"));
     // Two columns of the lines that fit half the width, in order; below
     // them, across the page, those that do not, such as a long density.
     QStringList narrow, wide;

@@ -12,8 +12,9 @@
 
 namespace {
 
-// The context of this file's texts, under a name that lupdate sees too.
-struct StonePicturesText {
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(StonePictures)
 };
 
@@ -148,9 +149,9 @@ void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
     const QRectF plot = area.adjusted(digit.width() * 5, lineHeight * 1.5, -digit.width() * 2,
                                       -lineHeight * 3.8 - legendHeight);
     const CurveFrame frame = curveFrame(plot, cuts);
-    printAt(canvas, area.topLeft(), StonePicturesText::tr("Brillo ISO (%)"));
+    printAt(canvas, area.topLeft(), Text::tr("Brillo ISO (%)"));
     drawAxes(canvas, frame, digit);
-    const QString tiltTitle = StonePicturesText::tr("Inclinación (º)");
+    const QString tiltTitle = Text::tr("Inclinación (º)");
     printAt(canvas,
             QPointF(plot.right() - canvas.textSize(tiltTitle).width(),
                     plot.bottom() + lineHeight * 1.4),
@@ -201,8 +202,8 @@ void drawSearchCurve(PainterCanvas &canvas, const QRectF &area,
     for (double percent = lowest; percent <= highest; percent += percentStep)
         printAt(canvas, QPointF(area.left(), at(0, percent / 100).y() - digit.height() / 2),
                 QString::number(percent));
-    printAt(canvas, area.topLeft(), StonePicturesText::tr("Brillo buscado (%)"));
-    const QString axis = StonePicturesText::tr("Tallas trazadas: %1").arg(steps.back().evaluation);
+    printAt(canvas, area.topLeft(), Text::tr("Brillo buscado (%)"));
+    const QString axis = Text::tr("Tallas trazadas: %1").arg(steps.back().evaluation);
     printAt(
         canvas,
         QPointF(plot.right() - canvas.textSize(axis).width(), plot.bottom() + digit.height() * 0.6),

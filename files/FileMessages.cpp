@@ -7,7 +7,8 @@ namespace FileMessages {
 
 namespace {
 
-// The context of this file's texts, under a name that lupdate sees too.
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(FileMessages)
 };

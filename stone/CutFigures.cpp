@@ -8,8 +8,9 @@ namespace stone {
 
 namespace {
 
-// The context of this file's texts, under a name that lupdate sees too.
-struct CutFiguresText {
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(CutFigures)
 };
 
@@ -46,22 +47,22 @@ std::vector<TiltPoint> tiltCurve(const CutLight &light) {
 std::vector<FigureColumn> figureColumns() {
     using L = const CutLight &;
     return {
-        {CutFiguresText::tr("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
-        {CutFiguresText::tr("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
+        {Text::tr("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
+        {Text::tr("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
         rankingColumn(),
-        {CutFiguresText::tr("Brillo inclinado cos"), [](L l) { return l.tiltedBrightnessCos(); }},
-        {CutFiguresText::tr("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
-        {CutFiguresText::tr("Fuga"), [](L l) { return l.faceUp().leakage; }},
-        {CutFiguresText::tr("Fuego"), [](L l) { return l.fire; }},
-        {CutFiguresText::tr("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
-        {CutFiguresText::tr("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
-        {CutFiguresText::tr("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},
+        {Text::tr("Brillo inclinado cos"), [](L l) { return l.tiltedBrightnessCos(); }},
+        {Text::tr("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
+        {Text::tr("Fuga"), [](L l) { return l.faceUp().leakage; }},
+        {Text::tr("Fuego"), [](L l) { return l.fire; }},
+        {Text::tr("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
+        {Text::tr("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
+        {Text::tr("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},
     };
 }
 
 FigureColumn rankingColumn() {
-    return {CutFiguresText::tr("Brillo inclinado"),
-            [](const CutLight &l) { return l.tiltedBrightness(); }, true};
+    return {Text::tr("Brillo inclinado"), [](const CutLight &l) { return l.tiltedBrightness(); },
+            true};
 }
 
 std::size_t bestCut(const std::vector<CutLight> &cuts) {

@@ -11,8 +11,9 @@ namespace stone {
 
 namespace {
 
-// The context of this file's texts, under a name that lupdate sees too.
-struct RecipeFigures {
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(RecipeFigures)
 };
 
@@ -25,15 +26,14 @@ QString measureText(double value) {
 QString densitySource(const Material &material) {
     switch (material.source) {
         case Material::Source::nearestGem:
-            return RecipeFigures::tr("de %1, la gema de la lista con el IR más cercano")
+            return Text::tr("de %1, la gema de la lista con el IR más cercano")
                 .arg(commonGems().at(material.gem).name());
         case Material::Source::chosenGem:
-            return RecipeFigures::tr("de %1, la gema elegida")
-                .arg(commonGems().at(material.gem).name());
+            return Text::tr("de %1, la gema elegida").arg(commonGems().at(material.gem).name());
         case Material::Source::ownDensity:
             break;
     }
-    return RecipeFigures::tr("la indicada");
+    return Text::tr("la indicada");
 }
 
 }  // namespace
@@ -42,23 +42,20 @@ QList<RecipeFigure> recipeFigures(const StoneDesign &design, const StoneRecipe &
     const double D = design.D;
     const auto height = [D](const QString &label, double ratio) {
         return RecipeFigure{label, twoDecimals(100 * ratio),
-                            RecipeFigures::tr("% de D (%1 mm)").arg(measureText(ratio * D))};
+                            Text::tr("% de D (%1 mm)").arg(measureText(ratio * D))};
     };
     const Brilliant &stone = made.stone;
     return {
-        {RecipeFigures::tr("Diámetro D"), plainNumberText(D, QStringLiteral(".")),
-         RecipeFigures::tr("mm")},
-        height(RecipeFigures::tr("Mesa"), design.proportions().table),
-        height(RecipeFigures::tr("Altura de la corona"), stone.crownHeight),
-        height(RecipeFigures::tr("Filetín"), 2 * stone.girdleHalfHeight),
-        height(RecipeFigures::tr("Profundidad del pabellón"), stone.pavilionDepth),
-        height(RecipeFigures::tr("Altura total"), stone.totalDepth),
-        {RecipeFigures::tr("Volumen"), measureText(stone.volume * D * D * D),
-         RecipeFigures::tr("mm³")},
-        {RecipeFigures::tr("Densidad"), QString::number(made.density),
-         RecipeFigures::tr("g/cm³ (%1)").arg(densitySource(design.material))},
-        {RecipeFigures::tr("Peso estimado"), measureText(made.carats),
-         RecipeFigures::tr("ct", "carats")},
+        {Text::tr("Diámetro D"), plainNumberText(D, QStringLiteral(".")), Text::tr("mm")},
+        height(Text::tr("Mesa"), design.proportions().table),
+        height(Text::tr("Altura de la corona"), stone.crownHeight),
+        height(Text::tr("Filetín"), 2 * stone.girdleHalfHeight),
+        height(Text::tr("Profundidad del pabellón"), stone.pavilionDepth),
+        height(Text::tr("Altura total"), stone.totalDepth),
+        {Text::tr("Volumen"), measureText(stone.volume * D * D * D), Text::tr("mm³")},
+        {Text::tr("Densidad"), QString::number(made.density),
+         Text::tr("g/cm³ (%1)").arg(densitySource(design.material))},
+        {Text::tr("Peso estimado"), measureText(made.carats), Text::tr("ct", "carats")},
     };
 }
 

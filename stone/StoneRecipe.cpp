@@ -7,8 +7,9 @@
 
 namespace {
 
-// The context of this file's texts, under a name that lupdate sees too.
-struct StoneRecipeText {
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(StoneRecipe)
 };
 
@@ -25,7 +26,7 @@ QList<QStringList> rowsOf(const stone::RecipeStep &step, int gear) {
     QList<QStringList> rows{
         {stone::tierCode(step.tier), stone::tierName(step.tier), QString::number(step.count),
          degreesText(stone::twoDecimals(step.angleDeg)), degreesText(first.cheater),
-         step.round ? StoneRecipeText::tr("redondo", "the girdle, ground round") : first.settings}};
+         step.round ? Text::tr("redondo", "the girdle, ground round") : first.settings}};
     for (qsizetype g = 1; g < groups.size(); ++g)
         rows.append({{}, {}, {}, {}, degreesText(groups[g].cheater), groups[g].settings});
     return rows;
@@ -47,12 +48,12 @@ std::optional<StoneRecipe> makeStoneRecipe(const stone::StoneDesign &design) {
 }
 
 QStringList recipeColumnTitles() {
-    return {StoneRecipeText::tr("Faceta"),
-            StoneRecipeText::tr("Nombre"),
-            StoneRecipeText::tr("Cantidad"),
-            StoneRecipeText::tr("Ángulo"),
-            StoneRecipeText::tr("Desvío", "cheater"),
-            StoneRecipeText::tr("Índices")};
+    return {Text::tr("Faceta"),
+            Text::tr("Nombre"),
+            Text::tr("Cantidad"),
+            Text::tr("Ángulo"),
+            Text::tr("Desvío", "cheater"),
+            Text::tr("Índices")};
 }
 
 QList<QStringList> recipeRows(const stone::Recipe &recipe) {
