@@ -15,10 +15,6 @@ QString millimetres() {
     return QCoreApplication::translate("ResultLines", "mm.", "millimetres");
 }
 
-QString degreeSign() {
-    return QCoreApplication::translate("ResultLines", "º", "degrees");
-}
-
 // The blanks before a symbol. The read-out's lines all start at its margin,
 // in a proportional face where a blank is about three fifths of a letter
 // wide (in Arial five blanks and an "i" are exactly as wide as "alfa"): each
@@ -64,6 +60,10 @@ QString resultSymbol(Result result) {
             return QCoreApplication::translate("ResultLines", "n", "depth of the pavilion");
     }
     return {};
+}
+
+QString degreeSign() {
+    return QCoreApplication::translate("ResultLines", "º", "degrees");
 }
 
 QString irSymbol() {

@@ -21,6 +21,10 @@ QString resultSymbol(Result result);
 // names it.
 QString irSymbol();
 
+// "º", the sign after an angle's degrees in the read-out, on the drawings and
+// in the recipe.
+QString degreeSign();
+
 // The eight lines for a stone of width D, in the order they are printed:
 // a, b, i, alfa, D, H, q, n.
 QList<ResultLine> resultLines(double D, const CutResult &cut);

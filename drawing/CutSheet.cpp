@@ -11,6 +11,7 @@
 #include "drawing/SheetPaper.h"
 #include "drawing/VerificationPage.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPagedPaintDevice>
@@ -19,6 +20,12 @@
 namespace {
 
 using namespace sheet;
+
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CutSheet)
+};
 
 // Both drawing areas are enlarged alike, so that Picture1 fills the width
 // between the margins: 1.28 times their size on a 96 dpi screen.
@@ -58,12 +65,13 @@ void paintValues(QPainter &painter, const CutSheetContent &content) {
     const QString period = QStringLiteral(".");
     const stone::StoneDesign &design = content.design;
     const QStringList lines{
-        QStringLiteral("IR = %1").arg(plainNumberText(design.cut.IR, period)),
-        QStringLiteral("D = %1 mm").arg(plainNumberText(design.D, period)),
-        QStringLiteral("épsilon = %1 º").arg(plainNumberText(degrees(design.cut.eps), period)),
+        Text::tr("IR = %1").arg(plainNumberText(design.cut.IR, period)),
+        Text::tr("D = %1 mm").arg(plainNumberText(design.D, period)),
+        Text::tr("épsilon = %1 º").arg(plainNumberText(degrees(design.cut.eps), period)),
     };
     QPointF at = valuesAt;
-    drawText(painter, boldArial(11), at, Align::Left, QStringLiteral("DATOS"));
+    drawText(painter, boldArial(11), at, Align::Left,
+             Text::tr("DATOS", "the values a cut was computed for"));
     for (const QString &line : lines) {
         at.ry() += valueLineSpacing;
         drawText(painter, arialFont(12), at, Align::Left, line);
@@ -76,8 +84,8 @@ void paintCutPage(QPainter &painter, const CutSheetContent &content) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(picture1Area);
     painter.drawRect(picture2Area);
-    drawCaption(painter, picture1Area, QStringLiteral("MEDIDAS y ÁNGULOS"));
-    drawCaption(painter, picture2Area, QStringLiteral("REFLEXIÓN TOTAL"));
+    drawCaption(painter, picture1Area, Text::tr("MEDIDAS y ÁNGULOS"));
+    drawCaption(painter, picture2Area, Text::tr("REFLEXIÓN TOTAL"));
     paintValues(painter, content);
 }
 

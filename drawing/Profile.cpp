@@ -34,6 +34,11 @@ void drawMirrorWarning(Canvas &picture2, const CutResult &cut) {
     printAt(picture2, 200, 3550, mirrorWarning());
 }
 
+// "alfa º": an angle's name where the arc marks it.
+QString angleName(Result angle) {
+    return resultSymbol(angle) + u' ' + degreeSign();
+}
+
 // The arc around the left end of the girdle line, the dots where it crosses
 // the girdle line and the two facets, the angle names and the axis.
 void drawAngleMarks(Canvas &picture1, const ProfilePlacement &place, const CutResult &cut) {
@@ -46,9 +51,9 @@ void drawAngleMarks(Canvas &picture1, const ProfilePlacement &place, const CutRe
     picture1.DrawCircle(left + r * std::cos(cut.i), girdle - r * std::sin(cut.i), dotRadius);
     picture1.DrawCircle(left + r * std::cos(cut.alfa), girdle + r * std::sin(cut.alfa), dotRadius);
     printAt(picture1, left + r * std::cos(cut.i) - 175, girdle - r * std::sin(cut.i) - 200,
-            QStringLiteral("i º"));
+            angleName(Result::i));
     printAt(picture1, left + r * std::cos(cut.alfa) - 400, girdle + r * std::sin(cut.alfa) + 35,
-            QStringLiteral("alfa º"));
+            angleName(Result::alfa));
     const double axisX = left + place.profileWidth / 2;
     picture1.DrawLine(axisX, 300, axisX, girdle + cut.nRatio * place.profileWidth + 100);
 }
@@ -120,12 +125,14 @@ void drawDimensions(Canvas &picture1, const CutResult &cut) {
 
     // Each letter by the top-left corner of its text; -100 centres a text
     // about 200 units high on the middle of what it names.
-    printAt(picture1, left + width / 2, culet + 100, QStringLiteral("D"));
-    printAt(picture1, left + width / 2, culet + 400, QStringLiteral("a"));
-    printAt(picture1, left + facet / 2, culet + 400, QStringLiteral("b"));
-    printAt(picture1, right - facet / 2, culet + 400, QStringLiteral("b"));
-    printAt(picture1, right + 150, girdle - (cut.qRatio * width / 2 + 100), QStringLiteral("q"));
-    printAt(picture1, right + 150, girdle + (cut.nRatio * width / 2 - 100), QStringLiteral("n"));
+    printAt(picture1, left + width / 2, culet + 100, resultSymbol(Result::D));
+    printAt(picture1, left + width / 2, culet + 400, resultSymbol(Result::a));
+    printAt(picture1, left + facet / 2, culet + 400, resultSymbol(Result::b));
+    printAt(picture1, right - facet / 2, culet + 400, resultSymbol(Result::b));
+    printAt(picture1, right + 150, girdle - (cut.qRatio * width / 2 + 100),
+            resultSymbol(Result::q));
+    printAt(picture1, right + 150, girdle + (cut.nRatio * width / 2 - 100),
+            resultSymbol(Result::n));
     printAt(picture1, right + 450, table + ((cut.nRatio + cut.qRatio) / 2) * width - 100,
-            QStringLiteral("H"));
+            resultSymbol(Result::H));
 }

@@ -18,6 +18,12 @@ namespace {
 
 using namespace sheet;
 
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecipePage)
+};
+
 // The diagram's canvas has pixels of a 96 dpi screen, so that its text has
 // the size its font says.
 constexpr qreal pixelsPerMillimetre = 96 / millimetresPerInch;
@@ -57,13 +63,16 @@ void paintViewTexts(QPainter &painter, const FacetDiagramLayout &layout) {
         QPointF centre;
         const char *caption;
         FacetView view;
-    } views[] = {{layout.crownCentre, "CORONA, vista desde arriba", FacetView::Crown},
-                 {layout.pavilionCentre, "PABELLÓN, vista desde abajo", FacetView::Pavilion}};
+    } views[] = {
+        {layout.crownCentre, QT_TRANSLATE_NOOP("RecipePage", "CORONA, vista desde arriba"),
+         FacetView::Crown},
+        {layout.pavilionCentre, QT_TRANSLATE_NOOP("RecipePage", "PABELLÓN, vista desde abajo"),
+         FacetView::Pavilion}};
     const qreal radius = layout.girdleRadius / pixelsPerMillimetre;
     for (const auto &v : views) {
         const QPointF centre = diagramArea.topLeft() + v.centre / pixelsPerMillimetre;
         QPointF at(centre.x(), centre.y() + radius + captionBelow);
-        drawText(painter, boldArial(10), at, Align::Centre, QString::fromUtf8(v.caption));
+        drawText(painter, boldArial(10), at, Align::Centre, Text::tr(v.caption));
         at.rx() -= radius;
         for (const QString &line : facetLegend(v.view)) {
             at.ry() += legendSpacing;
@@ -137,7 +146,7 @@ TableLayout tableLayout(const DeviceText &text, const QList<QStringList> &table)
 
 qreal paintRecipe(QPainter &painter, const stone::Recipe &recipe) {
     drawText(painter, boldArial(11), QPointF(margin, recipeTitleY), Align::Left,
-             QStringLiteral("RECETA DE TALLADO, rueda de índice de %1 dientes").arg(recipe.gear));
+             Text::tr("RECETA DE TALLADO, rueda de índice de %1 dientes").arg(recipe.gear));
     const QList<QStringList> table = QList<QStringList>{recipeColumnTitles()} + recipeRows(recipe);
     DeviceText text(painter);
     const TableLayout layout = tableLayout(text, table);
@@ -164,12 +173,11 @@ void paintFigures(QPainter &painter, qreal top, const stone::StoneDesign &design
     const stone::CutChoices &choices = design.choices;
     QPointF at(margin, top + 10);
     drawText(painter, arialFont(9), at, Align::Left,
-             QCoreApplication::translate(
-                 "RecipePage", "Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.")
+             Text::tr("Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.")
                  .arg(QString::number(choices.girdlePercent), QString::number(choices.starPercent),
                       QString::number(choices.lowerGirdlePercent)));
     at.ry() += 12;
-    drawText(painter, boldArial(11), at, Align::Left, QStringLiteral("MEDIDAS Y PESO"));
+    drawText(painter, boldArial(11), at, Align::Left, Text::tr("MEDIDAS Y PESO"));
     // Two columns of the lines that fit half the width, in order; below
     // them, across the page, those that do not, such as a long density.
     QStringList narrow, wide;

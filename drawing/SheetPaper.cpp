@@ -2,6 +2,7 @@
 
 #include "drawing/CanvasFonts.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -39,8 +40,10 @@ void drawHeading(QPainter &painter, const QDate &date) {
     painter.drawLine(QPointF(margin, ruleY), QPointF(pageSize.width() - margin, ruleY));
     drawText(painter, boldArial(24), QPointF(margin, titleBaseline), Align::Left,
              QStringLiteral("CORVELUX"));
-    const QString day = QLocale(QLocale::Spanish, QLocale::Spain)
-                            .toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"));
+    // The day as the program's language writes it, its month named in words.
+    const QString day = QLocale().toString(
+        date, QCoreApplication::translate("SheetPaper", "d 'de' MMMM 'de' yyyy",
+                                          "the date on the cut sheet, as QLocale writes it"));
     drawText(painter, arialFont(11), QPointF(pageSize.width() - margin, titleBaseline),
              Align::Right, day);
 }

@@ -44,7 +44,8 @@ void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align ali
 void drawParagraph(QPainter &painter, const QFont &font, const QRectF &area, const QString &text,
                    Qt::Alignment horizontal = Qt::AlignLeft);
 
-// The title CORVELUX, the date in Spanish on the right, and the rule.
+// The title CORVELUX, the date in the program's language on the right, and
+// the rule.
 void drawHeading(QPainter &painter, const QDate &date);
 
 }  // namespace sheet

@@ -12,6 +12,12 @@
 
 namespace {
 
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StonePictures)
+};
+
 // A clear stone a little blue, its edges dark so that the facets stand out.
 const QColor stoneColour(200, 225, 250);
 const QColor edgeColour(30, 50, 80);
@@ -143,9 +149,9 @@ void drawTiltCurves(PainterCanvas &canvas, const QRectF &area,
     const QRectF plot = area.adjusted(digit.width() * 5, lineHeight * 1.5, -digit.width() * 2,
                                       -lineHeight * 3.8 - legendHeight);
     const CurveFrame frame = curveFrame(plot, cuts);
-    printAt(canvas, area.topLeft(), QStringLiteral("Brillo ISO (%)"));
+    printAt(canvas, area.topLeft(), Text::tr("Brillo ISO (%)"));
     drawAxes(canvas, frame, digit);
-    const QString tiltTitle = QStringLiteral("Inclinación (º)");
+    const QString tiltTitle = Text::tr("Inclinación (º)");
     printAt(canvas,
             QPointF(plot.right() - canvas.textSize(tiltTitle).width(),
                     plot.bottom() + lineHeight * 1.4),
@@ -196,10 +202,8 @@ void drawSearchCurve(PainterCanvas &canvas, const QRectF &area,
     for (double percent = lowest; percent <= highest; percent += percentStep)
         printAt(canvas, QPointF(area.left(), at(0, percent / 100).y() - digit.height() / 2),
                 QString::number(percent));
-    printAt(canvas, area.topLeft(),
-            QCoreApplication::translate("StonePictures", "Brillo buscado (%)"));
-    const QString axis = QCoreApplication::translate("StonePictures", "Tallas trazadas: %1")
-                             .arg(steps.back().evaluation);
+    printAt(canvas, area.topLeft(), Text::tr("Brillo buscado (%)"));
+    const QString axis = Text::tr("Tallas trazadas: %1").arg(steps.back().evaluation);
     printAt(
         canvas,
         QPointF(plot.right() - canvas.textSize(axis).width(), plot.bottom() + digit.height() * 0.6),

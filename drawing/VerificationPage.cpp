@@ -15,6 +15,12 @@ namespace {
 
 using namespace sheet;
 
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(VerificationPage)
+};
+
 // The pictures' canvases have pixels of a 96 dpi screen, so that their text
 // has the size its font says.
 constexpr qreal pixelsPerMillimetre = 96 / millimetresPerInch;
@@ -92,12 +98,9 @@ void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
 void paintChoices(QPainter &painter, const stone::VerificationFigures &figures) {
     const stone::CutChoices &choices = figures.design.choices;
     const stone::Viewer &viewer = figures.design.viewer;
-    const QString eye = viewer.eyeDistanceCm > 0
-                            ? QCoreApplication::translate("VerificationPage", "ojo a %1 cm")
-                                  .arg(viewer.eyeDistanceCm)
-                            : QCoreApplication::translate("VerificationPage", "ojo en el infinito");
-    const QString line = QCoreApplication::translate(
-                             "VerificationPage",
+    const QString eye = viewer.eyeDistanceCm > 0 ? Text::tr("ojo a %1 cm").arg(viewer.eyeDistanceCm)
+                                                 : Text::tr("ojo en el infinito");
+    const QString line = Text::tr(
                              "Talla %1: filetín %2 % de D, estrellas %3 %, medias del pabellón "
                              "%4 %; dispersión %5; cabeza del observador %6º, %7.")
                              .arg(stone::cutKind(figures.design))
@@ -119,8 +122,7 @@ void paintLegend(QPainter &painter) {
 }  // namespace
 
 QString bestValuesNote() {
-    return QCoreApplication::translate(
-        "VerificationPage",
+    return Text::tr(
         "En negrita, el mayor brillo inclinado, por el que se comparan las tallas: las cifras de "
         "frente pueden saltar varios puntos con un grado más o menos de cabeza del observador.");
 }
@@ -155,9 +157,9 @@ void paintVerificationPage(QPainter &painter, const CutSheetContent &content) {
     paintPicture(painter, curveArea, [&figures](PainterCanvas &canvas, const QRectF &area) {
         drawTiltCurves(canvas, area, figures.cuts);
     });
-    drawCaption(painter, stoneArea, QStringLiteral("PIEDRA EN 3-D"));
-    drawCaption(painter, mapArea, QStringLiteral("MAPA DE LUZ, DE FRENTE"));
-    drawCaption(painter, colourArea, QStringLiteral("VISTA EN COLOR"));
+    drawCaption(painter, stoneArea, Text::tr("PIEDRA EN 3-D"));
+    drawCaption(painter, mapArea, Text::tr("MAPA DE LUZ, DE FRENTE"));
+    drawCaption(painter, colourArea, Text::tr("VISTA EN COLOR"));
     paintChoices(painter, figures);
     paintLegend(painter);
     paintTable(painter, figures.cuts);

@@ -46,15 +46,15 @@ bool writePng(QIODevice &file, const CutSheetContent &content) {
 
 struct Format {
     QStringView extension;  // lower case, without the dot
-    QStringView caption;    // the save dialog's file type
+    const char *caption;    // the save dialog's file type, untranslated
     bool (*write)(QIODevice &file, const CutSheetContent &content);
 };
 
 // PDF first: the save dialog selects it, and the name it suggests ends in it.
 constexpr Format formats[] = {
-    {u"pdf", u"Documento PDF (*.pdf)", writePdf},
-    {u"svg", u"Imagen SVG (*.svg)", writeSvg},
-    {u"png", u"Imagen PNG (*.png)", writePng},
+    {u"pdf", QT_TRANSLATE_NOOP("CutSheetFile", "Documento PDF (*.pdf)"), writePdf},
+    {u"svg", QT_TRANSLATE_NOOP("CutSheetFile", "Imagen SVG (*.svg)"), writeSvg},
+    {u"png", QT_TRANSLATE_NOOP("CutSheetFile", "Imagen PNG (*.png)"), writePng},
 };
 
 // The whole file in memory, so that it reaches the disk in one checked write:
@@ -68,19 +68,11 @@ QByteArray fileBytes(const Format &format, const CutSheetContent &content) {
 }  // namespace
 
 FileTypes cutSheetFileTypes() {
-    FileTypes types;
-    for (const Format &format : formats)
-        types.append({format.caption.toString(), QStringLiteral("*.%1").arg(format.extension),
-                      format.extension.toString()});
-    return types;
+    return fileTypesOf("CutSheetFile", formats);
 }
 
 QString cutSheetExtensions() {
-    QStringList extensions;
-    for (const Format &format : formats)
-        extensions.append(QStringLiteral(".%1").arg(format.extension));
-    const QString last = extensions.takeLast();
-    return QStringLiteral("%1 o %2").arg(extensions.join(QStringLiteral(", ")), last);
+    return extensionsText(formats);
 }
 
 bool isCutSheetFileName(const QString &fileName) {

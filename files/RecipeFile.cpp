@@ -47,24 +47,16 @@ constexpr Format formats[] = {
     {u"pdf", QT_TRANSLATE_NOOP("RecipeFile", "Documento PDF (*.pdf)"), pdfBytes},
 };
 
-QString extensionsText() {
-    return QCoreApplication::translate("RecipeFile", ".txt, .csv o .pdf");
-}
-
 }  // namespace
 
 FileTypes recipeFileTypes() {
-    FileTypes types;
-    for (const Format &format : formats)
-        types.append({QCoreApplication::translate("RecipeFile", format.caption),
-                      QStringLiteral("*.%1").arg(format.extension), format.extension.toString()});
-    return types;
+    return fileTypesOf("RecipeFile", formats);
 }
 
 QString writeRecipeFile(const QString &fileName, const CutSheetContent &content) {
     const Format *format = formatOfName(formats, fileName);
     if (!format)
-        return FileMessages::notARecipeName(fileName, extensionsText());
+        return FileMessages::notARecipeName(fileName, extensionsText(formats));
     const std::optional<StoneRecipe> made = makeStoneRecipe(content.design);
     const QByteArray bytes = made ? format->write(content, *made) : QByteArray();
     if (bytes.isEmpty())

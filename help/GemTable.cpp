@@ -2,33 +2,24 @@
 
 #include "calc/AngleChart.h"
 #include "calc/Gems.h"
+#include "calc/ResultLines.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-// The column titles; the symbols and ratios read the same in every language.
-constexpr const char *columnTitles[] = {QT_TRANSLATE_NOOP("GemTable", "Gema"),
-                                        QT_TRANSLATE_NOOP("GemTable", "IR"),
-                                        "ρ",
-                                        QT_TRANSLATE_NOOP("GemTable", "i (º)"),
-                                        QT_TRANSLATE_NOOP("GemTable", "alfa (º)"),
-                                        "a/D",
-                                        "b/D",
-                                        "q/D",
-                                        "n/D",
-                                        "H/D"};
-
-QString headerRow() {
-    QStringList titles;
-    for (const char *title : columnTitles)
-        titles.append(QCoreApplication::translate("GemTable", title));
-    return QStringLiteral("<tr><th>") + titles.join(QStringLiteral("</th><th>")) +
-           QStringLiteral("</th></tr>\n");
-}
-
 QString rowAnchor(qsizetype row) {
     return QStringLiteral("gema%1").arg(row + 1);
+}
+
+// "alfa (º)": a column of angles, named as the read-out names them.
+QString angleTitle(Result angle) {
+    return QStringLiteral("%1 (%2)").arg(resultSymbol(angle), degreeSign());
+}
+
+// "a/D": a column of lengths in diameters.
+QString ratioTitle(Result length) {
+    return resultSymbol(length) + u'/' + resultSymbol(Result::D);
 }
 
 QString numberCell(double value, int decimals) {
@@ -55,7 +46,18 @@ QString resultCells(const ComputePlan &plan) {
 QString gemTableHtml() {
     const QList<ChartRow> rows = gemChart(QStringLiteral("0"));
     const QList<Gem> &gems = commonGems();  // in the chart's order
-    QString html = QStringLiteral("<table class=\"gemas\">\n") + headerRow();
+    const QStringList titles{QCoreApplication::translate("GemTable", "Gema"),
+                             irSymbol(),
+                             QStringLiteral("ρ"),
+                             angleTitle(Result::i),
+                             angleTitle(Result::alfa),
+                             ratioTitle(Result::a),
+                             ratioTitle(Result::b),
+                             ratioTitle(Result::q),
+                             ratioTitle(Result::n),
+                             ratioTitle(Result::H)};
+    QString html = QStringLiteral("<table class=\"gemas\">\n<tr><th>") +
+                   titles.join(QStringLiteral("</th><th>")) + QStringLiteral("</th></tr>\n");
     for (qsizetype row = 0; row < rows.size(); ++row) {
         html += QStringLiteral("<tr><td><a name=\"%1\"></a>%2</td><td>%3</td>%4%5</tr>\n")
                     .arg(rowAnchor(row), rows[row].gem.toHtmlEscaped(), rows[row].ir,

@@ -1,7 +1,6 @@
 #include "help/HelpEntries.h"
 
 #include <QCollator>
-#include <QLocale>
 #include <QStringList>
 #include <algorithm>
 
@@ -33,7 +32,7 @@ QList<HelpEntry> parseHelpEntries(const QString &listText, const QUrl &base) {
 }
 
 QList<HelpEntry> sortedAlphabetically(QList<HelpEntry> entries) {
-    QCollator collator{QLocale()};
+    QCollator collator;  // the default locale's: the program's language
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(entries.begin(), entries.end(),
                      [&collator](const HelpEntry &a, const HelpEntry &b) {

@@ -19,8 +19,8 @@ struct HelpEntry {
 // '#' are skipped.
 QList<HelpEntry> parseHelpEntries(const QString &listText, const QUrl &base);
 
-// The entries in the alphabetical order of the default locale's language,
-// ignoring case and accents.
+// The entries in the alphabetical order of the program's language (the
+// default QLocale's), ignoring case and accents.
 QList<HelpEntry> sortedAlphabetically(QList<HelpEntry> entries);
 
 // Whether an index keyword matches what the user typed in the filter field:

@@ -33,7 +33,7 @@ QListWidget *createEntryList(const QList<HelpEntry> &entries, const QString &nam
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Ayuda de CORVELUX"));
+    setWindowTitle(tr("Ayuda de CORVELUX"));
     // Like the platform's help viewer, this window does not keep the program
     // alive once the program's own windows are closed.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -72,8 +72,8 @@ QWidget *HelpWindow::createBook() {
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("helpTabs"));
-    m_tabs->addTab(m_topics, QStringLiteral("&Contenido"));
-    m_tabs->addTab(createIndexPane(), QStringLiteral("Í&ndice"));
+    m_tabs->addTab(m_topics, tr("&Contenido"));
+    m_tabs->addTab(createIndexPane(), tr("Í&ndice"));
 
     auto *reader = new QWidget;
     auto *readerLayout = new QVBoxLayout(reader);
@@ -92,8 +92,8 @@ QWidget *HelpWindow::createBook() {
 }
 
 QWidget *HelpWindow::createNavigation() {
-    auto *back = new QPushButton(QStringLiteral("&Atrás"));
-    auto *forward = new QPushButton(QStringLiteral("Ade&lante"));
+    auto *back = new QPushButton(tr("&Atrás"));
+    auto *forward = new QPushButton(tr("Ade&lante"));
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, m_page, &QTextBrowser::backward);
@@ -114,7 +114,7 @@ QWidget *HelpWindow::createIndexPane() {
     m_filter = new QLineEdit;
     m_filter->setObjectName(QStringLiteral("helpFilter"));
     m_filter->setClearButtonEnabled(true);
-    auto *prompt = new QLabel(QStringLiteral("&Escriba la palabra que busca:"));
+    auto *prompt = new QLabel(tr("&Escriba la palabra que busca:"));
     prompt->setBuddy(m_filter);
 
     m_keywords =
@@ -150,8 +150,8 @@ void HelpWindow::showIndex() {
 }
 
 void HelpWindow::showMissingFile(const QString &fileName) {
-    m_missing->setText(QStringLiteral("No se encuentra el archivo de ayuda \"%1\".\n\n"
-                                      "Esta ventana sólo contiene la ayuda de CORVELUX.")
+    m_missing->setText(tr("No se encuentra el archivo de ayuda \"%1\".\n\n"
+                          "Esta ventana sólo contiene la ayuda de CORVELUX.")
                            .arg(fileName));
     m_views->setCurrentWidget(m_missing);
 }

@@ -19,4 +19,8 @@ struct NamedCut {
 // 1919 proportions, a laboratory's reference and a well-reputed make.
 std::vector<NamedCut> classicCuts();
 
+// "Calculada": the name of the cut computed for an IR and épsilon when it is
+// compared with the classic ones.
+QString computedCutName();
+
 }  // namespace stone

@@ -6,8 +6,18 @@
 
 namespace stone {
 
+namespace {
+
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CutFigures)
+};
+
+}  // namespace
+
 std::vector<NamedCut> cutsToCompare(const Proportions &computed, const CutChoices &choices) {
-    std::vector<NamedCut> cuts{{QStringLiteral("Calculada"), computed, choices}};
+    std::vector<NamedCut> cuts{{computedCutName(), computed, choices}};
     for (const NamedCut &classic : classicCuts())
         cuts.push_back(classic);
     return cuts;
@@ -37,23 +47,22 @@ std::vector<TiltPoint> tiltCurve(const CutLight &light) {
 std::vector<FigureColumn> figureColumns() {
     using L = const CutLight &;
     return {
-        {QStringLiteral("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
-        {QStringLiteral("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
+        {Text::tr("Brillo ISO"), [](L l) { return l.faceUp().brightnessIso; }},
+        {Text::tr("Brillo cos"), [](L l) { return l.faceUp().brightnessCos; }},
         rankingColumn(),
-        {QCoreApplication::translate("CutFigures", "Brillo inclinado cos"),
-         [](L l) { return l.tiltedBrightnessCos(); }},
-        {QStringLiteral("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
-        {QStringLiteral("Fuga"), [](L l) { return l.faceUp().leakage; }},
-        {QStringLiteral("Fuego"), [](L l) { return l.fire; }},
-        {QStringLiteral("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
-        {QStringLiteral("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
-        {QStringLiteral("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},
+        {Text::tr("Brillo inclinado cos"), [](L l) { return l.tiltedBrightnessCos(); }},
+        {Text::tr("Reflejo externo"), [](L l) { return l.faceUp().externalReflection; }},
+        {Text::tr("Fuga"), [](L l) { return l.faceUp().leakage; }},
+        {Text::tr("Fuego"), [](L l) { return l.fire; }},
+        {Text::tr("Banda 0–45º"), [](L l) { return l.faceUp().bands[lowBand]; }},
+        {Text::tr("Banda 45–75º"), [](L l) { return l.faceUp().bands[middleBand]; }},
+        {Text::tr("Banda 75–90º"), [](L l) { return l.faceUp().bands[highBand]; }},
     };
 }
 
 FigureColumn rankingColumn() {
-    return {QStringLiteral("Brillo inclinado"),
-            [](const CutLight &l) { return l.tiltedBrightness(); }, true};
+    return {Text::tr("Brillo inclinado"), [](const CutLight &l) { return l.tiltedBrightness(); },
+            true};
 }
 
 std::size_t bestCut(const std::vector<CutLight> &cuts) {

@@ -357,8 +357,7 @@ std::vector<NamedCut> searchStartPoints(const SearchProblem &problem) {
     const auto moved = [&space](const NamedCut &cut) {
         return space.cutAt(space.pointOf(variablesOf(cut)), cut.name);
     };
-    std::vector<NamedCut> starts{
-        moved({QStringLiteral("Calculada"), design.proportions(), design.choices})};
+    std::vector<NamedCut> starts{moved({computedCutName(), design.proportions(), design.choices})};
     for (const NamedCut &classic : classicCuts())
         starts.push_back(moved(classic));
     return starts;

@@ -75,11 +75,13 @@ QString cuttableEpsilonsAdvice(double refractiveIndex) {
         const double low = std::ceil(range->low * kStepsPerDegree) / kStepsPerDegree;
         const double high = std::floor(range->high * kStepsPerDegree) / kStepsPerDegree;
         if (low <= high) {
-            return QCoreApplication::translate("stone", "Con IR %1, pruebe con épsilon de %2 a %3.")
+            return QCoreApplication::translate("CuttableEpsilons",
+                                               "Con IR %1, pruebe con épsilon de %2 a %3.")
                 .arg(ir, tenths(low), tenths(high));
         }
     }
-    return QCoreApplication::translate("stone", "Con IR %1, ningún épsilon da un brillante.")
+    return QCoreApplication::translate("CuttableEpsilons",
+                                       "Con IR %1, ningún épsilon da un brillante.")
         .arg(ir);
 }
 

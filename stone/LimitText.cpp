@@ -6,19 +6,21 @@ namespace stone {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("LimitText", text);
-}
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LimitText)
+};
 
 }  // namespace
 
 QString limitNumbers(const ValueRange &range) {
-    return tr("%1 a %2").arg(QString::number(range.low), QString::number(range.high));
+    return Text::tr("%1 a %2").arg(QString::number(range.low), QString::number(range.high));
 }
 
 QString rangeText(const ValueRange &range) {
-    const QString from = tr("de %1").arg(limitNumbers(range));
-    return range.orZero ? tr("0 o %1").arg(from) : from;
+    const QString from = Text::tr("de %1").arg(limitNumbers(range));
+    return range.orZero ? Text::tr("0 o %1").arg(from) : from;
 }
 
 QString indexGearsText() {
@@ -30,7 +32,7 @@ QString indexGearsText() {
 
 QString alternativesText(QStringList words) {
     const QString last = words.takeLast();
-    return tr("%1 o %2").arg(words.join(QStringLiteral(", ")), last);
+    return Text::tr("%1 o %2").arg(words.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace stone

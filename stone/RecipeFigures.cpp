@@ -11,9 +11,11 @@ namespace stone {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("RecipeFigures", text);
-}
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecipeFigures)
+};
 
 // Two decimals, or the read-out's exponent form for a stone too large to be
 // written out.
@@ -24,14 +26,14 @@ QString measureText(double value) {
 QString densitySource(const Material &material) {
     switch (material.source) {
         case Material::Source::nearestGem:
-            return tr("de %1, la gema de la lista con el IR más cercano")
+            return Text::tr("de %1, la gema de la lista con el IR más cercano")
                 .arg(commonGems().at(material.gem).name());
         case Material::Source::chosenGem:
-            return tr("de %1, la gema elegida").arg(commonGems().at(material.gem).name());
+            return Text::tr("de %1, la gema elegida").arg(commonGems().at(material.gem).name());
         case Material::Source::ownDensity:
             break;
     }
-    return tr("la indicada");
+    return Text::tr("la indicada");
 }
 
 }  // namespace
@@ -40,25 +42,25 @@ QList<RecipeFigure> recipeFigures(const StoneDesign &design, const StoneRecipe &
     const double D = design.D;
     const auto height = [D](const QString &label, double ratio) {
         return RecipeFigure{label, twoDecimals(100 * ratio),
-                            tr(" % de D (%1 mm)").arg(measureText(ratio * D))};
+                            Text::tr("% de D (%1 mm)").arg(measureText(ratio * D))};
     };
     const Brilliant &stone = made.stone;
     return {
-        {tr("Diámetro D"), plainNumberText(D, QStringLiteral(".")), tr(" mm")},
-        height(tr("Mesa"), design.proportions().table),
-        height(tr("Altura de la corona"), stone.crownHeight),
-        height(tr("Filetín"), 2 * stone.girdleHalfHeight),
-        height(tr("Profundidad del pabellón"), stone.pavilionDepth),
-        height(tr("Altura total"), stone.totalDepth),
-        {tr("Volumen"), measureText(stone.volume * D * D * D), tr(" mm³")},
-        {tr("Densidad"), QString::number(made.density),
-         tr(" g/cm³ (%1)").arg(densitySource(design.material))},
-        {tr("Peso estimado"), measureText(made.carats), tr(" ct")},
+        {Text::tr("Diámetro D"), plainNumberText(D, QStringLiteral(".")), Text::tr("mm")},
+        height(Text::tr("Mesa"), design.proportions().table),
+        height(Text::tr("Altura de la corona"), stone.crownHeight),
+        height(Text::tr("Filetín"), 2 * stone.girdleHalfHeight),
+        height(Text::tr("Profundidad del pabellón"), stone.pavilionDepth),
+        height(Text::tr("Altura total"), stone.totalDepth),
+        {Text::tr("Volumen"), measureText(stone.volume * D * D * D), Text::tr("mm³")},
+        {Text::tr("Densidad"), QString::number(made.density),
+         Text::tr("g/cm³ (%1)").arg(densitySource(design.material))},
+        {Text::tr("Peso estimado"), measureText(made.carats), Text::tr("ct", "carats")},
     };
 }
 
 QString figureLine(const RecipeFigure &figure) {
-    return figure.label + QStringLiteral(": ") + figure.number + figure.rest;
+    return figure.label + QStringLiteral(": ") + figure.number + u' ' + figure.rest;
 }
 
 QString leakageWarning(const StoneDesign &design) {

@@ -9,7 +9,7 @@
 // window, the cut sheet and the command line show them under the recipe.
 namespace stone {
 
-// One measure: "Altura total", "59.18", " % de D (5.92 mm)".
+// One measure: "Altura total", "59.18", "% de D (5.92 mm)".
 struct RecipeFigure {
     QString label, number, rest;
 };

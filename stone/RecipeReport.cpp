@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
 namespace stone {
 
@@ -17,6 +19,36 @@ QString withoutTrailingSpaces(QString text) {
     return text;
 }
 
+// How the table's columns stand: the codes, names and settings flush left,
+// the numbers flush right, each column as wide as its widest text in the
+// language shown. The angles keep two blanks from the counts, so that the
+// two numbers do not read as one.
+struct Column {
+    bool flushRight;
+    int blanksBefore;
+};
+constexpr Column columns[] = {{false, 0}, {false, 1}, {true, 1}, {true, 2}, {true, 1}, {false, 1}};
+
+QList<qsizetype> columnWidths(const QList<QStringList> &table) {
+    QList<qsizetype> widths(std::size(columns), 0);
+    for (const QStringList &row : table) {
+        for (qsizetype c = 0; c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], row.value(c).size());
+    }
+    return widths;
+}
+
+QString tableLine(const QStringList &row, const QList<qsizetype> &widths) {
+    QString line;
+    for (qsizetype c = 0; c < widths.size(); ++c) {
+        const QString cell = row.value(c);
+        line += QString(columns[c].blanksBefore, u' ');
+        line +=
+            columns[c].flushRight ? cell.rightJustified(widths[c]) : cell.leftJustified(widths[c]);
+    }
+    return withoutTrailingSpaces(line) + u'\n';
+}
+
 // The window's and the sheet's rows, in columns.
 QString recipeTable(const Recipe &recipe) {
     QString text = QCoreApplication::translate(
@@ -24,24 +56,24 @@ QString recipeTable(const Recipe &recipe) {
                        "Receta de tallado del brillante redondo, rueda de índice de %1 dientes")
                        .arg(recipe.gear) +
                    QStringLiteral("\n\n");
-    const auto line = [](const QStringList &c) {
-        return withoutTrailingSpaces(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                                         .arg(c[0].leftJustified(6), c[1].leftJustified(24),
-                                              c[2].rightJustified(8), c[3].rightJustified(7),
-                                              c[4].rightJustified(6), c[5])) +
-               u'\n';
-    };
-    text += line(recipeColumnTitles());
-    for (const QStringList &row : recipeRows(recipe))
-        text += line(row);
+    const QList<QStringList> table = QList<QStringList>{recipeColumnTitles()} + recipeRows(recipe);
+    const QList<qsizetype> widths = columnWidths(table);
+    for (const QStringList &row : table)
+        text += tableLine(row, widths);
     return text;
 }
 
-// The measures under the recipe, their numbers in a column.
+// The measures under the recipe: their labels in a column a blank wider than
+// the widest, then their numbers flush right in a column of seven.
 QString figuresText(const QList<RecipeFigure> &figures) {
-    QString text = QStringLiteral("\n");
+    qsizetype labelWidth = 0;
     for (const RecipeFigure &f : figures)
-        text += (f.label + u':').leftJustified(26) + f.number.rightJustified(7) + f.rest + u'\n';
+        labelWidth = std::max(labelWidth, f.label.size() + 2);
+    QString text = QStringLiteral("\n");
+    for (const RecipeFigure &f : figures) {
+        text += (f.label + u':').leftJustified(labelWidth) + f.number.rightJustified(7) + u' ' +
+                f.rest + u'\n';
+    }
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "stone/CuttableEpsilons.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -78,10 +79,11 @@ RecipeRow recipeRow(const RecipeStep &step, int gear) {
 }
 
 QString uncuttableMessage(double refractiveIndex) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "RecipeText",
                "Con este corte no se puede tallar un brillante: la corona no queda sobre el "
-               "filetín o la mesa es demasiado ancha. ") +
-           cuttableEpsilonsAdvice(refractiveIndex);
+               "filetín o la mesa es demasiado ancha. %1")
+        .arg(cuttableEpsilonsAdvice(refractiveIndex));
 }
 
 }  // namespace stone

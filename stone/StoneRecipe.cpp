@@ -1,13 +1,21 @@
 #include "stone/StoneRecipe.h"
 
-#include "calc/NumberText.h"
+#include "calc/ResultLines.h"
 #include "stone/RecipeText.h"
+
+#include <QCoreApplication>
 
 namespace {
 
+// Text::tr() translates in this file's context, which lupdate reads from
+// the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StoneRecipe)
+};
+
 // An angle with its degree sign; blank stays blank.
 QString degreesText(const QString &number) {
-    return number.isEmpty() ? number : number + u'º';
+    return number.isEmpty() ? number : number + degreeSign();
 }
 
 // A tier's rows: the first with the tier and its first group of settings,
@@ -18,7 +26,7 @@ QList<QStringList> rowsOf(const stone::RecipeStep &step, int gear) {
     QList<QStringList> rows{
         {stone::tierCode(step.tier), stone::tierName(step.tier), QString::number(step.count),
          degreesText(stone::twoDecimals(step.angleDeg)), degreesText(first.cheater),
-         step.round ? QStringLiteral("redondo") : first.settings}};
+         step.round ? Text::tr("redondo", "the girdle, ground round") : first.settings}};
     for (qsizetype g = 1; g < groups.size(); ++g)
         rows.append({{}, {}, {}, {}, degreesText(groups[g].cheater), groups[g].settings});
     return rows;
@@ -40,8 +48,12 @@ std::optional<StoneRecipe> makeStoneRecipe(const stone::StoneDesign &design) {
 }
 
 QStringList recipeColumnTitles() {
-    return {QStringLiteral("Faceta"), QStringLiteral("Nombre"), QStringLiteral("Cantidad"),
-            QStringLiteral("Ángulo"), QStringLiteral("Desvío"), QStringLiteral("Índices")};
+    return {Text::tr("Faceta"),
+            Text::tr("Nombre"),
+            Text::tr("Cantidad"),
+            Text::tr("Ángulo"),
+            Text::tr("Desvío", "cheater"),
+            Text::tr("Índices")};
 }
 
 QList<QStringList> recipeRows(const stone::Recipe &recipe) {

@@ -56,6 +56,9 @@ class TestCutSheetFile : public QObject {
     Q_OBJECT
 
 private slots:
+    // Spanish, as the program sets it for a Spanish desktop.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
     void pdfIsTwoA4Pages() {
         const QByteArray pdf = written(QStringLiteral("hoja.PDF"));
         QVERIFY(pdf.startsWith("%PDF-"));
@@ -85,6 +88,14 @@ private slots:
         for (const QString &line :
              readOutTopToBottom(diamond.design.D, diamond.design.cut) + values)
             QVERIFY2(texts.contains(line), qPrintable(line));
+    }
+
+    // The date's month in the program's language.
+    void dateInTheProgramsLanguage() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QByteArray svg = written(QStringLiteral("hoja.svg"));
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QVERIFY(svg.contains("March"));
     }
 
     // Both pages, one above the other.

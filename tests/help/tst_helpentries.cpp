@@ -40,12 +40,25 @@ private slots:
         QCOMPARE(parseHelpEntries(list, base), expected);
     }
 
-    // Spanish order: accents and case do not move a word to the end.
+    // The order of the program's language: in either, accents and case do
+    // not move a word to the end; in Spanish ñ is a letter of its own.
+    void alphabeticalOrder_data() {
+        QTest::addColumn<QLocale>("language");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList start{"Abrir",  "alfa",   "ángulo",  "animación", "b",
+                                "CUARZO", "culata", "épsilon", "ESPEJAR"};
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain)
+                                 << start + QStringList{"nylon", "ñandú"};
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                 << start + QStringList{"ñandú", "nylon"};
+    }
+
     void alphabeticalOrder() {
-        const QStringList shuffled{"épsilon", "b",      "CUARZO",    "ángulo", "Abrir",
-                                   "ESPEJAR", "culata", "animación", "alfa"};
-        const QStringList expected{"Abrir",  "alfa",   "ángulo",  "animación", "b",
-                                   "CUARZO", "culata", "épsilon", "ESPEJAR"};
+        QFETCH(QLocale, language);
+        QFETCH(QStringList, expected);
+        QLocale::setDefault(language);
+        const QStringList shuffled{"épsilon", "b",      "CUARZO", "ñandú",     "ángulo", "Abrir",
+                                   "ESPEJAR", "culata", "nylon",  "animación", "alfa"};
         QCOMPARE(textsOf(sortedAlphabetically(entriesNamed(shuffled))), expected);
     }
 

@@ -78,6 +78,9 @@ class TestHelpWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // Spanish, as the program sets it for a Spanish desktop.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
     // The pages are read when the help window first opens, not before.
     void noWindowBeforeTheFirstRequest() {
         const HelpWindowViewer viewer;

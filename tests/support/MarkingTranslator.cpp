@@ -1,6 +1,7 @@
 #include "tests/support/MarkingTranslator.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace {
 
@@ -9,7 +10,8 @@ constexpr QChar kClose = u'⟧';
 
 }  // namespace
 
-MarkingTranslator::MarkingTranslator() {
+MarkingTranslator::MarkingTranslator(QHash<QString, QString> replacements)
+    : m_replacements(std::move(replacements)) {
     QCoreApplication::installTranslator(this);
 }
 
@@ -19,19 +21,39 @@ MarkingTranslator::~MarkingTranslator() {
 
 QString MarkingTranslator::translate(const char *, const char *sourceText, const char *,
                                      int) const {
-    return kOpen + QString::fromUtf8(sourceText) + kClose;
+    const QString source = QString::fromUtf8(sourceText);
+    return kOpen + m_replacements.value(source, source) + kClose;
 }
 
-QString MarkingTranslator::unmarked(const QString &text) {
+namespace {
+
+// text with each marked part, marks included, replaced by `gap`.
+QString withoutMarks(const QString &text, QStringView gap) {
     QString left;
-    int depth = 0;  // a translated text may hold others, put into its placeholders
+    int depth = 0;
     for (const QChar c : text) {
-        if (c == kOpen)
-            ++depth;
-        else if (c == kClose && depth > 0)
+        if (c == kOpen) {
+            if (depth++ == 0)
+                left += gap;
+        } else if (c == kClose && depth > 0) {
             --depth;
-        else if (depth == 0)
+        } else if (depth == 0) {
             left += c;
+        }
     }
     return left;
+}
+
+}  // namespace
+
+QString MarkingTranslator::unmarked(const QString &text) {
+    return withoutMarks(text, {});
+}
+
+QStringList MarkingTranslator::unmarkedWords(const QString &text, const QStringList &allowed) {
+    // A marked text parts the words beside it.
+    static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
+    QStringList words = withoutMarks(text, u" ").split(nonLetters, Qt::SkipEmptyParts);
+    words.removeIf([&allowed](const QString &word) { return allowed.contains(word); });
+    return words;
 }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
-// A translation into marks: every text that goes through Qt's translation
-// system comes back as itself between ⟦ and ⟧, so that a test sees which
-// texts a user would read untranslated. Installed for as long as it lives.
+// A stand-in for a translation that shows what went through Qt's
+// translation system: while it lives, every text of every context comes back
+// as itself between ⟦ and ⟧, so that a test sees which texts a user would
+// read untranslated. A source given another text reads ⟦other text⟧
+// instead, for a language whose words are wider or narrower than Spanish.
 class MarkingTranslator final : public QTranslator {
 public:
-    MarkingTranslator();
+    explicit MarkingTranslator(QHash<QString, QString> replacements = {});
     ~MarkingTranslator() override;
 
     QString translate(const char *context, const char *sourceText, const char *disambiguation,
@@ -16,6 +20,11 @@ public:
     bool isEmpty() const override { return false; }
 
     // text without its marked parts, marks included: what no translation
-    // reached.
+    // reached. Translations nest where one is another's argument.
     static QString unmarked(const QString &text);
+    // The words of unmarked(text), less those allowed.
+    static QStringList unmarkedWords(const QString &text, const QStringList &allowed = {});
+
+private:
+    QHash<QString, QString> m_replacements;
 };
