@@ -41,6 +41,157 @@
     </message>
 </context>
 <context>
+    <name>ChartMessages</name>
+    <message>
+        <source>PASO debe ser mayor que 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PASO debe ser 0.001 o un múltiplo de 0.001: los IR tienen tres decimales.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HASTA debe ser mayor o igual que DESDE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Más de %1 filas: aumente PASO o acerque DESDE y HASTA.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassicCuts</name>
+    <message>
+        <source>Referencia GIA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excelente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculada</source>
+        <comment>the computed cut</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source></source>
+        <comment>Complaints about the arguments of the command line. Option names such as --filetin stay as they are; «%N» is the argument given; in a complaint about a value out of range, %1 is the range (&quot;de 0 a 10&quot;, &quot;0 o de 10 a 100&quot;, a list of words or of gears).</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>corvelux: faltan valores después de «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: argumento no esperado «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: «%1» dado dos veces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: «%1» solo vale con %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: en %1, el mínimo es mayor que el máximo: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: el filetín debe medir %1 (% de D): «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la longitud de las estrellas debe ir %1 (%): «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la longitud de las medias del pabellón debe ir %1 (%): «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la rueda de índice debe tener %1 dientes: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la densidad debe ir %1 g/cm³: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la dispersión debe ir %1: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la cabeza del observador debe ir %1 grados: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la distancia del ojo debe ser %1 cm: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: los rayos de lado deben ser un número entero %1: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: el objetivo (--objetivo) debe ser %1: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: el peso del fuego (--peso-fuego) debe ir %1: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la mesa (--mesa) debe ir %1 (% de D): «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: el ángulo de corona (--corona) debe ir %1 grados: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: el ángulo de pabellón (--pabellon) debe ir %1 grados: «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la profundidad máxima (--profundidad-maxima) debe ir %1 (% de D): «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: la retención mínima (--retencion-minima) debe ir %1 (% del peso de la talla calculada): «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: falta el nombre del archivo después de «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: el idioma (--idioma) debe ser es o en: «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: número demasiado grande o demasiado cercano a 0: «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: no es un número con punto decimal: «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: no es texto en la codificación del sistema: «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: opción no reconocida «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CuadroDialog</name>
     <message>
         <source>El archivo &quot;%1&quot; ya existe.
@@ -59,6 +210,42 @@ Do you want to replace it?</translation>
         <source>Brillo inclinado cos</source>
         <translation>cos tilt brightness</translation>
     </message>
+    <message>
+        <source>Brillo ISO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brillo cos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reflejo externo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuego</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banda 0–45º</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banda 45–75º</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banda 75–90º</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brillo inclinado</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CutSearch</name>
@@ -69,6 +256,60 @@ Do you want to replace it?</translation>
     <message>
         <source>Ninguna talla dentro de los intervalos pedidos cumple los límites de profundidad y de retención.</source>
         <translation>No cut within the requested ranges meets the depth and yield limits.</translation>
+    </message>
+</context>
+<context>
+    <name>CutSheet</name>
+    <message>
+        <source>IR = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D = %1 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>épsilon = %1 º</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DATOS</source>
+        <comment>the values a cut was computed for</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEDIDAS y ÁNGULOS</source>
+        <translation type="unfinished">SIZES and ANGLES</translation>
+    </message>
+    <message>
+        <source>REFLEXIÓN TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CutSheetFile</name>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation type="unfinished">PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Imagen SVG (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CuttableEpsilons</name>
+    <message>
+        <source>Con IR %1, pruebe con épsilon de %2 a %3.</source>
+        <translation type="unfinished">With RI %1, try epsilon from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Con IR %1, ningún épsilon da un brillante.</source>
+        <translation type="unfinished">With RI %1, no epsilon gives a brilliant.</translation>
     </message>
 </context>
 <context>
@@ -90,6 +331,42 @@ Do you want to replace it?</translation>
     <message>
         <source>No se puede guardar la receta como %1: el nombre debe terminar en %2.</source>
         <translation>Cannot save the recipe as %1: the name must end in %2.</translation>
+    </message>
+    <message>
+        <source>No se encuentra el archivo %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 es una carpeta, no un archivo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 es un dispositivo, una tubería o un socket del sistema, no un archivo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se puede abrir el archivo %1. Compruebe que tiene permiso para leerlo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se pudo leer el archivo %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El archivo %1 es demasiado grande para ser un archivo de parámetros (más de %2 KB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el archivo %1. Compruebe que la carpeta existe, que tiene permiso para escribir en ella y que hay espacio en el disco. Si el archivo ya existía, no se ha modificado.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se pudo terminar de guardar el archivo %1, que puede haber quedado incompleto. Compruebe que hay espacio en el disco.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se puede guardar la hoja de corte como %1: el nombre debe terminar en %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -305,6 +582,18 @@ Do you want to replace it?</translation>
     <message>
         <source>&amp;Acerca de ...</source>
         <translation>&amp;About CORVELUX</translation>
+    </message>
+    <message>
+        <source>Copiar imagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guardar hoja de corte…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imprimir hoja de corte…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -556,8 +845,8 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
         <translation>Searching for the brightest cut…</translation>
     </message>
     <message>
-        <source>%1 tallas trazadas. La mejor: mesa %2 %, corona %3º, pabellón %4º, estrellas %5 %, medias del pabellón %6 %; conserva el %7 % del peso de la calculada.</source>
-        <translation>%1 cuts traced. The best: table %2 %, crown %3°, pavilion %4°, stars %5 %, lower halves %6 %; it keeps %7 % of the calculated cut&apos;s weight.</translation>
+        <source>%L1 tallas trazadas. La mejor: mesa %2 %, corona %3º, pabellón %4º, estrellas %5 %, medias del pabellón %6 %; conserva el %7 % del peso de la calculada.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1294,174 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
 </context>
 <context>
+    <name>GemTable</name>
+    <message>
+        <source>Gema</source>
+        <translation type="unfinished">Gem</translation>
+    </message>
+</context>
+<context>
+    <name>Gems</name>
+    <message>
+        <source>Moissanita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diamante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circonita cúbica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circón</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titanita (esfena)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Granate demantoide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Granate YAG (sintético)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Granate almandino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Granate espesartina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corindón (rubí, zafiro)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Granate rodolita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crisoberilo (alejandrita)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Granate grosularia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Granate piropo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espinela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tanzanita (zoisita)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espodumena (kunzita)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peridoto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Andalucita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turmalina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topacio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berilo (esmeralda, aguamarina)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labradorita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuarzo (amatista, citrino)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iolita (cordierita)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ortosa (piedra luna)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fluorita</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessRunner</name>
+    <message>
+        <source>IR = %1</source>
+        <extracomment>The refractive index as read, above the eight results.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: no se pudo escribir en la salida estándar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corvelux: no se pueden abrir las ventanas: no hay pantalla gráfica a la que conectarse.
+Sin pantalla funcionan las opciones de la línea de órdenes (corvelux --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Ayuda de CORVELUX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contenido</source>
+        <translation type="unfinished">&amp;Contents</translation>
+    </message>
+    <message>
+        <source>Í&amp;ndice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Atrás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ade&amp;lante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Escriba la palabra que busca:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se encuentra el archivo de ayuda &quot;%1&quot;.
+
+Esta ventana sólo contiene la ayuda de CORVELUX.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LightMap</name>
     <message>
         <source>Verde: luz de 0 a 45º sobre el horizonte; rojo: de 45 a 75º; azul: de 75 a 90º; gris: tapada por la cabeza del observador; negro: fuga o reflejo externo.</source>
@@ -1028,6 +1485,37 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <message>
         <source>%1 o %2</source>
         <translation>%1 or %2</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>CUIDADO !!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR mayor que 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diámetro mayor que 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>épsilon debe ser menor o la corona es negativa !!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>épsilon entre 0º y 89º </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hay solución para este IR: escriba IR con tres decimales como máximo (por ejemplo 2.419) y menor que 500000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valores fuera de escala: un valor o un resultado es demasiado grande. Escriba valores menores de IR, D o épsilon.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1549,13 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
 </context>
 <context>
+    <name>OptimiseRequest</name>
+    <message>
+        <source>Buscando la talla más brillante: %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OptimiserCommands</name>
     <message>
         <source>La talla, el filetín o el observador han cambiado: busque de nuevo.</source>
@@ -1069,6 +1564,28 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <message>
         <source>Búsqueda cancelada.</source>
         <translation>Search canceled.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterCommands</name>
+    <message>
+        <source>Todos los archivos(*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archivos de texto(*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archivos de texto (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintModule</name>
+    <message>
+        <source>corvelux: no se encuentra el módulo de impresión corvelux-imprimir</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1093,16 +1610,8 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
         <translation>the one entered</translation>
     </message>
     <message>
-        <source> % de D (%1 mm)</source>
-        <translation> % of D (%1 mm)</translation>
-    </message>
-    <message>
         <source>Diámetro D</source>
         <translation>Diameter D</translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
     </message>
     <message>
         <source>Mesa</source>
@@ -1129,24 +1638,33 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
         <translation>Volume</translation>
     </message>
     <message>
-        <source> mm³</source>
-        <translation> mm³</translation>
-    </message>
-    <message>
         <source>Densidad</source>
         <translation>Density</translation>
-    </message>
-    <message>
-        <source> g/cm³ (%1)</source>
-        <translation> g/cm³ (%1)</translation>
     </message>
     <message>
         <source>Peso estimado</source>
         <translation>Estimated weight</translation>
     </message>
     <message>
-        <source> ct</source>
-        <translation> ct</translation>
+        <source>% de D (%1 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm³</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g/cm³ (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ct</source>
+        <comment>carats</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1163,10 +1681,6 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
         <source>Documento PDF (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
     </message>
-    <message>
-        <source>.txt, .csv o .pdf</source>
-        <translation>.txt, .csv or .pdf</translation>
-    </message>
 </context>
 <context>
     <name>RecipePage</name>
@@ -1174,12 +1688,117 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
         <source>Filetín: %1 % de D. Estrellas: %2 %. Medias del pabellón: %3 %.</source>
         <translation>Girdle: %1 % of D. Stars: %2 %. Lower halves: %3 %.</translation>
     </message>
+    <message>
+        <source>CORONA, vista desde arriba</source>
+        <translation type="unfinished">CROWN, seen from above</translation>
+    </message>
+    <message>
+        <source>PABELLÓN, vista desde abajo</source>
+        <translation type="unfinished">PAVILION, seen from below</translation>
+    </message>
+    <message>
+        <source>RECETA DE TALLADO, rueda de índice de %1 dientes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEDIDAS Y PESO</source>
+        <translation type="unfinished">MEASUREMENTS AND WEIGHT</translation>
+    </message>
 </context>
 <context>
     <name>RecipeReport</name>
     <message>
         <source>Receta de tallado del brillante redondo, rueda de índice de %1 dientes</source>
         <translation>Cutting recipe for the round brilliant, %1-tooth index gear</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeText</name>
+    <message>
+        <source>Con este corte no se puede tallar un brillante: la corona no queda sobre el filetín o la mesa es demasiado ancha. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultLines</name>
+    <message>
+        <source>mm.</source>
+        <comment>millimetres</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a</source>
+        <comment>width of the table</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>b</source>
+        <comment>width of a crown facet</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i</source>
+        <comment>crown angle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alfa</source>
+        <comment>pavilion angle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>width at the girdle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>total height</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>q</source>
+        <comment>height of the crown</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n</source>
+        <comment>depth of the pavilion</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>º</source>
+        <comment>degrees</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ESPEJAR o  AUMENTAR épsilon</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommands</name>
+    <message>
+        <source>hoja-de-corte-%1</source>
+        <extracomment>The name proposed for a cut sheet; %1 is the stone&apos;s IR.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la hoja de corte. Compruebe que la impresora está conectada y preparada.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetPaper</name>
+    <message>
+        <source>d &apos;de&apos; MMMM &apos;de&apos; yyyy</source>
+        <comment>the date on the cut sheet, as QLocale writes it</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1825,47 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <message>
         <source>Tallas trazadas: %1</source>
         <translation>Cuts traced: %1</translation>
+    </message>
+    <message>
+        <source>Brillo ISO (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inclinación (º)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoneRecipe</name>
+    <message>
+        <source>redondo</source>
+        <comment>the girdle, ground round</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faceta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantidad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ángulo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desvío</source>
+        <comment>cheater</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Índices</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1911,145 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
 </context>
 <context>
+    <name>Usage</name>
+    <message>
+        <source></source>
+        <comment>The answer to --help. Option names (--calcular, --filetin…) and objective names (mixto-cielo…) stay as they are; the names in capitals (IR, D, EPSILON, ARCHIVO, DESDE…) stand for values and are translated alike in the operands and the descriptions. A &quot;
+&quot; starts a line that the usage indents under the first.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>IR D [--epsilon E] [--objetivo O [--peso-fuego W]] [--filetin G]
+[--indice N] [--dispersion X] [--cabeza H] [--distancia C]
+[--mesa MIN MAX] [--corona MIN MAX]
+[--pabellon MIN MAX] [--profundidad-maxima P]
+[--retencion-minima R] [--receta] [--rayos N] [--coma-decimal]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busca el brillante redondo más brillante de ese IR y lo escribe en
+CSV como una fila de --verificar, «Optimizada»; con --receta, también
+su receta, como la escribe --receta. Varía la mesa (%1,
+en % de D), los ángulos de corona (%2 grados) y de
+pabellón (%3), las estrellas (%4 %) y las medias del
+pabellón (%5 %); --mesa, --corona y --pabellon acotan
+más los tres primeros. Parte de la talla calculada con épsilon E (0
+si se omite) y de las tres clásicas, y no da nunca una menos
+brillante que la mejor de ellas. O: %6 (si se omite: la
+media de los otros dos, para una piedra que ha de lucir a la luz del
+día y bajo lámparas), %7 (cielo uniforme: cuenta tanto la
+luz rasante como la de arriba), %8 (cielo coseno: la de
+arriba, como bajo una lámpara de techo) o %11 (el mixto más W
+veces el fuego bajo los focos, %12; 0.5 si se omite); P: altura
+total máxima en % de D (%9); R: peso mínimo en % del de la talla
+calculada (%10); G y N de la rueda como en --receta; X, H, C y N
+como en --verificar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR D EPSILON [--exportar ARCHIVO [--filetin G] [--estrella S]
+[--pabellon-inferior L] [--indice N] [--densidad RHO]
+[--verificacion [--cabeza H] [--distancia C] [--rayos N]]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calcula como el botón CALCULAR y escribe IR, los ocho resultados y,
+si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de
+corte en ARCHIVO (%1), con la receta de G, S, L, N y RHO
+como en --receta y, con --verificacion, una página con la verificación
+en 3-D de H, C y N como en --verificar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--epsilon E] [--coma-decimal] DESDE HASTA PASO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,
+de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),
+con épsilon E (0 si se omite); con --coma-decimal, campos separados
+por &quot;;&quot; y coma decimal, para una hoja de cálculo en español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--epsilon E] [--coma-decimal]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>escribe la misma tabla para las gemas más comunes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]
+[--indice N] [--densidad RHO] [--csv [--coma-decimal]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>escribe la receta de tallado del brillante redondo: ángulo e índices de
+cada faceta, proporciones y peso estimado; con --csv, solo la tabla en
+CSV, y con --coma-decimal, como en --tabla.
+G: filetín en % de D (%1 si se omite, %2);
+S: longitud de las estrellas en % (%3 si se omite, %4);
+L: longitud de las medias del pabellón en % (%5 si se omite, %6);
+N: dientes de la rueda de índice (%7; %8 si se omite);
+RHO: densidad en g/cm³ (%9; si se omite, la de la gema de la lista
+con el IR más cercano)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]
+[--dispersion X] [--cabeza H] [--distancia C] [--rayos N]
+[--coma-decimal]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas
+clásicas del mismo IR, y su fuego bajo los focos; G, S y L como en
+--receta, solo para la calculada; X: dispersión B–G del material (%7;
+si se omite, la de la gema de la lista con el IR más cercano);
+H: cono en grados que tapa la cabeza del observador (%1 si se
+omite, %2); C: distancia en cm del ojo al centro de la piedra (%3 si
+se omite, %4; 0: el ojo en el infinito); N: rayos de lado de la
+cuadrícula, un entero (%5 si se omite, %6); con --coma-decimal, como
+en --tabla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>muestra esta ayuda y termina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>muestra la versión y la licencia y termina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uso: corvelux [OPCIÓN]
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcula los ángulos y proporciones que optimizan el brillo de una gema.
+Sin opciones, abre las ventanas del programa.
+
+Opciones:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Los números se escriben con punto decimal; los de N, como enteros.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Equipo de CORVELUX
+Licencia GPLv3 o posterior: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Este programa es software libre: puede redistribuirlo y modificarlo.
+No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VerificationCommands</name>
     <message>
         <source>Trazado completo.</source>
@@ -1279,6 +2078,18 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
         <source>En negrita, el mayor brillo inclinado, por el que se comparan las tallas: las cifras de frente pueden saltar varios puntos con un grado más o menos de cabeza del observador.</source>
         <translation>In bold, the highest tilt brightness, by which the cuts are compared: the face-up figures can jump several points when the observer&apos;s head changes by one degree.</translation>
     </message>
+    <message>
+        <source>PIEDRA EN 3-D</source>
+        <translation type="unfinished">STONE IN 3-D</translation>
+    </message>
+    <message>
+        <source>MAPA DE LUZ, DE FRENTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VISTA EN COLOR</source>
+        <translation type="unfinished">COLOR VIEW</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1305,101 +2116,6 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <message>
         <source>Logotipo de CORVELUX</source>
         <translation>CORVELUX logo</translation>
-    </message>
-</context>
-<context>
-    <name>stone</name>
-    <message>
-        <source>Con IR %1, pruebe con épsilon de %2 a %3.</source>
-        <translation>With RI %1, try epsilon from %2 to %3.</translation>
-    </message>
-    <message>
-        <source>Con IR %1, ningún épsilon da un brillante.</source>
-        <translation>With RI %1, no epsilon gives a brilliant.</translation>
-    </message>
-    <message>
-        <source>%1 a %2</source>
-        <translation>%1 to %2</translation>
-    </message>
-    <message>
-        <source>de %1</source>
-        <translation>from %1</translation>
-    </message>
-    <message>
-        <source>0 o %1</source>
-        <translation>0 or %1</translation>
-    </message>
-    <message>
-        <source>%1 o %2</source>
-        <translation>%1 or %2</translation>
-    </message>
-    <message>
-        <source>de %1, la gema de la lista con el IR más cercano</source>
-        <translation>from %1, the listed gem with the nearest RI</translation>
-    </message>
-    <message>
-        <source>de %1, la gema elegida</source>
-        <translation>from %1, the chosen gem</translation>
-    </message>
-    <message>
-        <source>la indicada</source>
-        <translation>the one entered</translation>
-    </message>
-    <message>
-        <source> % de D (%1 mm)</source>
-        <translation> % of D (%1 mm)</translation>
-    </message>
-    <message>
-        <source>Diámetro D</source>
-        <translation>Diameter D</translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>Mesa</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>Altura de la corona</source>
-        <translation>Crown height</translation>
-    </message>
-    <message>
-        <source>Filetín</source>
-        <translation>Girdle</translation>
-    </message>
-    <message>
-        <source>Profundidad del pabellón</source>
-        <translation>Pavilion depth</translation>
-    </message>
-    <message>
-        <source>Altura total</source>
-        <translation>Total depth</translation>
-    </message>
-    <message>
-        <source>Volumen</source>
-        <translation>Volume</translation>
-    </message>
-    <message>
-        <source> mm³</source>
-        <translation> mm³</translation>
-    </message>
-    <message>
-        <source>Densidad</source>
-        <translation>Density</translation>
-    </message>
-    <message>
-        <source> g/cm³ (%1)</source>
-        <translation> g/cm³ (%1)</translation>
-    </message>
-    <message>
-        <source>Peso estimado</source>
-        <translation>Estimated weight</translation>
-    </message>
-    <message>
-        <source> ct</source>
-        <translation> ct</translation>
     </message>
 </context>
 </TS>
