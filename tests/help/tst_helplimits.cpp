@@ -72,6 +72,8 @@ private slots:
         QTest::newRow("head") << "--cabeza" << manualRange(stone::headLimits);
         QTest::newRow("eye") << "--distancia" << manualRange(stone::eyeDistanceLimits);
         QTest::newRow("rays") << "--rayos" << manualRange(stone::raysLimits);
+        QTest::newRow("dispersion") << "--dispersion" << manualRange(stone::dispersionLimits);
+        QTest::newRow("fire weight") << "--peso-fuego" << manualRange(stone::fireWeightLimits);
         QTest::newRow("gears") << "--indice" << gearsText();
         QTest::newRow("table searched") << "--mesa" << manualRange(stone::tableSearchLimits);
         QTest::newRow("crown searched") << "--corona" << manualRange(stone::crownSearchLimits);
