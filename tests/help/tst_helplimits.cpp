@@ -57,6 +57,8 @@ void addManualRanges(const Wording &w) {
     row("head", "--cabeza", manualRange(stone::headLimits, w));
     row("eye", "--distancia", manualRange(stone::eyeDistanceLimits, w));
     row("rays", "--rayos", manualRange(stone::raysLimits, w));
+    row("dispersion", "--dispersion", manualRange(stone::dispersionLimits, w));
+    row("fire weight", "--peso-fuego", manualRange(stone::fireWeightLimits, w));
     row("gears", "--indice", gearsText(w));
     row("table searched", "--mesa", manualRange(stone::tableSearchLimits, w));
     row("crown searched", "--corona", manualRange(stone::crownSearchLimits, w));
