@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace stone {
 
@@ -17,7 +18,25 @@ std::vector<Tilt> tiltSeries() {
     return tilts;
 }
 
+std::vector<Tilt> fireTilts() {
+    return {{0, 0}, {15, 0}, {15, 22.5}};
+}
+
 namespace {
+
+// The fire of the stone averaged over fireTilts(), or nothing if cancelled.
+std::optional<double> meanFire(const ConvexBody &body, const ViewSettings &settings,
+                               const TraceControl &control) {
+    double sum = 0;
+    const std::vector<Tilt> tilts = fireTilts();
+    for (const Tilt &tilt : tilts) {
+        const ColourView colour = traceColourView(body, settings, tilt, control);
+        if (!colour.complete)
+            return std::nullopt;
+        sum += colour.fire;
+    }
+    return sum / tilts.size();
+}
 
 double meanOverViews(const std::vector<ViewTrace> &views, double LightShares::*brightness) {
     const double sum = std::accumulate(views.begin(), views.end(), 0.0,
@@ -48,10 +67,10 @@ std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewS
                          [](const ViewTrace &view) { return view.complete; }))
             return traced;
         if (fire == Fire::traced) {
-            const ColourView colour = traceColourView(body, settings, {}, control);
-            if (!colour.complete)
+            const std::optional<double> meanOfViews = meanFire(body, settings, control);
+            if (!meanOfViews)
                 return traced;
-            light.fire = colour.fire;
+            light.fire = *meanOfViews;
         }
         traced.push_back(std::move(light));
     }
@@ -64,8 +83,10 @@ qint64 comparisonRays(const std::vector<NamedCut> &cuts, const ViewSettings &set
         const ConvexBody body(buildBrilliant(cut.proportions, cut.choices));
         for (const Tilt &tilt : tiltSeries())
             rays += gridRays(body, settings, tilt);
-        if (fire == Fire::traced)
-            rays += colourRays(body, settings, {});
+        if (fire == Fire::traced) {
+            for (const Tilt &tilt : fireTilts())
+                rays += colourRays(body, settings, tilt);
+        }
     }
     return rays;
 }

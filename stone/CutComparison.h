@@ -13,12 +13,18 @@ namespace stone {
 // about a main's azimuth and about a star's.
 std::vector<Tilt> tiltSeries();
 
+// The views of the fire: face up, and 15º about a main's azimuth and about a
+// star's. Face up alone, the fire jumps as the face-up brightness does: a
+// search for it finds cuts that flash in that one position and go dark when
+// rocked or seen from elsewhere.
+std::vector<Tilt> fireTilts();
+
 // The light of one cut in every view of tiltSeries().
 struct CutLight {
     NamedCut cut;
     Brilliant stone;
     std::vector<ViewTrace> views;  // face up first
-    double fire = 0;               // face up under the lamps, when traced (ColourTracer.h)
+    double fire = 0;  // averaged over fireTilts() under the lamps, when traced (ColourTracer.h)
 
     const LightShares &faceUp() const { return views.front().figures; }
     // The ISO brightness averaged over the views.
@@ -27,7 +33,7 @@ struct CutLight {
     double tiltedBrightnessCos() const;
 };
 
-// Whether a comparison traces each cut's fire too, face up in colour.
+// Whether a comparison traces each cut's fire too, in colour.
 enum class Fire { traced, skipped };
 
 // Builds and traces each cut in every view, the views of a cut as one job on

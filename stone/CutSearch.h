@@ -40,7 +40,7 @@ enum class SearchObjective {
     tiltedIso,
     // Under the cosine sky: light counted by its height, as from a lamp above.
     tiltedCos,
-    // The mixed sky's, plus the fire face up under the lamps (ColourTracer.h)
+    // The mixed sky's, plus the fire under the lamps (ColourTracer.h)
     // times a weight.
     withFire,
 };
