@@ -10,8 +10,9 @@
 #include "stone/CutFigures.h"
 #include "stone/RecipeText.h"
 
+#include "tests/support/HeadlessRun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtMath>
@@ -19,30 +20,11 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = HeadlessRun;
 
-// The real program as over SSH: no display, no Qt platform chosen, and a
-// locale whose decimal separator is the comma; started by a shell command,
-// where "$0" is the program, when one is given.
+// The real program on a desktop whose decimal separator is the comma.
 Run corvelux(const QStringList &arguments, const QString &shell = {}) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("es_ES.UTF-8"));
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    if (shell.isEmpty())
-        program.start(QStringLiteral(CORVELUX_PROGRAM), arguments);
-    else
-        program.start("/bin/sh", QStringList{"-c", shell, CORVELUX_PROGRAM} + arguments);
-    if (!program.waitForFinished() || program.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+    return runHeadless(arguments, {{"LC_ALL", "es_ES.UTF-8"}}, shell);
 }
 
 // What the main window shows for the same three texts: the echo, the results

@@ -1,7 +1,7 @@
 #include "tests/support/ForeignWords.h"
+#include "tests/support/HeadlessRun.h"
 
 #include <QHash>
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -10,21 +10,10 @@ namespace {
 // both by the desktop and by --idioma unless the arguments choose; started
 // by a shell command, where "$0" is the program, when one is given.
 QString corvelux(const QString &code, QStringList arguments, const QString &shell) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANGUAGE"), code);
     if (!arguments.contains(QLatin1String("--idioma")))
         arguments = QStringList{"--idioma", code} + arguments;
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    if (shell.isEmpty())
-        program.start(QStringLiteral(CORVELUX_PROGRAM), arguments);
-    else
-        program.start("/bin/sh", QStringList{"-c", shell, CORVELUX_PROGRAM} + arguments);
-    if (!program.waitForFinished() || program.exitStatus() != QProcess::NormalExit)
-        return {};
-    return QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    const HeadlessRun run = runHeadless(arguments, {{"LANGUAGE", code}, {"LC_ALL", {}}}, shell);
+    return run.out + run.err;
 }
 
 }  // namespace
