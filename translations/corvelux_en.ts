@@ -279,7 +279,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>MEDIDAS y ÁNGULOS</source>
-        <translation>MEASUREMENTS and ANGLES</translation>
+        <translation>SIZES and ANGLES</translation>
     </message>
     <message>
         <source>REFLEXIÓN TOTAL</source>
@@ -413,7 +413,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>MEDIDAS y ÁNGULOS</source>
-        <translation>MEASUREMENTS and ANGLES</translation>
+        <translation>SIZES and ANGLES</translation>
     </message>
     <message>
         <source>MODELOS</source>
@@ -485,7 +485,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Medidas y ángulos</source>
-        <translation>Measurements and angles</translation>
+        <translation>Sizes and angles</translation>
     </message>
     <message>
         <source>Reflexión total</source>
