@@ -208,15 +208,15 @@ Do you want to replace it?</translation>
     <name>CutFigures</name>
     <message>
         <source>Brillo inclinado cos</source>
-        <translation>Cos tilt brightness</translation>
+        <translation>Tilt cos</translation>
     </message>
     <message>
         <source>Brillo ISO</source>
-        <translation>ISO brightness</translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <source>Brillo cos</source>
-        <translation>Cos brightness</translation>
+        <translation>Cos</translation>
     </message>
     <message>
         <source>Reflejo externo</source>
@@ -244,7 +244,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Brillo inclinado</source>
-        <translation>Tilt brightness</translation>
+        <translation>Tilt</translation>
     </message>
 </context>
 <context>
