@@ -1827,23 +1827,23 @@ veces el fuego bajo los focos, %12; 0.5 si se omite); P: altura
 total máxima en % de D (%9); R: peso mínimo en % del de la talla
 calculada (%10); G y N de la rueda como en --receta; X, H, C y N
 como en --verificar</source>
-        <translation>searches for the brightest round brilliant of that RI and writes it in
-CSV as a row of --verificar, “Optimized”; with --receta, also its
+        <translation>searches for the brightest round brilliant of that RI and writes it
+in CSV as a row of --verificar, “Optimized”; with --receta, also its
 recipe, as --receta writes it. It varies the table (%1,
 in % of D), the crown angle (%2 degrees), the pavilion
-angle (%3), the stars (%4 %) and the lower
-halves (%5 %); --mesa, --corona and --pabellon narrow
-the first three. It starts from the cut computed with epsilon E (0
-when left out) and from the three classic ones, and never gives one
-less bright than the best of them. O: %6 (when left out: the
-mean of the other two, for a stone that must shine both in daylight
-and under lamps), %7 (uniform sky: grazing light counts as
-much as light from above), %8 (cosine sky: the light from
-above, as under a ceiling lamp) or %11 (the mixed one plus W
-times the fire under spotlights, %12; 0.5 when left out); P: greatest
-total height in % of D (%9); R: least weight in % of that of the
-computed cut (%10); G and the gear&apos;s N as in --receta; X, H, C and N
-as in --verificar</translation>
+angle (%3), the stars (%4 %) and the lower halves
+(%5 %); --mesa, --corona and --pabellon narrow the first
+three. It starts from the cut computed with epsilon E (0 when left
+out) and from the three classic ones, and never gives one less bright
+than the best of them. O: %6 (when left out: the mean of the
+other two, for a stone that must shine both in daylight and under
+lamps), %7 (uniform sky: grazing light counts as much as
+light from above), %8 (cosine sky: the light from above, as
+under a ceiling lamp) or %11 (the mixed one plus W times the
+fire under spotlights, %12; 0.5 when left out); P: greatest
+total height in % of D (%9); R: least weight in % of that of
+the computed cut (%10); G and the gear&apos;s N as in --receta; X, H,
+C and N as in --verificar</translation>
     </message>
     <message>
         <source>IR D EPSILON [--exportar ARCHIVO [--filetin G] [--estrella S]
@@ -1859,11 +1859,12 @@ si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de
 corte en ARCHIVO (%1), con la receta de G, S, L, N y RHO
 como en --receta y, con --verificacion, una página con la verificación
 en 3-D de H, C y N como en --verificar</source>
-        <translation>calculates as the CALCULATE button does and writes the RI, the eight
-results and, if there is one, the MIRROR warning; with --exportar it also
-saves the cut sheet in FILE (%1), with the recipe of G, S, L, N and RHO
-as in --receta and, with --verificacion, a page with the 3-D check
-of H, C and N as in --verificar</translation>
+        <translation>calculates as the CALCULATE button does and writes the RI, the
+eight results and, if there is one, the MIRROR warning; with
+--exportar it also saves the cut sheet in FILE (%1),
+with the recipe of G, S, L, N and RHO as in --receta and, with
+--verificacion, a page with the 3-D check of H, C and N as in
+--verificar</translation>
     </message>
     <message>
         <source>[--epsilon E] [--coma-decimal] DESDE HASTA PASO</source>
@@ -1877,7 +1878,7 @@ por &quot;;&quot; y coma decimal, para una hoja de cálculo en español</source>
         <translation>writes in CSV the angles and proportions for each RI from FROM to TO,
 in steps of STEP (0.001 or a multiple; 10000 rows at most),
 with epsilon E (0 when left out); with --coma-decimal, fields separated
-by &quot;;&quot; and a decimal comma, for a spreadsheet that uses a decimal comma</translation>
+by &quot;;&quot; and a decimal comma, as decimal-comma spreadsheets read it</translation>
     </message>
     <message>
         <source>[--epsilon E] [--coma-decimal]</source>
@@ -1903,15 +1904,16 @@ L: longitud de las medias del pabellón en % (%5 si se omite, %6);
 N: dientes de la rueda de índice (%7; %8 si se omite);
 RHO: densidad en g/cm³ (%9; si se omite, la de la gema de la lista
 con el IR más cercano)</source>
-        <translation>writes the cutting recipe of the round brilliant: the angle and index
-settings of each facet, the proportions and the estimated weight; with
---csv, only the table in CSV, and with --coma-decimal, as in --tabla.
+        <translation>writes the cutting recipe of the round brilliant: the angle and
+index settings of each facet, the proportions and the estimated
+weight; with --csv, only the table in CSV, and with --coma-decimal,
+as in --tabla.
 G: girdle in % of D (%1 when left out, %2);
 S: length of the stars in % (%3 when left out, %4);
 L: length of the lower halves in % (%5 when left out, %6);
 N: teeth of the index gear (%7; %8 when left out);
-RHO: density in g/cm³ (%9; when left out, that of the gem of the list
-with the nearest RI)</translation>
+RHO: density in g/cm³ (%9; when left out, that of the
+gem of the list with the nearest RI)</translation>
     </message>
     <message>
         <source>IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]
@@ -1931,15 +1933,16 @@ omite, %2); C: distancia en cm del ojo al centro de la piedra (%3 si
 se omite, %4; 0: el ojo en el infinito); N: rayos de lado de la
 cuadrícula, un entero (%5 si se omite, %6); con --coma-decimal, como
 en --tabla</source>
-        <translation>writes in CSV the 3-D brightness of the computed cut and of three classic
-cuts of the same RI, and their fire under spotlights; G, S and L as in
---receta, for the computed cut only; X: B–G dispersion of the material
-(%7; when left out, that of the gem of the list with the nearest RI);
-H: cone in degrees that the observer&apos;s head blocks (%1 when
-left out, %2); C: distance in cm from the eye to the center of the
-stone (%3 when left out, %4; 0: the eye at infinity); N: rays across
-the grid, a whole number (%5 when left out, %6); with --coma-decimal,
-as in --tabla</translation>
+        <translation>writes in CSV the 3-D brightness of the computed cut and of three
+classic cuts of the same RI, and their fire under spotlights; G, S
+and L as in --receta, for the computed cut only; X: B–G dispersion
+of the material (%7; when left out, that of the gem of the
+list with the nearest RI); H: cone in degrees that the observer&apos;s
+head blocks (%1 when left out, %2); C: distance in cm
+from the eye to the center of the stone (%3 when
+left out, %4; 0: the eye at infinity); N: rays
+across the grid, a whole number (%5 when left out, %6);
+with --coma-decimal, as in --tabla</translation>
     </message>
     <message>
         <source>muestra esta ayuda y termina</source>
