@@ -28,4 +28,6 @@ public:
     // Text with its first character cell's top-left corner at the pen and no
     // background box; the pen then goes to x = 0, one line height down.
     virtual void PrintLine(const QString &text) = 0;
+    // How wide PrintLine prints text, in canvas units.
+    virtual float TextWidth(const QString &text) = 0;
 };

@@ -97,6 +97,10 @@ QSizeF PainterCanvas::textSize(const QString &text) {
             metrics.height() / m_pixelsPerUnitY};
 }
 
+float PainterCanvas::TextWidth(const QString &text) {
+    return float(textSize(text).width());
+}
+
 void PainterCanvas::PrintLine(const QString &text) {
     const QPaintDevice *const target = device();
     const QFont font = printFont();

@@ -56,6 +56,7 @@ public:
     void DrawArc(float cx, float cy, float r, quint32 colour, float start, float end) override;
     void SetPosition(float x, float y) override;
     void PrintLine(const QString &text) override;
+    float TextWidth(const QString &text) override;
 
 protected:
     // Draws with painter and returns the rectangle, in pixels, that it may

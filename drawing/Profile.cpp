@@ -5,6 +5,7 @@
 #include "drawing/Canvas.h"
 
 #include <QLineF>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -52,8 +53,13 @@ void drawAngleMarks(Canvas &picture1, const ProfilePlacement &place, const CutRe
     picture1.DrawCircle(left + r * std::cos(cut.alfa), girdle + r * std::sin(cut.alfa), dotRadius);
     printAt(picture1, left + r * std::cos(cut.i) - 175, girdle - r * std::sin(cut.i) - 200,
             angleName(Result::i));
-    printAt(picture1, left + r * std::cos(cut.alfa) - 400, girdle + r * std::sin(cut.alfa) + 35,
-            angleName(Result::alfa));
+    // The pavilion's name starts 400 left of its dot, or further left when it
+    // is wider, so that it ends at most 20 past the dot, before the pavilion
+    // line, in any language.
+    const QString pavilionName = angleName(Result::alfa);
+    const double pavilionNameX =
+        left + r * std::cos(cut.alfa) - std::max(400.0, picture1.TextWidth(pavilionName) - 20.0);
+    printAt(picture1, pavilionNameX, girdle + r * std::sin(cut.alfa) + 35, pavilionName);
     const double axisX = left + place.profileWidth / 2;
     picture1.DrawLine(axisX, 300, axisX, girdle + cut.nRatio * place.profileWidth + 100);
 }

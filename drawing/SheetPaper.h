@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <vector>
 
 class QDate;
 class QPainter;
@@ -34,10 +35,18 @@ QFont boldArial(qreal pointSize);
 // The font to set on painter so that font's point size counts on paper.
 QFont paperFont(const QPainter &painter, const QFont &font);
 
+// How wide text prints on one line in font, in millimetres.
+qreal textWidth(const QPainter &painter, const QFont &font, const QString &text);
+
 // text on one line with its baseline at at.y(), starting at, centred on or
 // ending at at.x(); font's point size counts on paper.
 void drawText(QPainter &painter, const QFont &font, const QPointF &at, Align align,
               const QString &text);
+
+// The widths of a table's columns, whose texts need the widths needed: equal
+// shares of total, but for the columns that need more, which take what they
+// need while the others share the rest.
+std::vector<qreal> columnWidths(const std::vector<qreal> &needed, qreal total);
 
 // text from the top-left corner of area, its lines broken between words to
 // fit the area's width.

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +42,8 @@ constexpr qreal tableTop = curveArea.bottom() + 12;
 constexpr qreal nameWidth = 34;
 constexpr qreal rowSpacing = 5.5;
 constexpr qreal tableFontSize = 8;
+// The least room between a column's texts and those of the one on its left.
+constexpr qreal columnGap = 1.5;
 
 // A view of the stone that shows crown and pavilion alike.
 constexpr stone::Turn sheetTurn{11.25, 65};
@@ -70,15 +73,32 @@ void paintHeader(QPainter &painter, qreal right, const QString &title) {
                  Align::Right, words[k]);
 }
 
+// How wide a column's texts print, its header's words and its figures in
+// bold, with the gap on their left.
+qreal neededWidth(const QPainter &painter, const stone::FigureColumn &column,
+                  const std::vector<stone::CutLight> &cuts) {
+    QStringList texts = column.title.split(u' ');
+    for (const stone::CutLight &cut : cuts)
+        texts.append(percentText(column.share(cut)));
+    qreal widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, textWidth(painter, boldArial(tableFontSize), text));
+    return widest + columnGap;
+}
+
 void paintTable(QPainter &painter, const std::vector<stone::CutLight> &cuts) {
     const std::vector<stone::FigureColumn> columns = stone::figureColumns();
-    const qreal columnWidth = (contentWidth - nameWidth) / qreal(columns.size());
+    std::vector<qreal> needed;
+    for (const stone::FigureColumn &column : columns)
+        needed.push_back(neededWidth(painter, column, cuts));
+    const std::vector<qreal> widths = columnWidths(needed, contentWidth - nameWidth);
     const qreal firstRow = tableTop + rowSpacing * 2;
     for (std::size_t k = 0; k < cuts.size(); ++k)
         drawText(painter, arialFont(tableFontSize), QPointF(margin, firstRow + k * rowSpacing),
                  Align::Left, cuts[k].cut.name);
+    qreal right = margin + nameWidth;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        const qreal right = margin + nameWidth + (c + 1) * columnWidth;
+        right += widths[c];
         paintHeader(painter, right, columns[c].title);
         for (std::size_t k = 0; k < cuts.size(); ++k)
             drawText(painter,

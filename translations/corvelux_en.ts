@@ -44,35 +44,35 @@
     <name>ChartMessages</name>
     <message>
         <source>PASO debe ser mayor que 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>STEP must be greater than 0.</translation>
     </message>
     <message>
         <source>PASO debe ser 0.001 o un múltiplo de 0.001: los IR tienen tres decimales.</source>
-        <translation type="unfinished"></translation>
+        <translation>STEP must be 0.001 or a multiple of 0.001: the RIs have three decimals.</translation>
     </message>
     <message>
         <source>HASTA debe ser mayor o igual que DESDE.</source>
-        <translation type="unfinished"></translation>
+        <translation>TO must be greater than or equal to FROM.</translation>
     </message>
     <message>
         <source>Más de %1 filas: aumente PASO o acerque DESDE y HASTA.</source>
-        <translation type="unfinished"></translation>
+        <translation>More than %1 rows: increase STEP or bring FROM and TO closer.</translation>
     </message>
 </context>
 <context>
     <name>ClassicCuts</name>
     <message>
         <source>Referencia GIA</source>
-        <translation type="unfinished"></translation>
+        <translation>GIA Reference</translation>
     </message>
     <message>
         <source>Excelente</source>
-        <translation type="unfinished"></translation>
+        <translation>Excellent</translation>
     </message>
     <message>
         <source>Calculada</source>
         <comment>the computed cut</comment>
-        <translation type="unfinished"></translation>
+        <translation>Computed</translation>
     </message>
 </context>
 <context>
@@ -84,111 +84,111 @@
     </message>
     <message>
         <source>corvelux: faltan valores después de «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: values missing after ‘%1’</translation>
     </message>
     <message>
         <source>corvelux: argumento no esperado «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: unexpected argument ‘%1’</translation>
     </message>
     <message>
         <source>corvelux: «%1» dado dos veces</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: ‘%1’ given twice</translation>
     </message>
     <message>
         <source>corvelux: «%1» solo vale con %2</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: ‘%1’ is only valid with %2</translation>
     </message>
     <message>
         <source>corvelux: en %1, el mínimo es mayor que el máximo: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: in %1, the minimum is greater than the maximum: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: el filetín debe medir %1 (% de D): «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the girdle must be %1 (% of D): ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la longitud de las estrellas debe ir %1 (%): «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the length of the stars must be %1 (%): ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la longitud de las medias del pabellón debe ir %1 (%): «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the length of the lower halves must be %1 (%): ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la rueda de índice debe tener %1 dientes: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the index gear must have %1 teeth: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la densidad debe ir %1 g/cm³: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the density must be %1 g/cm³: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la dispersión debe ir %1: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the dispersion must be %1: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la cabeza del observador debe ir %1 grados: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the observer&apos;s head must be %1 degrees: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la distancia del ojo debe ser %1 cm: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the eye distance must be %1 cm: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: los rayos de lado deben ser un número entero %1: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the rays across must be a whole number %1: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: el objetivo (--objetivo) debe ser %1: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the objective (--objetivo) must be %1: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: el peso del fuego (--peso-fuego) debe ir %1: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the weight of the fire (--peso-fuego) must be %1: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la mesa (--mesa) debe ir %1 (% de D): «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the table (--mesa) must be %1 (% of D): ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: el ángulo de corona (--corona) debe ir %1 grados: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the crown angle (--corona) must be %1 degrees: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: el ángulo de pabellón (--pabellon) debe ir %1 grados: «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the pavilion angle (--pabellon) must be %1 degrees: ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la profundidad máxima (--profundidad-maxima) debe ir %1 (% de D): «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the maximum depth (--profundidad-maxima) must be %1 (% of D): ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: la retención mínima (--retencion-minima) debe ir %1 (% del peso de la talla calculada): «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the minimum yield (--retencion-minima) must be %1 (% of the computed cut&apos;s weight): ‘%2’</translation>
     </message>
     <message>
         <source>corvelux: falta el nombre del archivo después de «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: file name missing after ‘%1’</translation>
     </message>
     <message>
         <source>corvelux: el idioma (--idioma) debe ser es o en: «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the language (--idioma) must be es or en: ‘%1’</translation>
     </message>
     <message>
         <source>corvelux: número demasiado grande o demasiado cercano a 0: «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: number too large or too close to 0: ‘%1’</translation>
     </message>
     <message>
         <source>corvelux: no es un número con punto decimal: «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: not a number with a decimal point: ‘%1’</translation>
     </message>
     <message>
         <source>corvelux: no es texto en la codificación del sistema: «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: not text in the system&apos;s encoding: ‘%1’</translation>
     </message>
     <message>
         <source>corvelux: opción no reconocida «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: unrecognized option ‘%1’</translation>
     </message>
 </context>
 <context>
@@ -208,43 +208,43 @@ Do you want to replace it?</translation>
     <name>CutFigures</name>
     <message>
         <source>Brillo inclinado cos</source>
-        <translation>cos tilt brightness</translation>
+        <translation>Tilt cos</translation>
     </message>
     <message>
         <source>Brillo ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <source>Brillo cos</source>
-        <translation type="unfinished"></translation>
+        <translation>Cos</translation>
     </message>
     <message>
         <source>Reflejo externo</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface reflection</translation>
     </message>
     <message>
         <source>Fuga</source>
-        <translation type="unfinished"></translation>
+        <translation>Leakage</translation>
     </message>
     <message>
         <source>Fuego</source>
-        <translation type="unfinished"></translation>
+        <translation>Fire</translation>
     </message>
     <message>
         <source>Banda 0–45º</source>
-        <translation type="unfinished"></translation>
+        <translation>Band 0–45°</translation>
     </message>
     <message>
         <source>Banda 45–75º</source>
-        <translation type="unfinished"></translation>
+        <translation>Band 45–75°</translation>
     </message>
     <message>
         <source>Banda 75–90º</source>
-        <translation type="unfinished"></translation>
+        <translation>Band 75–90°</translation>
     </message>
     <message>
         <source>Brillo inclinado</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt</translation>
     </message>
 </context>
 <context>
@@ -262,54 +262,54 @@ Do you want to replace it?</translation>
     <name>CutSheet</name>
     <message>
         <source>IR = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>RI = %1</translation>
     </message>
     <message>
         <source>D = %1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>D = %1 mm</translation>
     </message>
     <message>
         <source>épsilon = %1 º</source>
-        <translation type="unfinished"></translation>
+        <translation>epsilon = %1 °</translation>
     </message>
     <message>
         <source>DATOS</source>
         <comment>the values a cut was computed for</comment>
-        <translation type="unfinished"></translation>
+        <translation>DATA</translation>
     </message>
     <message>
         <source>MEDIDAS y ÁNGULOS</source>
-        <translation type="unfinished">SIZES and ANGLES</translation>
+        <translation>SIZES and ANGLES</translation>
     </message>
     <message>
         <source>REFLEXIÓN TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL REFLECTION</translation>
     </message>
 </context>
 <context>
     <name>CutSheetFile</name>
     <message>
         <source>Documento PDF (*.pdf)</source>
-        <translation type="unfinished">PDF document (*.pdf)</translation>
+        <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>Imagen SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG image (*.svg)</translation>
     </message>
     <message>
         <source>Imagen PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image (*.png)</translation>
     </message>
 </context>
 <context>
     <name>CuttableEpsilons</name>
     <message>
         <source>Con IR %1, pruebe con épsilon de %2 a %3.</source>
-        <translation type="unfinished">With RI %1, try epsilon from %2 to %3.</translation>
+        <translation>With RI %1, try epsilon from %2 to %3.</translation>
     </message>
     <message>
         <source>Con IR %1, ningún épsilon da un brillante.</source>
-        <translation type="unfinished">With RI %1, no epsilon gives a brilliant.</translation>
+        <translation>With RI %1, no epsilon gives a brilliant.</translation>
     </message>
 </context>
 <context>
@@ -334,39 +334,39 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>No se encuentra el archivo %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be found.</translation>
     </message>
     <message>
         <source>%1 es una carpeta, no un archivo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a folder, not a file.</translation>
     </message>
     <message>
         <source>%1 es un dispositivo, una tubería o un socket del sistema, no un archivo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a device, a pipe or a system socket, not a file.</translation>
     </message>
     <message>
         <source>No se puede abrir el archivo %1. Compruebe que tiene permiso para leerlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be opened. Check that you have permission to read it.</translation>
     </message>
     <message>
         <source>No se pudo leer el archivo %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be read.</translation>
     </message>
     <message>
         <source>El archivo %1 es demasiado grande para ser un archivo de parámetros (más de %2 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is too large to be a parameter file (more than %2 KB).</translation>
     </message>
     <message>
         <source>No se pudo guardar el archivo %1. Compruebe que la carpeta existe, que tiene permiso para escribir en ella y que hay espacio en el disco. Si el archivo ya existía, no se ha modificado.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be saved. Check that the folder exists, that you have permission to write in it and that there is space on the disk. If the file already existed, it has not been changed.</translation>
     </message>
     <message>
         <source>No se pudo terminar de guardar el archivo %1, que puede haber quedado incompleto. Compruebe que hay espacio en el disco.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be saved completely and may be incomplete. Check that there is space on the disk.</translation>
     </message>
     <message>
         <source>No se puede guardar la hoja de corte como %1: el nombre debe terminar en %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the cut sheet as %1: the name must end in %2.</translation>
     </message>
 </context>
 <context>
@@ -381,7 +381,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>entre Diámetro</source>
-        <translation>enter diameter</translation>
+        <translation>enter Diameter</translation>
     </message>
     <message>
         <source>entre épsilon</source>
@@ -417,7 +417,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>MODELOS</source>
-        <translation>EXAMPLES</translation>
+        <translation>PRESETS</translation>
     </message>
     <message>
         <source>INGRESE :</source>
@@ -504,18 +504,6 @@ Do you want to replace it?</translation>
         <translation>Load the values for quartz and go to CALCULATE</translation>
     </message>
     <message>
-        <source>  IR=</source>
-        <translation>  IR=</translation>
-    </message>
-    <message>
-        <source>  D=</source>
-        <translation>  D=</translation>
-    </message>
-    <message>
-        <source>  eps.=</source>
-        <translation>  eps.=</translation>
-    </message>
-    <message>
         <source>Valores del archivo</source>
         <translation>Values from the file</translation>
     </message>
@@ -585,15 +573,15 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Copiar imagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy Picture</translation>
     </message>
     <message>
         <source>Guardar hoja de corte…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Cut Sheet…</translation>
     </message>
     <message>
         <source>Imprimir hoja de corte…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Cut Sheet…</translation>
     </message>
 </context>
 <context>
@@ -601,44 +589,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Optimizar talla</source>
         <translation>Optimize Cut</translation>
-    </message>
-    <message>
-        <source>#FrmOptimizar { background-color: #400000; }
-#FrmOptimizar, #FrmOptimizar * { font: 9pt &quot;Arial&quot;; }
-#FrmOptimizar QLabel { color: #FFC080; }
-#LabelLimites, #LabelCurva, #LabelPiedra, #LabelComparacion {
-    font: bold 11.25pt &quot;Arial&quot;; color: #C04000; }
-/* The standard scheme&apos;s black on the light faces, whatever the desktop&apos;s scheme. */
-NumberField, QPushButton, QComboBox, QComboBox QAbstractItemView { background-color: #FFC080; color: black;
-    selection-background-color: #C04000; selection-color: white; }
-NumberField[wrong=&quot;true&quot;] { background-color: white; border: 2px solid red; }
-QPushButton:disabled { color: #806040; }
-#LabelProblemas { color: #FFFF80; }
-#LabelMaterial { font: bold 9pt &quot;Arial&quot;; }
-QProgressBar { background-color: #FFE0C0; color: black; border: 1px solid #C04000; text-align: center; }
-QProgressBar::chunk { background-color: #FF8000; }
-QTableWidget { background-color: #FFE0C0; color: black; gridline-color: #C04000; }
-QHeaderView { background-color: #FFE0C0; }
-QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &quot;Arial&quot;;
-    border: 1px solid #C04000; padding: 2px; }</source>
-        <translation>#FrmOptimizar { background-color: #400000; }
-#FrmOptimizar, #FrmOptimizar * { font: 9pt &quot;Arial&quot;; }
-#FrmOptimizar QLabel { color: #FFC080; }
-#LabelLimites, #LabelCurva, #LabelPiedra, #LabelComparacion {
-    font: bold 11.25pt &quot;Arial&quot;; color: #C04000; }
-/* The standard scheme&apos;s black on the light faces, whatever the desktop&apos;s scheme. */
-NumberField, QPushButton, QComboBox, QComboBox QAbstractItemView { background-color: #FFC080; color: black;
-    selection-background-color: #C04000; selection-color: white; }
-NumberField[wrong=&quot;true&quot;] { background-color: white; border: 2px solid red; }
-QPushButton:disabled { color: #806040; }
-#LabelProblemas { color: #FFFF80; }
-#LabelMaterial { font: bold 9pt &quot;Arial&quot;; }
-QProgressBar { background-color: #FFE0C0; color: black; border: 1px solid #C04000; text-align: center; }
-QProgressBar::chunk { background-color: #FF8000; }
-QTableWidget { background-color: #FFE0C0; color: black; gridline-color: #C04000; }
-QHeaderView { background-color: #FFE0C0; }
-QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &quot;Arial&quot;;
-    border: 1px solid #C04000; padding: 2px; }</translation>
     </message>
     <message>
         <source>LÍMITES</source>
@@ -746,11 +696,11 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
     <message>
         <source>Retención mínima en % del peso de la talla calculada</source>
-        <translation>Minimum yield in % of the calculated cut&apos;s weight</translation>
+        <translation>Minimum yield in % of the computed cut&apos;s weight</translation>
     </message>
     <message>
         <source>El peso más pequeño que se acepta, en % del de la talla calculada; vacío: cualquiera</source>
-        <translation>The smallest weight accepted, in % of the calculated cut&apos;s; empty: any</translation>
+        <translation>The smallest weight accepted, in % of the computed cut&apos;s; empty: any</translation>
     </message>
     <message>
         <source>Ob&amp;jetivo:</source>
@@ -806,7 +756,7 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
     <message>
         <source>La talla optimizada con la calculada y las clásicas</source>
-        <translation>The optimized cut beside the calculated one and the classic cuts</translation>
+        <translation>The optimized cut beside the computed one and the classic cuts</translation>
     </message>
     <message>
         <source>&amp;Usar esta talla</source>
@@ -838,7 +788,7 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
     <message>
         <source>IR %1, filetín %2 % de D. La búsqueda parte de la talla calculada (mesa %3 %, corona %4º, pabellón %5º) y de las clásicas.</source>
-        <translation>RI %1, girdle %2 % of D. The search starts from the calculated cut (table %3 %, crown %4°, pavilion %5°) and from the classic cuts.</translation>
+        <translation>RI %1, girdle %2 % of D. The search starts from the computed cut (table %3 %, crown %4°, pavilion %5°) and from the classic cuts.</translation>
     </message>
     <message>
         <source>Buscando la talla más brillante…</source>
@@ -846,7 +796,7 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
     <message>
         <source>%L1 tallas trazadas. La mejor: mesa %2 %, corona %3º, pabellón %4º, estrellas %5 %, medias del pabellón %6 %; conserva el %7 % del peso de la calculada.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 cuts traced. The best: table %2 %, crown %3°, pavilion %4°, stars %5 %, lower halves %6 %; it keeps %7 % of the computed cut&apos;s weight.</translation>
     </message>
 </context>
 <context>
@@ -854,40 +804,6 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <message>
         <source>Receta de tallado</source>
         <translation>Cutting Recipe</translation>
-    </message>
-    <message>
-        <source>#FrmReceta { background-color: #400000; }
-#FrmReceta, #FrmReceta * { font: 9pt &quot;Arial&quot;; }
-#FrmReceta QLabel { color: #FFC080; }
-#LabelCorona, #LabelPabellon, #LabelOpciones, #LabelMedidas, #LabelReceta {
-    font: bold 11.25pt &quot;Arial&quot;; color: #C04000; }
-#LabelFiguras { font: bold 9pt &quot;Arial&quot;; }
-#LabelLeyendaCorona, #LabelLeyendaPabellon { padding-left: 40px; }
-/* The standard scheme&apos;s black on the light faces, whatever the desktop&apos;s scheme. */
-NumberField, QComboBox, QComboBox QAbstractItemView {
-    background-color: #FFC080; color: black; selection-background-color: #C04000; selection-color: white; }
-NumberField[wrong=&quot;true&quot;] { background-color: white; border: 2px solid red; }
-#LabelProblemas { color: #FFFF80; }
-#LabelAviso { font: bold 11.25pt &quot;Arial&quot;; color: #FFFF80; padding-left: 20px; }
-QTableWidget { background-color: #FFE0C0; color: black; gridline-color: #C04000; }
-QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &quot;Arial&quot;;
-    border: 1px solid #C04000; padding: 2px; }</source>
-        <translation>#FrmReceta { background-color: #400000; }
-#FrmReceta, #FrmReceta * { font: 9pt &quot;Arial&quot;; }
-#FrmReceta QLabel { color: #FFC080; }
-#LabelCorona, #LabelPabellon, #LabelOpciones, #LabelMedidas, #LabelReceta {
-    font: bold 11.25pt &quot;Arial&quot;; color: #C04000; }
-#LabelFiguras { font: bold 9pt &quot;Arial&quot;; }
-#LabelLeyendaCorona, #LabelLeyendaPabellon { padding-left: 40px; }
-/* The standard scheme&apos;s black on the light faces, whatever the desktop&apos;s scheme. */
-NumberField, QComboBox, QComboBox QAbstractItemView {
-    background-color: #FFC080; color: black; selection-background-color: #C04000; selection-color: white; }
-NumberField[wrong=&quot;true&quot;] { background-color: white; border: 2px solid red; }
-#LabelProblemas { color: #FFFF80; }
-#LabelAviso { font: bold 11.25pt &quot;Arial&quot;; color: #FFFF80; padding-left: 20px; }
-QTableWidget { background-color: #FFE0C0; color: black; gridline-color: #C04000; }
-QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &quot;Arial&quot;;
-    border: 1px solid #C04000; padding: 2px; }</translation>
     </message>
     <message>
         <source>Diagrama de facetas</source>
@@ -987,11 +903,11 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     </message>
     <message>
         <source>MEDIDAS Y PESO</source>
-        <translation>MEASUREMENTS AND WEIGHT</translation>
+        <translation>DIMENSIONS AND WEIGHT</translation>
     </message>
     <message>
         <source>Medidas y peso</source>
-        <translation>Measurements and weight</translation>
+        <translation>Dimensions and weight</translation>
     </message>
     <message>
         <source>RECETA DE TALLADO</source>
@@ -1043,46 +959,6 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <message>
         <source>Verificación 3-D</source>
         <translation>3-D Check</translation>
-    </message>
-    <message>
-        <source>#FrmVerificacion { background-color: #400000; }
-#FrmVerificacion, #FrmVerificacion * { font: 9pt &quot;Arial&quot;; }
-#FrmVerificacion QLabel { color: #FFC080; }
-#LabelPiedra, #LabelMapa, #LabelOpciones, #LabelCurva, #LabelComparacion, #LabelColor {
-    font: bold 11.25pt &quot;Arial&quot;; color: #C04000; }
-/* The standard scheme&apos;s black on the light faces, whatever the desktop&apos;s scheme. */
-NumberField, QPushButton { background-color: #FFC080; color: black; }
-NumberField[wrong=&quot;true&quot;] { background-color: white; border: 2px solid red; }
-#LabelProblemas { color: #FFFF80; }
-#LabelMaterial { font: bold 9pt &quot;Arial&quot;; }
-QProgressBar { background-color: #FFE0C0; color: black; border: 1px solid #C04000; text-align: center; }
-QProgressBar::chunk { background-color: #FF8000; }
-QTableWidget { background-color: #FFE0C0; color: black; gridline-color: #C04000; }
-QTableWidget:disabled { color: #A08070; }
-QSlider::groove:horizontal { background-color: #FFE0C0; border: 1px solid #C04000; height: 4px; }
-QSlider::handle:horizontal { background-color: #FF8000; border: 1px solid #C04000; width: 10px; margin: -6px 0; }
-QHeaderView { background-color: #FFE0C0; }
-QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &quot;Arial&quot;;
-    border: 1px solid #C04000; padding: 2px; }</source>
-        <translation>#FrmVerificacion { background-color: #400000; }
-#FrmVerificacion, #FrmVerificacion * { font: 9pt &quot;Arial&quot;; }
-#FrmVerificacion QLabel { color: #FFC080; }
-#LabelPiedra, #LabelMapa, #LabelOpciones, #LabelCurva, #LabelComparacion, #LabelColor {
-    font: bold 11.25pt &quot;Arial&quot;; color: #C04000; }
-/* The standard scheme&apos;s black on the light faces, whatever the desktop&apos;s scheme. */
-NumberField, QPushButton { background-color: #FFC080; color: black; }
-NumberField[wrong=&quot;true&quot;] { background-color: white; border: 2px solid red; }
-#LabelProblemas { color: #FFFF80; }
-#LabelMaterial { font: bold 9pt &quot;Arial&quot;; }
-QProgressBar { background-color: #FFE0C0; color: black; border: 1px solid #C04000; text-align: center; }
-QProgressBar::chunk { background-color: #FF8000; }
-QTableWidget { background-color: #FFE0C0; color: black; gridline-color: #C04000; }
-QTableWidget:disabled { color: #A08070; }
-QSlider::groove:horizontal { background-color: #FFE0C0; border: 1px solid #C04000; height: 4px; }
-QSlider::handle:horizontal { background-color: #FF8000; border: 1px solid #C04000; width: 10px; margin: -6px 0; }
-QHeaderView { background-color: #FFE0C0; }
-QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &quot;Arial&quot;;
-    border: 1px solid #C04000; padding: 2px; }</translation>
     </message>
     <message>
         <source>PIEDRA EN 3-D</source>
@@ -1297,118 +1173,118 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <name>GemTable</name>
     <message>
         <source>Gema</source>
-        <translation type="unfinished">Gem</translation>
+        <translation>Gem</translation>
     </message>
 </context>
 <context>
     <name>Gems</name>
     <message>
         <source>Moissanita</source>
-        <translation type="unfinished"></translation>
+        <translation>Moissanite</translation>
     </message>
     <message>
         <source>Diamante</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamond</translation>
     </message>
     <message>
         <source>Circonita cúbica</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubic zirconia</translation>
     </message>
     <message>
         <source>Circón</source>
-        <translation type="unfinished"></translation>
+        <translation>Zircon</translation>
     </message>
     <message>
         <source>Titanita (esfena)</source>
-        <translation type="unfinished"></translation>
+        <translation>Titanite (sphene)</translation>
     </message>
     <message>
         <source>Granate demantoide</source>
-        <translation type="unfinished"></translation>
+        <translation>Demantoid garnet</translation>
     </message>
     <message>
         <source>Granate YAG (sintético)</source>
-        <translation type="unfinished"></translation>
+        <translation>YAG garnet (synthetic)</translation>
     </message>
     <message>
         <source>Granate almandino</source>
-        <translation type="unfinished"></translation>
+        <translation>Almandine garnet</translation>
     </message>
     <message>
         <source>Granate espesartina</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessartine garnet</translation>
     </message>
     <message>
         <source>Corindón (rubí, zafiro)</source>
-        <translation type="unfinished"></translation>
+        <translation>Corundum (ruby, sapphire)</translation>
     </message>
     <message>
         <source>Granate rodolita</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhodolite garnet</translation>
     </message>
     <message>
         <source>Crisoberilo (alejandrita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrysoberyl (alexandrite)</translation>
     </message>
     <message>
         <source>Granate grosularia</source>
-        <translation type="unfinished"></translation>
+        <translation>Grossular garnet</translation>
     </message>
     <message>
         <source>Granate piropo</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyrope garnet</translation>
     </message>
     <message>
         <source>Espinela</source>
-        <translation type="unfinished"></translation>
+        <translation>Spinel</translation>
     </message>
     <message>
         <source>Tanzanita (zoisita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanzanite (zoisite)</translation>
     </message>
     <message>
         <source>Espodumena (kunzita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spodumene (kunzite)</translation>
     </message>
     <message>
         <source>Peridoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Peridot</translation>
     </message>
     <message>
         <source>Andalucita</source>
-        <translation type="unfinished"></translation>
+        <translation>Andalusite</translation>
     </message>
     <message>
         <source>Turmalina</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourmaline</translation>
     </message>
     <message>
         <source>Topacio</source>
-        <translation type="unfinished"></translation>
+        <translation>Topaz</translation>
     </message>
     <message>
         <source>Berilo (esmeralda, aguamarina)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beryl (emerald, aquamarine)</translation>
     </message>
     <message>
         <source>Labradorita</source>
-        <translation type="unfinished"></translation>
+        <translation>Labradorite</translation>
     </message>
     <message>
         <source>Cuarzo (amatista, citrino)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartz (amethyst, citrine)</translation>
     </message>
     <message>
         <source>Iolita (cordierita)</source>
-        <translation type="unfinished"></translation>
+        <translation>Iolite (cordierite)</translation>
     </message>
     <message>
         <source>Ortosa (piedra luna)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthoclase (moonstone)</translation>
     </message>
     <message>
         <source>Fluorita</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluorite</translation>
     </message>
 </context>
 <context>
@@ -1416,49 +1292,52 @@ QHeaderView::section { background-color: #FF8000; color: black; font: bold 9pt &
     <message>
         <source>IR = %1</source>
         <extracomment>The refractive index as read, above the eight results.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RI = %1</translation>
     </message>
     <message>
         <source>corvelux: no se pudo escribir en la salida estándar.</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: could not write to the standard output.</translation>
     </message>
     <message>
         <source>corvelux: no se pueden abrir las ventanas: no hay pantalla gráfica a la que conectarse.
 Sin pantalla funcionan las opciones de la línea de órdenes (corvelux --help).</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: cannot open the windows: there is no graphical display to connect to.
+Without a display, the command-line options work (corvelux --help).</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Ayuda de CORVELUX</source>
-        <translation type="unfinished"></translation>
+        <translation>CORVELUX Help</translation>
     </message>
     <message>
         <source>&amp;Contenido</source>
-        <translation type="unfinished">&amp;Contents</translation>
+        <translation>&amp;Contents</translation>
     </message>
     <message>
         <source>Í&amp;ndice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>&amp;Atrás</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Back</translation>
     </message>
     <message>
         <source>Ade&amp;lante</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forward</translation>
     </message>
     <message>
         <source>&amp;Escriba la palabra que busca:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type the word you are looking for:</translation>
     </message>
     <message>
         <source>No se encuentra el archivo de ayuda &quot;%1&quot;.
 
 Esta ventana sólo contiene la ayuda de CORVELUX.</source>
-        <translation type="unfinished"></translation>
+        <translation>The help file &quot;%1&quot; cannot be found.
+
+This window only holds the help of CORVELUX.</translation>
     </message>
 </context>
 <context>
@@ -1491,42 +1370,42 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <name>Messages</name>
     <message>
         <source>CUIDADO !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>CAUTION !!!</translation>
     </message>
     <message>
         <source>IR mayor que 1</source>
-        <translation type="unfinished"></translation>
+        <translation>RI greater than 1</translation>
     </message>
     <message>
         <source>Diámetro mayor que 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameter greater than 0</translation>
     </message>
     <message>
         <source>épsilon debe ser menor o la corona es negativa !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>epsilon must be smaller or the crown is negative !!!</translation>
     </message>
     <message>
         <source>épsilon entre 0º y 89º </source>
-        <translation type="unfinished"></translation>
+        <translation>epsilon between 0° and 89° </translation>
     </message>
     <message>
         <source>No hay solución para este IR: escriba IR con tres decimales como máximo (por ejemplo 2.419) y menor que 500000.</source>
-        <translation type="unfinished"></translation>
+        <translation>No solution for this RI: enter the RI with three decimals at most (for example 2.419) and less than 500000.</translation>
     </message>
     <message>
         <source>Valores fuera de escala: un valor o un resultado es demasiado grande. Escriba valores menores de IR, D o épsilon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Values out of range: a value or a result is too large. Enter smaller values of RI, D or epsilon.</translation>
     </message>
 </context>
 <context>
     <name>NumberField</name>
     <message>
         <source>escriba 0 o un número de %1 a %2</source>
-        <translation>type 0 or a number from %1 to %2</translation>
+        <translation>enter 0 or a number from %1 to %2</translation>
     </message>
     <message>
         <source>escriba un número de %1 a %2</source>
-        <translation>type a number from %1 to %2</translation>
+        <translation>enter a number from %1 to %2</translation>
     </message>
 </context>
 <context>
@@ -1552,7 +1431,7 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <name>OptimiseRequest</name>
     <message>
         <source>Buscando la talla más brillante: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Searching for the brightest cut: %1 %</translation>
     </message>
 </context>
 <context>
@@ -1570,22 +1449,22 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <name>ParameterCommands</name>
     <message>
         <source>Todos los archivos(*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>All files (*.*)</translation>
     </message>
     <message>
         <source>Archivos de texto(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text files (*.txt)</translation>
     </message>
     <message>
         <source>Archivos de texto (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text files (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>PrintModule</name>
     <message>
         <source>corvelux: no se encuentra el módulo de impresión corvelux-imprimir</source>
-        <translation type="unfinished"></translation>
+        <translation>corvelux: the printing module corvelux-imprimir cannot be found</translation>
     </message>
 </context>
 <context>
@@ -1599,11 +1478,11 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <name>RecipeFigures</name>
     <message>
         <source>de %1, la gema de la lista con el IR más cercano</source>
-        <translation>from %1, the listed gem with the nearest RI</translation>
+        <translation>of %1, the gem of the list with the nearest RI</translation>
     </message>
     <message>
         <source>de %1, la gema elegida</source>
-        <translation>from %1, the chosen gem</translation>
+        <translation>of %1, the gem chosen</translation>
     </message>
     <message>
         <source>la indicada</source>
@@ -1647,24 +1526,24 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     </message>
     <message>
         <source>% de D (%1 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>% of D (%1 mm)</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>mm³</source>
-        <translation type="unfinished"></translation>
+        <translation>mm³</translation>
     </message>
     <message>
         <source>g/cm³ (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>g/cm³ (%1)</translation>
     </message>
     <message>
         <source>ct</source>
         <comment>carats</comment>
-        <translation type="unfinished"></translation>
+        <translation>ct</translation>
     </message>
 </context>
 <context>
@@ -1690,19 +1569,19 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     </message>
     <message>
         <source>CORONA, vista desde arriba</source>
-        <translation type="unfinished">CROWN, seen from above</translation>
+        <translation>CROWN, seen from above</translation>
     </message>
     <message>
         <source>PABELLÓN, vista desde abajo</source>
-        <translation type="unfinished">PAVILION, seen from below</translation>
+        <translation>PAVILION, seen from below</translation>
     </message>
     <message>
         <source>RECETA DE TALLADO, rueda de índice de %1 dientes</source>
-        <translation type="unfinished"></translation>
+        <translation>CUTTING RECIPE, %1-TOOTH INDEX GEAR</translation>
     </message>
     <message>
         <source>MEDIDAS Y PESO</source>
-        <translation type="unfinished">MEASUREMENTS AND WEIGHT</translation>
+        <translation>DIMENSIONS AND WEIGHT</translation>
     </message>
 </context>
 <context>
@@ -1716,7 +1595,7 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <name>RecipeText</name>
     <message>
         <source>Con este corte no se puede tallar un brillante: la corona no queda sobre el filetín o la mesa es demasiado ancha. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>This cut gives no brilliant: the crown does not lie above the girdle or the table is too wide. %1</translation>
     </message>
 </context>
 <context>
@@ -1724,61 +1603,61 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <message>
         <source>mm.</source>
         <comment>millimetres</comment>
-        <translation type="unfinished"></translation>
+        <translation>mm.</translation>
     </message>
     <message>
         <source>a</source>
         <comment>width of the table</comment>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
         <comment>width of a crown facet</comment>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>i</source>
         <comment>crown angle</comment>
-        <translation type="unfinished"></translation>
+        <translation>i</translation>
     </message>
     <message>
         <source>alfa</source>
         <comment>pavilion angle</comment>
-        <translation type="unfinished"></translation>
+        <translation>alpha</translation>
     </message>
     <message>
         <source>D</source>
         <comment>width at the girdle</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>H</source>
         <comment>total height</comment>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>q</source>
         <comment>height of the crown</comment>
-        <translation type="unfinished"></translation>
+        <translation>q</translation>
     </message>
     <message>
         <source>n</source>
         <comment>depth of the pavilion</comment>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <source>º</source>
         <comment>degrees</comment>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>IR</source>
         <comment>refractive index</comment>
-        <translation type="unfinished"></translation>
+        <translation>RI</translation>
     </message>
     <message>
         <source>ESPEJAR o  AUMENTAR épsilon</source>
-        <translation type="unfinished"></translation>
+        <translation>MIRROR or  INCREASE epsilon</translation>
     </message>
 </context>
 <context>
@@ -1786,11 +1665,11 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <message>
         <source>hoja-de-corte-%1</source>
         <extracomment>The name proposed for a cut sheet; %1 is the stone&apos;s IR.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cut-sheet-%1</translation>
     </message>
     <message>
         <source>No se pudo imprimir la hoja de corte. Compruebe que la impresora está conectada y preparada.</source>
-        <translation type="unfinished"></translation>
+        <translation>The cut sheet could not be printed. Check that the printer is connected and ready.</translation>
     </message>
 </context>
 <context>
@@ -1798,7 +1677,7 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <message>
         <source>d &apos;de&apos; MMMM &apos;de&apos; yyyy</source>
         <comment>the date on the cut sheet, as QLocale writes it</comment>
-        <translation type="unfinished"></translation>
+        <translation>MMMM d, yyyy</translation>
     </message>
 </context>
 <context>
@@ -1809,11 +1688,11 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     </message>
     <message>
         <source>calculada</source>
-        <translation>calculated</translation>
+        <translation>computed</translation>
     </message>
     <message>
         <source>El ojo, a %1 cm, está a menos de dos diámetros del centro de la piedra: aléjelo o póngalo en el infinito (distancia 0).</source>
-        <translation>The eye, at %1 cm, is less than two diameters from the center of the stone: move it farther away or put it at infinity (distance 0).</translation>
+        <translation>The eye, at %1 cm, is closer than two diameters to the center of the stone: move it away or put it at infinity (distance 0).</translation>
     </message>
 </context>
 <context>
@@ -1828,11 +1707,11 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     </message>
     <message>
         <source>Brillo ISO (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO brightness (%)</translation>
     </message>
     <message>
         <source>Inclinación (º)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt (°)</translation>
     </message>
 </context>
 <context>
@@ -1840,32 +1719,32 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
     <message>
         <source>redondo</source>
         <comment>the girdle, ground round</comment>
-        <translation type="unfinished"></translation>
+        <translation>round</translation>
     </message>
     <message>
         <source>Faceta</source>
-        <translation type="unfinished"></translation>
+        <translation>Facet</translation>
     </message>
     <message>
         <source>Nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Cantidad</source>
-        <translation type="unfinished"></translation>
+        <translation>Count</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Desvío</source>
         <comment>cheater</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cheater</translation>
     </message>
     <message>
         <source>Índices</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
 </context>
 <context>
@@ -1924,7 +1803,11 @@ Esta ventana sólo contiene la ayuda de CORVELUX.</source>
 [--mesa MIN MAX] [--corona MIN MAX]
 [--pabellon MIN MAX] [--profundidad-maxima P]
 [--retencion-minima R] [--receta] [--rayos N] [--coma-decimal]</source>
-        <translation type="unfinished"></translation>
+        <translation>RI D [--epsilon E] [--objetivo O [--peso-fuego W]] [--filetin G]
+[--indice N] [--dispersion X] [--cabeza H] [--distancia C]
+[--mesa MIN MAX] [--corona MIN MAX]
+[--pabellon MIN MAX] [--profundidad-maxima P]
+[--retencion-minima R] [--receta] [--rayos N] [--coma-decimal]</translation>
     </message>
     <message>
         <source>busca el brillante redondo más brillante de ese IR y lo escribe en
@@ -1944,13 +1827,31 @@ veces el fuego bajo los focos, %12; 0.5 si se omite); P: altura
 total máxima en % de D (%9); R: peso mínimo en % del de la talla
 calculada (%10); G y N de la rueda como en --receta; X, H, C y N
 como en --verificar</source>
-        <translation type="unfinished"></translation>
+        <translation>searches for the brightest round brilliant of that RI and writes it
+in CSV as a row of --verificar, “Optimized”; with --receta, also its
+recipe, as --receta writes it. It varies the table (%1,
+in % of D), the crown angle (%2 degrees), the pavilion
+angle (%3), the stars (%4 %) and the lower halves
+(%5 %); --mesa, --corona and --pabellon narrow the first
+three. It starts from the cut computed with epsilon E (0 when left
+out) and from the three classic ones, and never gives one less bright
+than the best of them. O: %6 (when left out: the mean of the
+other two, for a stone that must shine both in daylight and under
+lamps), %7 (uniform sky: grazing light counts as much as
+light from above), %8 (cosine sky: the light from above, as
+under a ceiling lamp) or %11 (the mixed one plus W times the
+fire under spotlights, %12; 0.5 when left out); P: greatest
+total height in % of D (%9); R: least weight in % of that of
+the computed cut (%10); G and the gear&apos;s N as in --receta; X, H,
+C and N as in --verificar</translation>
     </message>
     <message>
         <source>IR D EPSILON [--exportar ARCHIVO [--filetin G] [--estrella S]
 [--pabellon-inferior L] [--indice N] [--densidad RHO]
 [--verificacion [--cabeza H] [--distancia C] [--rayos N]]]</source>
-        <translation type="unfinished"></translation>
+        <translation>RI D EPSILON [--exportar FILE [--filetin G] [--estrella S]
+[--pabellon-inferior L] [--indice N] [--densidad RHO]
+[--verificacion [--cabeza H] [--distancia C] [--rayos N]]]</translation>
     </message>
     <message>
         <source>calcula como el botón CALCULAR y escribe IR, los ocho resultados y,
@@ -1958,31 +1859,40 @@ si lo hay, el aviso ESPEJAR; con --exportar guarda además la hoja de
 corte en ARCHIVO (%1), con la receta de G, S, L, N y RHO
 como en --receta y, con --verificacion, una página con la verificación
 en 3-D de H, C y N como en --verificar</source>
-        <translation type="unfinished"></translation>
+        <translation>calculates as the CALCULATE button does and writes the RI, the
+eight results and, if there is one, the MIRROR warning; with
+--exportar it also saves the cut sheet in FILE (%1),
+with the recipe of G, S, L, N and RHO as in --receta and, with
+--verificacion, a page with the 3-D check of H, C and N as in
+--verificar</translation>
     </message>
     <message>
         <source>[--epsilon E] [--coma-decimal] DESDE HASTA PASO</source>
-        <translation type="unfinished"></translation>
+        <translation>[--epsilon E] [--coma-decimal] FROM TO STEP</translation>
     </message>
     <message>
         <source>escribe en CSV los ángulos y proporciones para IR de DESDE a HASTA,
 de PASO en PASO (0.001 o un múltiplo; 10000 filas como máximo),
 con épsilon E (0 si se omite); con --coma-decimal, campos separados
 por &quot;;&quot; y coma decimal, para una hoja de cálculo en español</source>
-        <translation type="unfinished"></translation>
+        <translation>writes in CSV the angles and proportions for each RI from FROM to TO,
+in steps of STEP (0.001 or a multiple; 10000 rows at most),
+with epsilon E (0 when left out); with --coma-decimal, fields separated
+by &quot;;&quot; and a decimal comma, as decimal-comma spreadsheets read it</translation>
     </message>
     <message>
         <source>[--epsilon E] [--coma-decimal]</source>
-        <translation type="unfinished"></translation>
+        <translation>[--epsilon E] [--coma-decimal]</translation>
     </message>
     <message>
         <source>escribe la misma tabla para las gemas más comunes</source>
-        <translation type="unfinished"></translation>
+        <translation>writes the same table for the most common gems</translation>
     </message>
     <message>
         <source>IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]
 [--indice N] [--densidad RHO] [--csv [--coma-decimal]]</source>
-        <translation type="unfinished"></translation>
+        <translation>RI D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]
+[--indice N] [--densidad RHO] [--csv [--coma-decimal]]</translation>
     </message>
     <message>
         <source>escribe la receta de tallado del brillante redondo: ángulo e índices de
@@ -1994,13 +1904,24 @@ L: longitud de las medias del pabellón en % (%5 si se omite, %6);
 N: dientes de la rueda de índice (%7; %8 si se omite);
 RHO: densidad en g/cm³ (%9; si se omite, la de la gema de la lista
 con el IR más cercano)</source>
-        <translation type="unfinished"></translation>
+        <translation>writes the cutting recipe of the round brilliant: the angle and
+index settings of each facet, the proportions and the estimated
+weight; with --csv, only the table in CSV, and with --coma-decimal,
+as in --tabla.
+G: girdle in % of D (%1 when left out, %2);
+S: length of the stars in % (%3 when left out, %4);
+L: length of the lower halves in % (%5 when left out, %6);
+N: teeth of the index gear (%7; %8 when left out);
+RHO: density in g/cm³ (%9; when left out, that of the
+gem of the list with the nearest RI)</translation>
     </message>
     <message>
         <source>IR D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]
 [--dispersion X] [--cabeza H] [--distancia C] [--rayos N]
 [--coma-decimal]</source>
-        <translation type="unfinished"></translation>
+        <translation>RI D EPSILON [--filetin G] [--estrella S] [--pabellon-inferior L]
+[--dispersion X] [--cabeza H] [--distancia C] [--rayos N]
+[--coma-decimal]</translation>
     </message>
     <message>
         <source>escribe en CSV el brillo en 3-D de la talla calculada y de tres tallas
@@ -2012,20 +1933,30 @@ omite, %2); C: distancia en cm del ojo al centro de la piedra (%3 si
 se omite, %4; 0: el ojo en el infinito); N: rayos de lado de la
 cuadrícula, un entero (%5 si se omite, %6); con --coma-decimal, como
 en --tabla</source>
-        <translation type="unfinished"></translation>
+        <translation>writes in CSV the 3-D brightness of the computed cut and of three
+classic cuts of the same RI, and their fire under spotlights; G, S
+and L as in --receta, for the computed cut only; X: B–G dispersion
+of the material (%7; when left out, that of the gem of the
+list with the nearest RI); H: cone in degrees that the observer&apos;s
+head blocks (%1 when left out, %2); C: distance in cm
+from the eye to the center of the stone (%3 when
+left out, %4; 0: the eye at infinity); N: rays
+across the grid, a whole number (%5 when left out, %6);
+with --coma-decimal, as in --tabla</translation>
     </message>
     <message>
         <source>muestra esta ayuda y termina</source>
-        <translation type="unfinished"></translation>
+        <translation>shows this help and ends</translation>
     </message>
     <message>
         <source>muestra la versión y la licencia y termina</source>
-        <translation type="unfinished"></translation>
+        <translation>shows the version and the license and ends</translation>
     </message>
     <message>
         <source>Uso: corvelux [OPCIÓN]
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: corvelux [OPTION]
+</translation>
     </message>
     <message>
         <source>Calcula los ángulos y proporciones que optimizan el brillo de una gema.
@@ -2033,12 +1964,17 @@ Sin opciones, abre las ventanas del programa.
 
 Opciones:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Calculates the angles and proportions that optimize the brightness of a gem.
+Without options, it opens the program&apos;s windows.
+
+Options:
+</translation>
     </message>
     <message>
         <source>Los números se escriben con punto decimal; los de N, como enteros.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Numbers are written with a decimal point; those of N, as whole numbers.
+</translation>
     </message>
     <message>
         <source>Copyright © 2026 Equipo de CORVELUX
@@ -2046,7 +1982,11 @@ Licencia GPLv3 o posterior: GNU GPL versión 3 o posterior &lt;https://gnu.org/l
 Este programa es software libre: puede redistribuirlo y modificarlo.
 No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 The CORVELUX team
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</translation>
     </message>
 </context>
 <context>
@@ -2080,15 +2020,15 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
     <message>
         <source>PIEDRA EN 3-D</source>
-        <translation type="unfinished">STONE IN 3-D</translation>
+        <translation>STONE IN 3-D</translation>
     </message>
     <message>
         <source>MAPA DE LUZ, DE FRENTE</source>
-        <translation type="unfinished"></translation>
+        <translation>LIGHT MAP, FACE UP</translation>
     </message>
     <message>
         <source>VISTA EN COLOR</source>
-        <translation type="unfinished">COLOR VIEW</translation>
+        <translation>COLOR VIEW</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,31 @@ private slots:
         QVERIFY(near(lineEnd(calls[14]), QPointF(2200 + 4414.4 / 2, 3999.7), 0.5));
     }
 
+    // However wide the pavilion's name prints (a longer word, a wider face),
+    // it ends left of the pavilion line, which it sits below.
+    void pavilionNameClearsTheLine_data() {
+        QTest::addColumn<CutResult>("cut");
+        QTest::addColumn<float>("letterWidth");
+        QTest::newRow("diamond, narrow letters") << preset(2.419, 10) << 60.0f;
+        QTest::newRow("diamond, wide letters") << preset(2.419, 10) << 120.0f;
+        QTest::newRow("quartz 1.54 / 0, wide letters") << preset(1.54, 0) << 120.0f;
+        QTest::newRow("steep pavilion 3.0 / 60, wide letters") << preset(3.0, 60) << 120.0f;
+    }
+
+    void pavilionNameClearsTheLine() {
+        QFETCH(CutResult, cut);
+        QFETCH(float, letterWidth);
+        RecordingCanvas picture1(210, letterWidth);
+        RecordingCanvas picture2;
+        drawProfile(picture1, picture2, cut);
+        const CanvasCall name = picture1.callsNamed(QStringLiteral("PrintLine")).at(1);
+        const QPointF topLeft = lineStart(name);
+        // The pavilion line leaves the girdle's left end, (2200, 2000), at alfa.
+        const double lineX = 2200 + (topLeft.y() - 2000) / std::tan(cut.alfa);
+        const double end = topLeft.x() + picture1.TextWidth(name.text);
+        QVERIFY2(end < lineX, qPrintable(QStringLiteral("%1 >= %2").arg(end).arg(lineX)));
+    }
+
     void mirrorWarningOnPicture2_data() {
         QTest::addColumn<CutResult>("cut");
         QTest::addColumn<bool>("warned");

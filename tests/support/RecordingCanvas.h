@@ -21,8 +21,10 @@ struct CanvasCall {
 // semantics as the on-screen canvas.
 class RecordingCanvas final : public Canvas {
 public:
-    // lineHeight: how far PrintLine moves the pen down, in canvas units.
-    explicit RecordingCanvas(float lineHeight = 210.0f) : m_lineHeight(lineHeight) {}
+    // lineHeight: how far PrintLine moves the pen down, and letterWidth: how
+    // wide each character of its text is, in canvas units.
+    explicit RecordingCanvas(float lineHeight = 210.0f, float letterWidth = 60.0f)
+        : m_lineHeight(lineHeight), m_letterWidth(letterWidth) {}
 
     void Clear() override;
     void DrawLine(float x1, float y1, float x2, float y2) override;
@@ -32,6 +34,7 @@ public:
     void DrawArc(float cx, float cy, float r, quint32 colour, float start, float end) override;
     void SetPosition(float x, float y) override;
     void PrintLine(const QString &text) override;
+    float TextWidth(const QString &text) override { return float(text.size()) * m_letterWidth; }
 
     const QList<CanvasCall> &calls() const { return m_calls; }
     QList<CanvasCall> callsNamed(const QString &op) const;
@@ -42,6 +45,7 @@ private:
     void record(const QString &op, QList<double> args, const QString &text = {});
 
     float m_lineHeight;
+    float m_letterWidth;
     QPointF m_pen;
     QList<CanvasCall> m_calls;
 };
