@@ -27,14 +27,15 @@ QString MarkingTranslator::translate(const char *, const char *sourceText, const
 
 namespace {
 
-// text with each marked part, marks included, replaced by `gap`.
-QString withoutMarks(const QString &text, QStringView gap) {
+// text with each marked part, marks included, replaced by a blank: a marked
+// text parts the words beside it.
+QString withoutMarks(const QString &text) {
     QString left;
     int depth = 0;
     for (const QChar c : text) {
         if (c == kOpen) {
             if (depth++ == 0)
-                left += gap;
+                left += u' ';
         } else if (c == kClose && depth > 0) {
             --depth;
         } else if (depth == 0) {
@@ -46,14 +47,9 @@ QString withoutMarks(const QString &text, QStringView gap) {
 
 }  // namespace
 
-QString MarkingTranslator::unmarked(const QString &text) {
-    return withoutMarks(text, {});
-}
-
 QStringList MarkingTranslator::unmarkedWords(const QString &text, const QStringList &allowed) {
-    // A marked text parts the words beside it.
     static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
-    QStringList words = withoutMarks(text, u" ").split(nonLetters, Qt::SkipEmptyParts);
+    QStringList words = withoutMarks(text).split(nonLetters, Qt::SkipEmptyParts);
     words.removeIf([&allowed](const QString &word) { return allowed.contains(word); });
     return words;
 }

@@ -19,10 +19,9 @@ public:
                       int n) const override;
     bool isEmpty() const override { return false; }
 
-    // text without its marked parts, marks included: what no translation
-    // reached. Translations nest where one is another's argument.
-    static QString unmarked(const QString &text);
-    // The words of unmarked(text), less those allowed.
+    // The words of text outside its marked parts, less those allowed: what
+    // no translation reached. Translations nest where one is another's
+    // argument.
     static QStringList unmarkedWords(const QString &text, const QStringList &allowed = {});
 
 private:
