@@ -1988,6 +1988,14 @@ This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </translation>
     </message>
+    <message>
+        <source>es o en: habla español o inglés, con cualquier otra opción o sin
+ninguna; si se omite, el idioma del escritorio (LANGUAGE, LC_ALL,
+LC_MESSAGES o LANG: español para es…, inglés para cualquier otro)</source>
+        <translation>es or en: speak Spanish or English, with any other option or none;
+if omitted, the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES or
+LANG: Spanish for es…, English for any other)</translation>
+    </message>
 </context>
 <context>
     <name>VerificationCommands</name>
