@@ -38,6 +38,7 @@ public:
     void DrawCircle(float, float, float) override {}
     void DrawArc(float, float, float, quint32, float, float) override {}
     void SetPosition(float, float) override {}
+    float TextWidth(const QString &text) override { return float(text.size()); }
     void PrintLine(const QString &text) override {
         if (text.contains(u"inf", Qt::CaseInsensitive) ||
             text.contains(u"nan", Qt::CaseInsensitive)) {
