@@ -10,8 +10,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$root/scripts/build.sh"
 "$root/scripts/build-sanitized.sh"
 
-# The fuzzing keeps one core busy for 90 s, about as long as the tests take,
-# which need little of the other. It runs in a session of its own, to be
+# The fuzzing keeps one core busy for 90 s while the tests run two at a time
+# (the real-display ones each on a display of their own). It runs in a session of its own, to be
 # stopped whole if this script is, and its output is shown at the end.
 mkdir -p "$root/build-fuzz"
 fuzz_log="$root/build-fuzz/fuzz.log"
@@ -22,7 +22,8 @@ trap 'kill -- -"$fuzz_pid" 2>/dev/null || true' EXIT
 failed=()
 for build in build build-asan; do
     echo "=== Every test in $build/"
-    (cd "$root/$build" && ctest --output-on-failure) || failed+=("the tests in $build/")
+    (cd "$root/$build" && ctest --output-on-failure --parallel "$(nproc)") ||
+        failed+=("the tests in $build/")
 done
 echo "=== Fuzzing the compute path for 90 s (scripts/fuzz.sh)"
 wait "$fuzz_pid" || failed+=("the fuzzing")
