@@ -10,9 +10,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$root/scripts/build.sh"
 "$root/scripts/build-sanitized.sh"
 
-# The fuzzing keeps one core busy for 90 s while the tests run two at a time
-# (the real-display ones each on a display of their own). It runs in a session of its own, to be
-# stopped whole if this script is, and its output is shown at the end.
+# The fuzzing keeps one core busy for 90 s while the tests run as many at a
+# time as there are cores (the real-display ones each on a display of its
+# own). It runs in a session of its own, to be stopped whole if this script
+# is, and its output is shown at the end.
 mkdir -p "$root/build-fuzz"
 fuzz_log="$root/build-fuzz/fuzz.log"
 setsid "$root/scripts/fuzz.sh" 90 >"$fuzz_log" 2>&1 &
