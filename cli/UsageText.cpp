@@ -131,7 +131,8 @@ QList<UsageEntry> usageEntries() {
                   number(defaults.raysAcross), stone::rangeText(stone::raysLimits),
                   stone::rangeText(stone::dispersionLimits))},
         optimiseEntry(),
-        {QStringLiteral("--idioma"), {},
+        {QStringLiteral("--idioma"),
+         {},
          Usage::tr("es o en: habla español o inglés, con cualquier otra opción o sin\n"
                    "ninguna; si se omite, el idioma del escritorio (LANGUAGE, LC_ALL,\n"
                    "LC_MESSAGES o LANG: español para es…, inglés para cualquier otro)")},

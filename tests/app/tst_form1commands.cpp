@@ -71,7 +71,8 @@ private slots:
 
         QTest::newRow("IR empty") << QStringList{"", "10", "10"} << Messages::irTooSmall()
                                   << QString();
-        QTest::newRow("IR 1") << QStringList{"1", "10", "10"} << Messages::irTooSmall() << QString();
+        QTest::newRow("IR 1") << QStringList{"1", "10", "10"} << Messages::irTooSmall()
+                              << QString();
         QTest::newRow("D 0") << QStringList{"2.42", "0", "10"} << Messages::diameterTooSmall()
                              << "2.42";
         QTest::newRow("crown") << QStringList{"1.5", "10", "40"} << Messages::negativeCrown()

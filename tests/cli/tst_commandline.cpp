@@ -140,7 +140,8 @@ private slots:
         rejected("step 0", {"--tabla", "1.5", "2", "0"}, ChartMessages::stepNotPositive());
         rejected("reversed", {"--tabla", "2", "1.5", ".1"}, ChartMessages::reversed());
         rejected("10001 rows", {"--tabla", "1", "11", ".001"}, ChartMessages::tooManyRows());
-        rejected("step .0005", {"--tabla", "1.5", "2", ".0005"}, ChartMessages::stepNotThousandths());
+        rejected("step .0005", {"--tabla", "1.5", "2", ".0005"},
+                 ChartMessages::stepNotThousandths());
         rejected("step .0012", {"--tabla", "1.5", "1.51", ".0012"},
                  ChartMessages::stepNotThousandths());
         wrong("step x", {"--tabla", "1.5", "2", "x"}, notANumber.arg("x"));
