@@ -19,23 +19,24 @@ std::vector<Tilt> tiltSeries() {
 }
 
 std::vector<Tilt> fireTilts() {
-    return {{0, 0}, {15, 0}, {15, 22.5}};
+    return {{0, 0}, {0, 22.5}, {15, 0}, {15, 22.5}};
 }
 
 namespace {
 
-// The fire of the stone averaged over fireTilts(), or nothing if cancelled.
-std::optional<double> meanFire(const ConvexBody &body, const ViewSettings &settings,
-                               const TraceControl &control) {
-    double sum = 0;
-    const std::vector<Tilt> tilts = fireTilts();
-    for (const Tilt &tilt : tilts) {
+// The median fire of the stone over fireTilts(), or nothing if cancelled.
+std::optional<double> medianFire(const ConvexBody &body, const ViewSettings &settings,
+                                 const TraceControl &control) {
+    std::vector<double> fires;
+    for (const Tilt &tilt : fireTilts()) {
         const ColourView colour = traceColourView(body, settings, tilt, control);
         if (!colour.complete)
             return std::nullopt;
-        sum += colour.fire;
+        fires.push_back(colour.fire);
     }
-    return sum / tilts.size();
+    std::sort(fires.begin(), fires.end());
+    const size_t middle = fires.size() / 2;
+    return fires.size() % 2 ? fires[middle] : (fires[middle - 1] + fires[middle]) / 2;
 }
 
 double meanOverViews(const std::vector<ViewTrace> &views, double LightShares::*brightness) {
@@ -67,10 +68,10 @@ std::vector<CutLight> compareCuts(const std::vector<NamedCut> &cuts, const ViewS
                          [](const ViewTrace &view) { return view.complete; }))
             return traced;
         if (fire == Fire::traced) {
-            const std::optional<double> meanOfViews = meanFire(body, settings, control);
-            if (!meanOfViews)
+            const std::optional<double> fireOfViews = medianFire(body, settings, control);
+            if (!fireOfViews)
                 return traced;
-            light.fire = *meanOfViews;
+            light.fire = *fireOfViews;
         }
         traced.push_back(std::move(light));
     }

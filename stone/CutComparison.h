@@ -13,10 +13,11 @@ namespace stone {
 // about a main's azimuth and about a star's.
 std::vector<Tilt> tiltSeries();
 
-// The views of the fire: face up, and 15º about a main's azimuth and about a
-// star's. Face up alone, the fire jumps as the face-up brightness does: a
-// search for it finds cuts that flash in that one position and go dark when
-// rocked or seen from elsewhere.
+// The views of the fire: face up and tilted 15º, each about a main's azimuth
+// and about a star's, which also turns the lamps over the stone. A cut's fire
+// is its median over them. The lamps are small: one view alone can catch a
+// flash that a degree of tilt or a turn of the stone puts out, and a search
+// for fire finds such cuts; the median needs the fire in half the views.
 std::vector<Tilt> fireTilts();
 
 // The light of one cut in every view of tiltSeries().
@@ -24,7 +25,7 @@ struct CutLight {
     NamedCut cut;
     Brilliant stone;
     std::vector<ViewTrace> views;  // face up first
-    double fire = 0;  // averaged over fireTilts() under the lamps, when traced (ColourTracer.h)
+    double fire = 0;  // the median over fireTilts() under the lamps, when traced (ColourTracer.h)
 
     const LightShares &faceUp() const { return views.front().figures; }
     // The ISO brightness averaged over the views.
