@@ -67,6 +67,22 @@ private slots:
         QCOMPARE(lights.radiance(skyDirection(80, 0), eye), 0.0);
     }
 
+    // The stone and the lamps both repeat every 45º: a view tilted about one
+    // main sees the fire of a view tilted about the next, and the same for
+    // the stars; a main's view and a star's differ, the lamps then turned
+    // half a step over the stone.
+    void fireRepeatsEveryMain() {
+        const NamedCut cut = classicCuts()[0];
+        const ConvexBody body(buildBrilliant(cut.proportions, cut.choices));
+        const ViewSettings settings{2.417, 15, 100, 25, 0.044};
+        const auto fireAt = [&](double azimuth) {
+            return traceColourView(body, settings, {15, azimuth}).fire;
+        };
+        QCOMPARE(fireAt(45), fireAt(0));
+        QCOMPARE(fireAt(67.5), fireAt(22.5));
+        QVERIFY(fireAt(22.5) != fireAt(0));
+    }
+
     // One cut in diamond's index: without dispersion every wavelength takes
     // one path and nothing flashes colour; the more the dispersion, quartz's,
     // sapphire's, diamond's, cubic zirconia's, the more fire.
