@@ -192,6 +192,17 @@
     </message>
 </context>
 <context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>%1, el mejor</source>
+        <translation>%1, the best</translation>
+    </message>
+    <message>
+        <source>Talla</source>
+        <translation>Cut</translation>
+    </message>
+</context>
+<context>
     <name>CuadroDialog</name>
     <message>
         <source>El archivo &quot;%1&quot; ya existe.
@@ -767,14 +778,6 @@ Do you want to replace it?</translation>
         <translation>Use the optimized cut in the recipe, the 3-D check and the cut sheet</translation>
     </message>
     <message>
-        <source>%1, el mejor</source>
-        <translation>%1, the best</translation>
-    </message>
-    <message>
-        <source>Talla</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1137,20 +1140,12 @@ Do you want to replace it?</translation>
         <translation>Cancel the ray tracing</translation>
     </message>
     <message>
-        <source>%1, el mejor</source>
-        <translation>%1, the best</translation>
-    </message>
-    <message>
         <source>IR %1</source>
         <translation>RI %1</translation>
     </message>
     <message>
         <source>%1, IR %2</source>
         <translation>%1, RI %2</translation>
-    </message>
-    <message>
-        <source>Talla</source>
-        <translation>Cut</translation>
     </message>
     <message>
         <source>&amp;Inclinación: %1º</source>

@@ -8,30 +8,13 @@
 #include "stone/ObjectiveNames.h"
 #include "stone/StoneView.h"
 #include "ui_FrmOptimizar.h"
+#include "windows/ComparisonTable.h"
 #include "windows/FieldProblems.h"
 #include "windows/Fonts.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 
 using stone::SearchBounds;
-
-namespace {
-
-QTableWidgetItem *figureItem(double share, bool best) {
-    auto *item = new QTableWidgetItem(percentText(share));
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (best) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        item->setData(Qt::AccessibleTextRole,
-                      FrmOptimizar::tr("%1, el mejor").arg(percentText(share)));
-    }
-    return item;
-}
-
-}  // namespace
 
 FrmOptimizar::FrmOptimizar(QWidget *parent)
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::FrmOptimizar>()) {
@@ -39,12 +22,7 @@ FrmOptimizar::FrmOptimizar(QWidget *parent)
     m_ui->setupUi(this);
     setUpFields();
     m_ui->comboObjetivo->addItems(stone::objectiveCaptions());
-    QStringList titles{tr("Talla")};
-    for (const stone::FigureColumn &column : stone::figureColumns())
-        titles.append(QString(column.title).replace(u' ', u'\n'));
-    m_ui->tablaComparacion->setColumnCount(int(titles.size()));
-    m_ui->tablaComparacion->setHorizontalHeaderLabels(titles);
-    m_ui->tablaComparacion->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    comparisonTable::setUpColumns(*m_ui->tablaComparacion);
     m_ui->LabelMejor->setText(bestValuesNote());
     for (QWidget *searching :
          std::initializer_list<QWidget *>{m_ui->progreso, m_ui->botonCancelar}) {
@@ -204,16 +182,5 @@ void FrmOptimizar::clearResult() {
 }
 
 void FrmOptimizar::fillTable(const std::vector<stone::CutLight> &cuts) {
-    QTableWidget &table = *m_ui->tablaComparacion;
-    table.setRowCount(int(cuts.size()));
-    const std::vector<stone::FigureColumn> columns = stone::figureColumns();
-    for (int row = 0; row < int(cuts.size()); ++row) {
-        auto *name = new QTableWidgetItem(cuts[row].cut.name);
-        name->setForeground(curveColour(row));
-        table.setItem(row, 0, name);
-        for (int column = 0; column < int(columns.size()); ++column)
-            table.setItem(row, column + 1,
-                          figureItem(columns[column].share(cuts[row]),
-                                     showsBest(cuts, columns[column], std::size_t(row))));
-    }
+    comparisonTable::fill(*m_ui->tablaComparacion, cuts);
 }

@@ -6,29 +6,15 @@
 #include "drawing/VerificationPage.h"
 #include "stone/CutFigures.h"
 #include "ui_FrmVerificacion.h"
+#include "windows/ComparisonTable.h"
 #include "windows/DesignFields.h"
 #include "windows/Fonts.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 
 using stone::DesignValue;
 
 namespace {
-
-QTableWidgetItem *figureItem(double share, bool best) {
-    auto *item = new QTableWidgetItem(percentText(share));
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (best) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        // What the bold face shows, said to a screen reader.
-        item->setData(Qt::AccessibleTextRole,
-                      FrmVerificacion::tr("%1, el mejor").arg(percentText(share)));
-    }
-    return item;
-}
 
 // "Diamante, IR 2.419", or the IR alone for a material of the cutter's own.
 QString materialText(const stone::Material &material) {
@@ -52,13 +38,7 @@ FrmVerificacion::FrmVerificacion(QWidget *parent)
     m_fields->add(DesignValue::eyeDistance, *m_ui->campoDistancia, 5);
     m_fields->add(DesignValue::dispersion, *m_ui->campoDispersion, 0.001);
     m_ui->LabelLeyenda->setText(stone::lightMapLegend());
-    QStringList titles{tr("Talla")};
-    // Two words on two lines, so that every column fits the window.
-    for (const stone::FigureColumn &column : stone::figureColumns())
-        titles.append(QString(column.title).replace(u' ', u'\n'));
-    m_ui->tablaComparacion->setColumnCount(int(titles.size()));
-    m_ui->tablaComparacion->setHorizontalHeaderLabels(titles);
-    m_ui->tablaComparacion->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    comparisonTable::setUpColumns(*m_ui->tablaComparacion);
     // The progress bar and its button keep their room while hidden, so that
     // the pictures do not jump at each trace.
     for (QWidget *tracing : std::initializer_list<QWidget *>{m_ui->progreso, m_ui->botonCancelar}) {
@@ -137,20 +117,7 @@ void FrmVerificacion::setComparisonCurrent(bool current) {
 }
 
 void FrmVerificacion::fillTable(const std::vector<stone::CutLight> &cuts) {
-    QTableWidget &table = *m_ui->tablaComparacion;
-    table.setRowCount(int(cuts.size()));
-    const std::vector<stone::FigureColumn> columns = stone::figureColumns();
-    for (int row = 0; row < int(cuts.size()); ++row) {
-        auto *name = new QTableWidgetItem(cuts[row].cut.name);
-        name->setForeground(curveColour(row));
-        table.setItem(row, 0, name);
-    }
-    for (int column = 0; column < int(columns.size()); ++column) {
-        for (int row = 0; row < int(cuts.size()); ++row)
-            table.setItem(row, column + 1,
-                          figureItem(columns[column].share(cuts[row]),
-                                     showsBest(cuts, columns[column], std::size_t(row))));
-    }
+    comparisonTable::fill(*m_ui->tablaComparacion, cuts);
 }
 
 void FrmVerificacion::showProgress(int percent) {
